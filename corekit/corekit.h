@@ -1,0 +1,9 @@
+#pragma once
+
+// The whole exported interface of corekit.
+
+#include "corekit/core/export.h"
+#include "corekit/core/kstring.h"
+#include "corekit/gpstime/gps_time.h"
+#include "corekit/gpstime/gps_week.h"
+#include "corekit/platform/types.h"

@@ -1,0 +1,234 @@
+#include "corekit/gpstime/gps_time.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+
+using T = TGPSTime;
+
+// Loop forms of the calendar rules, kept deliberately naive; the class computes the same results
+// in constant time.
+bool RefLeap(unsigned y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+unsigned RefDaysInYear(unsigned y) { return y == 1980 ? 360 : RefLeap(y) ? 366 : 365; }
+unsigned RefDaysInMonth(unsigned y, int m) {
+  static const unsigned char table[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (m < 1 || m > 12) return 0;
+  if (y == 1980 && m == 1) return 25;
+  return table[m] + (m == 2 && RefLeap(y) ? 1 : 0);
+}
+std::int64_t RefDaysBefore(unsigned year) {
+  std::int64_t days = 0;
+  for (unsigned y = 1980; y < year; ++y) days += RefDaysInYear(y);
+  return days;
+}
+ULONG Fit(std::int64_t seconds) { return seconds < 0 || seconds > 0xFFFFFFFFll ? 0 : ULONG(seconds); }
+
+ULONG RefSet(unsigned y, int m, unsigned d, unsigned hh, unsigned mm, unsigned ss) {
+  const unsigned allowance = y == 1980 && m == 1 ? 6 : 0;
+  if (y < 1980 || y > 2116 || m < 1 || m > 12 || d < 1 || d > 31 ||
+      d > RefDaysInMonth(y, m) + allowance || hh > 23 || mm > 59 || ss > 59)
+    return 0;
+  std::int64_t days = RefDaysBefore(y) + d - allowance;
+  for (int i = 1; i < m; ++i) days += RefDaysInMonth(y, i);
+  return days < 0 ? 0 : Fit(days * 86400 + hh * 3600 + mm * 60 + ss);
+}
+
+ULONG RefYearDay(unsigned y, unsigned doy) {
+  if (y < 1980 || y > 2116 || doy == 0 || doy > RefDaysInYear(y)) return 0;
+  return Fit((RefDaysBefore(y) + doy) * 86400);
+}
+
+struct Date {
+  unsigned year;
+  int month;
+  unsigned day;
+  int dayOfWeek;
+  bool operator==(const Date&) const = default;
+};
+
+Date RefGetDate(ULONG seconds) {
+  unsigned d = seconds / 86400, year = 1980;
+  while (d > RefDaysInYear(year)) d -= RefDaysInYear(year++);
+  int month = 1;
+  for (; month <= 12 && d > RefDaysInMonth(year, month); ++month) d -= RefDaysInMonth(year, month);
+  return {year, month, year == 1980 && month == 1 ? d + 6 : d, int(seconds / 86400 % 7)};
+}
+
+Date GetDate(const T& t) {
+  unsigned year, day;
+  T::TMonth month;
+  T::TDayOfWeek dayOfWeek;
+  t.GetDate(year, month, day, dayOfWeek);
+  return {year, month, day, dayOfWeek};
+}
+
+TEST(GpsTimeCalendar, SecondsToDateMatchesLoopForEveryDay) {
+  for (std::uint64_t day = 0; day <= 0xFFFFFFFFull / 86400; ++day) {
+    const ULONG start = ULONG(day * 86400);
+    const ULONG end = ULONG(std::min<std::uint64_t>(day * 86400 + 86399, 0xFFFFFFFFull));
+    for (ULONG s : {start, end}) {
+      const T t(s);
+      const Date expected = RefGetDate(s);
+      ASSERT_EQ(GetDate(t), expected) << "seconds " << s;
+      ASSERT_EQ(Date({t.Year(), t.Month(), t.Day(), t.DayOfWeek()}), expected) << "seconds " << s;
+    }
+  }
+}
+
+TEST(GpsTimeCalendar, DateToSecondsMatchesLoopForEveryInput) {
+  const unsigned times[][3] = {{0, 0, 0}, {0, 0, 1}, {6, 28, 15}, {6, 28, 16}, {23, 59, 59}};
+  for (unsigned y = 1978; y <= 2118; ++y)
+    for (int m = -1; m <= 13; ++m)
+      for (unsigned d = 0; d <= 32; ++d)
+        for (const auto& hms : times) {
+          T t(ULONG(12345));
+          t.Set(y, T::TMonth(m), d, hms[0], hms[1], hms[2]);
+          const ULONG expected = RefSet(y, m, d, hms[0], hms[1], hms[2]);
+          ASSERT_EQ(t.Seconds(), expected) << y << '-' << m << '-' << d << ' ' << hms[0];
+          ASSERT_EQ(T(y, T::TMonth(m), d, hms[0], hms[1], hms[2]).Seconds(), expected);
+        }
+}
+
+TEST(GpsTimeCalendar, YearDayMatchesLoopForEveryInput) {
+  for (unsigned y = 1978; y <= 2118; ++y)
+    for (unsigned doy = 0; doy <= 367; ++doy)
+      ASSERT_EQ(T(y, doy).Seconds(), RefYearDay(y, doy)) << y << '/' << doy;
+}
+
+TEST(GpsTimeCalendar, StaticsFollowEpochYearConvention) {
+  for (unsigned y = 1900; y <= 2200; ++y) {
+    ASSERT_EQ(T::LeapYear(y), RefLeap(y)) << y;
+    ASSERT_EQ(T::DaysInYear(y), RefDaysInYear(y)) << y;
+    for (int m = -1; m <= 13; ++m) ASSERT_EQ(T::DaysInMonth(y, T::TMonth(m)), RefDaysInMonth(y, m));
+  }
+}
+
+TEST(GpsTimeSet, EdgeCases) {
+  struct Case { unsigned y; T::TMonth m; unsigned d, hh, mm, ss; ULONG expected; };
+  const Case cases[] = {
+      {1980, T::January, 6, 0, 0, 0, 0},          {1980, T::January, 6, 0, 0, 1, 1},
+      {1980, T::January, 5, 23, 59, 59, 0},       {1980, T::January, 31, 0, 0, 0, 2160000},
+      {1980, T::February, 1, 0, 0, 0, 2246400},   {1981, T::January, 1, 0, 0, 0, 31190400},
+      {2005, T::June, 15, 12, 30, 45, 802873845}, {2000, T::February, 29, 0, 0, 0, 635817600},
+      {2100, T::February, 29, 0, 0, 0, 0},        {1979, T::December, 31, 12, 0, 0, 0},
+      {2117, T::January, 1, 0, 0, 0, 0},          {2005, T::June, 15, 24, 0, 0, 0},
+      {2005, T::June, 15, 0, 60, 0, 0},           {2005, T::June, 15, 0, 0, 60, 0},
+      {2005, T::June, 31, 0, 0, 0, 0},            {2116, T::February, 12, 6, 28, 15, 0xFFFFFFFF},
+      {2116, T::February, 12, 6, 28, 16, 0},      {2116, T::December, 31, 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    T t(ULONG(1));  // a failed Set must clear a previous time
+    t.Set(c.y, c.m, c.d, c.hh, c.mm, c.ss);
+    EXPECT_EQ(t.Seconds(), c.expected) << c.y << '-' << c.m << '-' << c.d;
+    EXPECT_EQ(t.IsValid(), c.expected != 0 ? 1 : 0);
+  }
+}
+
+TEST(GpsTimeQuery, FieldsOfKnownTimes) {
+  struct Case { ULONG s; Date date; unsigned hh, mm, ss, day; int week, small; unsigned sow; ULONG dos; };
+  const Case cases[] = {
+      {0, {1980, 1, 6, 0}, 0, 0, 0, 0, 1024, 0, 0, 315964800},
+      {31190399, {1980, 12, 31, 3}, 23, 59, 59, 360, 1075, 51, 345599, 347155199},
+      {619315200, {1999, 8, 22, 0}, 0, 0, 0, 7168, 1024, 0, 0, 935280000},
+      {802873845, {2005, 6, 15, 3}, 12, 30, 45, 9292, 1327, 303, 304245, 1118838645},
+      {1124 * 604800 + 5, {2001, 7, 22, 0}, 0, 0, 5, 7868, 1124, 100, 5, 995760005},
+      {0xFFFFFFFF, {2116, 2, 12, 3}, 6, 28, 15, 49710, 7101, 957, 282495, 315964799},
+  };
+  for (const Case& c : cases) {
+    const T t(c.s);
+    EXPECT_EQ(GetDate(t), c.date) << c.s;
+    EXPECT_EQ(t.Hour(), c.hh);
+    EXPECT_EQ(t.Minute(), c.mm);
+    EXPECT_EQ(t.Second(), c.ss);
+    EXPECT_EQ(t.GPSDay(), c.day);
+    EXPECT_EQ(int(t.GetGPSWeek()), c.week);
+    EXPECT_EQ(t.GetGPSWeekSmall(), c.small);
+    EXPECT_EQ(t.SecondInGPSWeek(), c.sow);
+    EXPECT_EQ(t.GetDOSTime(), c.dos);
+    EXPECT_EQ(t.GetDOSTime(77), c.dos);
+  }
+  EXPECT_DOUBLE_EQ(T().JulDay(), 2444244.5);
+  EXPECT_DOUBLE_EQ(T().JulDay(43200), 2444245.0);
+  EXPECT_NEAR(T(ULONG(802873845)).JulDay(), 2453537.0213541667, 1e-9);
+  EXPECT_NEAR(T(ULONG(0xFFFFFFFF)).JulDay(-1), 2444244.5 + 4294967294.0 / 86400, 1e-9);
+}
+
+TEST(GpsTimeQuery, OffsetsShiftFieldsAcrossBoundaries) {
+  struct Case { ULONG s; int offset; unsigned hh, mm; Date date; };
+  const ULONG june15 = 802828800;  // 2005-06-15 00:00:00, a Wednesday
+  const Case cases[] = {
+      {june15 + 23 * 3600 + 1800, 60, 0, 30, {2005, 6, 16, 4}},
+      {june15 + 1800, -60, 23, 30, {2005, 6, 14, 2}},
+      {june15 + 15 * 86400 + 23 * 3600, 90, 0, 30, {2005, 7, 1, 5}},
+      {june15 + 199 * 86400 + 23 * 3600, 60, 0, 0, {2006, 1, 1, 0}},
+      {june15, 24 * 60 * 7, 0, 0, {2005, 6, 22, 3}},
+      {100, -10, 6, 19, {2116, 2, 12, 3}},  // wraps below zero to the end of the range
+  };
+  for (const Case& c : cases) {
+    const T t(c.s);
+    EXPECT_EQ(t.Hour(c.offset), c.hh) << c.s << ' ' << c.offset;
+    EXPECT_EQ(t.Minute(c.offset), c.mm) << c.s << ' ' << c.offset;
+    EXPECT_EQ(Date({t.Year(c.offset), t.Month(c.offset), t.Day(c.offset), t.DayOfWeek(c.offset)}),
+              c.date) << c.s << ' ' << c.offset;
+  }
+}
+
+TEST(GpsTimeConstruct, OtherForms) {
+  struct Case { T t; ULONG expected; };
+  const Case cases[] = {
+      {T(1981, 1), 31190400},        {T(1980, 1), 86400},       {T(1980, 360), 31104000},
+      {T(1980, 361), 0},             {T(1980, 0), 0},           {T(2000, 366), 635817600 + 306 * 86400},
+      {T(2001, 366), 0},             {T(2116, 43), 4294944000}, {T(2116, 44), 0},
+      {T(25, 61, 61), 93721},        {T(TGPSWeek(100), 5), 1124 * 604800 + 5},
+      {T(TGPSWeek(7102), 0), 322304},  // wraps at 32 bits
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.t.Seconds(), c.expected);
+  EXPECT_EQ(T().Seconds(), 0u);
+
+  struct DosCase { ULONG dos, expected; };
+  for (const DosCase& c : {DosCase{315964800, 0}, DosCase{1118838645, 802873845}, DosCase{0, 3979002496}}) {
+    T t(ULONG(5));
+    t.SetDOSTime(c.dos);
+    EXPECT_EQ(t.Seconds(), c.expected);
+  }
+}
+
+TEST(GpsTimeCompare, UnsignedOrder) {
+  struct Case { ULONG a, b; };
+  for (const Case& c : {Case{1, 2}, Case{0x7FFFFFFF, 0x80000000}, Case{0, 0xFFFFFFFF}, Case{5, 5}}) {
+    const T a(c.a), b(c.b);
+    EXPECT_EQ(a == b, c.a == c.b ? 1 : 0);
+    EXPECT_EQ(a != b, c.a != c.b ? 1 : 0);
+    EXPECT_EQ(a < b, c.a < c.b ? 1 : 0);
+    EXPECT_EQ(a <= b, 1);
+    EXPECT_EQ(a > b, 0);
+    EXPECT_EQ(b >= a, 1);
+    EXPECT_EQ(b > a, c.a != c.b ? 1 : 0);
+  }
+  const T lo(ULONG(10)), hi(ULONG(0x90000000));
+  EXPECT_EQ(lo.Between(lo, hi), 1);
+  EXPECT_EQ(hi.Between(lo, hi), 1);
+  EXPECT_EQ(T(ULONG(0x80000000)).Between(lo, hi), 1);
+  EXPECT_EQ(T(ULONG(9)).Between(lo, hi), 0);
+  EXPECT_EQ(T(ULONG(50)).Between(hi, lo), 0);
+}
+
+TEST(GpsTimeArithmetic, WrapsAt32Bits) {
+  T t(ULONG(0xFFFFFFFF));
+  ++t;
+  EXPECT_EQ(t.Seconds(), 0u);
+  --t;
+  EXPECT_EQ(t.Seconds(), 0xFFFFFFFFu);
+  t += 2;
+  EXPECT_EQ(t.Seconds(), 1u);
+  t += -3;
+  EXPECT_EQ(t.Seconds(), 0xFFFFFFFEu);
+  t -= -2147483647 - 1;
+  EXPECT_EQ(t.Seconds(), 0x7FFFFFFEu);
+  t -= 0x7FFFFFFE;
+  EXPECT_EQ(t.Seconds(), 0u);
+}
+
+}  // namespace
