@@ -9,8 +9,8 @@
 
 namespace {
 
-// The characters follow their block header directly. References of -1 mark the shared empty
-// block, which is never counted or freed; a block being edited through GetBuffer has one owner.
+// The characters follow their block header directly. The shared empty block is never counted or
+// freed; a block being edited through GetBuffer has one owner.
 struct Block {
   std::atomic<int> refs;
   int length;
@@ -35,12 +35,12 @@ Block* BlockOf(const char* chars) noexcept {
 }
 
 void Release(Block* block) noexcept {
-  if (block->refs.load(std::memory_order_relaxed) < 0) return;
+  if (block == EmptyHeader()) return;
   if (block->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) ::operator delete(block);
 }
 
 void AddRef(Block* block) noexcept {
-  if (block->refs.load(std::memory_order_relaxed) >= 0) block->refs.fetch_add(1, std::memory_order_relaxed);
+  if (block != EmptyHeader()) block->refs.fetch_add(1, std::memory_order_relaxed);
 }
 
 int TextLength(const char* text) noexcept { return text ? static_cast<int>(std::strlen(text)) : 0; }
@@ -273,7 +273,7 @@ char* KString::GetBuffer(int minLength) {
 
 void KString::ReleaseBuffer(int newLength) {
   Block* block = BlockOf(m_chars);
-  if (block->refs.load(std::memory_order_relaxed) < 0) return;
+  if (block == EmptyHeader()) return;
   if (newLength < 0) newLength = static_cast<int>(std::strlen(m_chars));
   if (newLength > block->capacity) newLength = block->capacity;
   block->length = newLength;

@@ -12,11 +12,15 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+file(GLOB_RECURSE config ${prefix}/*/corekitConfig.cmake)
+get_filename_component(config_dir "${config}" DIRECTORY)
+file(GLOB_RECURSE pc_file ${prefix}/*/corekit.pc)
+get_filename_component(pc_dir "${pc_file}" DIRECTORY)
 
 set(configure ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
-              -DCMAKE_PREFIX_PATH=${prefix})
+              -DCMAKE_MAKE_PROGRAM=${MAKE_PROGRAM} -Dcorekit_DIR=${config_dir})
 if(TOOLCHAIN)
-  list(APPEND configure -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN} -DCMAKE_FIND_ROOT_PATH=${prefix})
+  list(APPEND configure -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN})
 endif()
 run(${configure})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
@@ -29,7 +33,7 @@ else()
   run(${WORK_DIR}/build/consumer)
 
   find_program(PKG_CONFIG pkg-config REQUIRED)
-  set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
+  set(ENV{PKG_CONFIG_PATH} ${pc_dir})
   execute_process(COMMAND ${PKG_CONFIG} --cflags --libs corekit OUTPUT_VARIABLE flags
                   RESULT_VARIABLE result OUTPUT_STRIP_TRAILING_WHITESPACE)
   if(NOT result EQUAL 0)

@@ -1,0 +1,48 @@
+// The corekit command-line tool: subcommands over the corekit library.
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tools/command.h"
+#include "tools/time_command.h"
+
+namespace {
+
+// CLI11's messages may span lines; the tool reports errors on one.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace corekit::tool;
+  CLI::App app("Tools over the corekit library", "corekit");
+  std::vector<std::unique_ptr<Command>> commands;
+  commands.push_back(AddTimeCommand(app));
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) {
+      return app.exit(e);  // --help
+    }
+    std::cerr << "corekit: " << OneLine(e.what()) << '\n';
+    return ExitUsage;
+  }
+  for (const auto& command : commands) {
+    if (command->Selected()) {
+      return command->Run(std::cout, std::cerr);
+    }
+  }
+  std::cerr << app.help();
+  return ExitUsage;
+}

@@ -1,0 +1,319 @@
+#include "tools/time_command.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "tools/number_text.h"
+
+namespace corekit::tool {
+namespace {
+
+constexpr std::uint64_t SecondsPerDay = 86400;
+constexpr std::uint64_t SecondsPerWeek = 604800;
+constexpr std::uint64_t LastSeconds = 0xFFFFFFFF;
+constexpr unsigned int FirstYear = 1980;
+constexpr unsigned int LastYear = 2116;
+constexpr std::uint32_t DOSTimeAtEpoch = 315964800;
+constexpr const char* LastTimeText = "2116-02-12T06:28:15";
+
+const char* const DayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                "Thursday", "Friday", "Saturday"};
+
+TimeResult Fail(std::string message) { return {TGPSTime(), std::move(message)}; }
+
+TimeResult Succeed(const TGPSTime& time) { return {time, {}}; }
+
+// Reads an option's unsigned value or says why it is not one.
+bool ReadUnsigned(std::string_view option, const std::string& text, std::uint32_t& value,
+                  std::string& error) {
+  switch (ParseUnsigned32(text, value)) {
+    case NumberStatus::Ok:
+      return true;
+    case NumberStatus::NotANumber:
+      error = std::string(option) + ": '" + text + "' is not an unsigned whole number";
+      return false;
+    case NumberStatus::OutOfRange:
+      break;
+  }
+  error = std::string(option) + ": " + text + " is out of range (at most 4294967295)";
+  return false;
+}
+
+// Reads exactly `digits` decimal digits at text[pos].
+bool ReadDigits(std::string_view text, std::size_t pos, std::size_t digits, unsigned int& value) {
+  if (pos + digits > text.size()) return false;
+  value = 0;
+  for (std::size_t i = pos; i < pos + digits; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    value = value * 10 + static_cast<unsigned int>(text[i] - '0');
+  }
+  return true;
+}
+
+TimeResult FromCalendar(const std::string& text) {
+  unsigned int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  const std::string_view t = text;
+  const bool dateOk = ReadDigits(t, 0, 4, year) && t.size() >= 10 && t[4] == '-' &&
+                      ReadDigits(t, 5, 2, month) && t[7] == '-' && ReadDigits(t, 8, 2, day);
+  const bool timeOk = t.size() == 10 ||
+                      (t.size() == 19 && t[10] == 'T' && ReadDigits(t, 11, 2, hour) && t[13] == ':' &&
+                       ReadDigits(t, 14, 2, minute) && t[16] == ':' && ReadDigits(t, 17, 2, second));
+  if (!dateOk || !timeOk) {
+    return Fail("'" + text + "' is not a date YYYY-MM-DD or a date and time YYYY-MM-DDThh:mm:ss");
+  }
+  if (year < FirstYear || year > LastYear) {
+    return Fail(text + ": the year must be 1980 to 2116");
+  }
+  const auto calendarMonth = static_cast<TGPSTime::TMonth>(month);
+  // January 1980 counts 25 days in the library but its dates run to 31.
+  const unsigned int lastDay =
+      TGPSTime::DaysInMonth(year, calendarMonth) + (year == FirstYear && month == 1 ? 6u : 0u);
+  if (month < 1 || month > 12 || day < 1 || day > lastDay) {
+    return Fail(text + " is not a calendar date");
+  }
+  if (hour > 23 || minute > 59 || second > 59) {
+    return Fail(text + " is not a time of day");
+  }
+  const TGPSTime time(year, calendarMonth, day, hour, minute, second);
+  if (!time.IsValid()) {
+    if (year == FirstYear && month == 1 && day <= 6) {
+      return Fail(text + " is not after the GPS epoch 1980-01-06T00:00:00");
+    }
+    return Fail(text + " is past the last GPS time " + LastTimeText);
+  }
+  return Succeed(time);
+}
+
+TimeResult FromSeconds(const std::string& text) {
+  std::uint32_t seconds = 0;
+  std::string error;
+  if (!ReadUnsigned("--seconds", text, seconds, error)) return Fail(error);
+  if (seconds == 0) return Fail("--seconds: 0 is no time (the GPS epoch itself)");
+  return Succeed(TGPSTime(static_cast<ULONG>(seconds)));
+}
+
+TimeResult FromWeek(const TimeInputs& in) {
+  if (!in.week || !in.secondOfWeek) {
+    return Fail(in.week ? "--week needs --sow" : "--sow needs --week");
+  }
+  std::uint32_t week = 0, sow = 0;
+  std::string error;
+  if (!ReadUnsigned("--week", *in.week, week, error) ||
+      !ReadUnsigned("--sow", *in.secondOfWeek, sow, error)) {
+    return Fail(error);
+  }
+  if (sow >= SecondsPerWeek) {
+    return Fail("--sow: " + *in.secondOfWeek + " is out of range (0 to 604799)");
+  }
+  if (week > LastSeconds / SecondsPerWeek) {
+    return Fail("--week: " + *in.week + " is past the last GPS week 7101");
+  }
+  const TGPSWeek fullWeek(static_cast<int>(week));
+  const std::uint64_t total = static_cast<std::uint64_t>(static_cast<int>(fullWeek)) * SecondsPerWeek + sow;
+  if (total > LastSeconds) {
+    return Fail("week " + std::to_string(static_cast<int>(fullWeek)) + " second " + std::to_string(sow) +
+                " is past the last GPS time " + LastTimeText);
+  }
+  return Succeed(TGPSTime(fullWeek, sow));
+}
+
+TimeResult FromYearDay(const TimeInputs& in) {
+  if (!in.year || !in.dayOfYear) {
+    return Fail(in.year ? "--year needs --doy" : "--doy needs --year");
+  }
+  std::uint32_t year = 0, doy = 0;
+  std::string error;
+  if (!ReadUnsigned("--year", *in.year, year, error) ||
+      !ReadUnsigned("--doy", *in.dayOfYear, doy, error)) {
+    return Fail(error);
+  }
+  if (year < FirstYear || year > LastYear) {
+    return Fail("--year: " + *in.year + " is out of range (1980 to 2116)");
+  }
+  const unsigned int days = TGPSTime::DaysInYear(year);
+  if (doy < 1 || doy > days) {
+    return Fail("--doy: " + *in.dayOfYear + " is not a day of " + *in.year + " (1 to " +
+                std::to_string(days) + (year == FirstYear ? ", counted from 7 January)" : ")"));
+  }
+  const TGPSTime time(year, doy);
+  if (!time.IsValid()) {
+    return Fail(*in.year + " day " + *in.dayOfYear + " is past the last GPS time " + LastTimeText);
+  }
+  return Succeed(time);
+}
+
+TimeResult FromDOS(const std::string& text) {
+  std::uint32_t dos = 0;
+  std::string error;
+  if (!ReadUnsigned("--dos", text, dos, error)) return Fail(error);
+  if (dos <= DOSTimeAtEpoch) {
+    return Fail("--dos: " + text + " is not after the GPS epoch (315964800)");
+  }
+  TGPSTime time;
+  time.SetDOSTime(dos);
+  return Succeed(time);
+}
+
+TimeResult FromJulian(const std::string& text) {
+  double julian = 0;
+  const NumberStatus status = ParseDecimal(text, julian);
+  if (status == NumberStatus::NotANumber) {
+    return Fail("--julian: '" + text + "' is not a decimal number without sign");
+  }
+  // The library's Julian day is linear in the seconds, so its value at the epoch gives the inverse.
+  const double seconds =
+      status == NumberStatus::Ok ? (julian - TGPSTime().JulDay()) * static_cast<double>(SecondsPerDay) : HUGE_VAL;
+  if (!(seconds >= 0.5)) {
+    return Fail("--julian: " + text + " is not after the GPS epoch (2444244.5)");
+  }
+  if (!(seconds < static_cast<double>(LastSeconds) + 0.5)) {
+    return Fail("--julian: " + text + " is past the last GPS time " + LastTimeText);
+  }
+  return Succeed(TGPSTime(static_cast<ULONG>(std::llround(seconds))));
+}
+
+class TimeCommand final : public Command {
+ public:
+  explicit TimeCommand(CLI::App& app)
+      : m_app(app.add_subcommand("time", "Convert a GPS time between its forms and print them all")) {
+    m_app->footer(
+        "Give exactly one form. Times are GPS time without leap seconds, from 1980-01-06T00:00:01 "
+        "to 2116-02-12T06:28:15.");
+    Add(m_calendar, m_app->add_option("datetime", m_calendar.text,
+                                      "Calendar date YYYY-MM-DD or date and time YYYY-MM-DDThh:mm:ss"),
+        "DATE");
+    Add(m_seconds, m_app->add_option("--seconds", m_seconds.text, "Seconds since the GPS epoch"), "N");
+    Add(m_week, m_app->add_option("--week", m_week.text,
+                                  "GPS week (with --sow); a 10-bit week below 416 is taken after 1999"),
+        "W");
+    Add(m_sow, m_app->add_option("--sow", m_sow.text, "Second of the GPS week (with --week)"), "S");
+    Add(m_year, m_app->add_option("--year", m_year.text, "Year (with --doy)"), "Y");
+    Add(m_doy, m_app->add_option("--doy", m_doy.text,
+                                 "Day of year (with --year); 1980 counts from 7 January as day 1"),
+        "D");
+    Add(m_dos, m_app->add_option("--dos", m_dos.text, "DOS time: seconds since 1970-01-01T00:00:00"), "N");
+    Add(m_julian, m_app->add_option("--julian", m_julian.text,
+                                    "Julian day, rounded to the nearest second"),
+        "J");
+  }
+
+  bool Selected() const override { return m_app->parsed(); }
+
+  int Run(std::ostream& out, std::ostream& err) override {
+    TimeInputs inputs;
+    inputs.calendar = m_calendar.Value();
+    inputs.seconds = m_seconds.Value();
+    inputs.week = m_week.Value();
+    inputs.secondOfWeek = m_sow.Value();
+    inputs.year = m_year.Value();
+    inputs.dayOfYear = m_doy.Value();
+    inputs.dos = m_dos.Value();
+    inputs.julian = m_julian.Value();
+    const TimeResult result = ResolveTime(inputs);
+    if (!result.error.empty()) {
+      err << "corekit: time: " << result.error << '\n';
+      return ExitUsage;
+    }
+    out << FormatTime(result.time);
+    return ExitOk;
+  }
+
+ private:
+  struct Field {
+    std::string text;
+    CLI::Option* option = nullptr;
+    std::optional<std::string> Value() const {
+      return option->count() > 0 ? std::optional<std::string>(text) : std::nullopt;
+    }
+  };
+
+  static void Add(Field& field, CLI::Option* option, const char* typeName) {
+    field.option = option->type_name(typeName);
+  }
+
+  CLI::App* m_app;
+  Field m_calendar, m_seconds, m_week, m_sow, m_year, m_doy, m_dos, m_julian;
+};
+
+}  // namespace
+
+TimeResult ResolveTime(const TimeInputs& in) {
+  std::vector<std::string> given;
+  if (in.calendar) given.emplace_back("a date");
+  if (in.seconds) given.emplace_back("--seconds");
+  if (in.week || in.secondOfWeek) given.emplace_back("--week/--sow");
+  if (in.year || in.dayOfYear) given.emplace_back("--year/--doy");
+  if (in.dos) given.emplace_back("--dos");
+  if (in.julian) given.emplace_back("--julian");
+  if (given.empty()) {
+    return Fail("give a date, --seconds, --week and --sow, --year and --doy, --dos or --julian");
+  }
+  if (given.size() > 1) {
+    return Fail("give only one form of time, not both " + given[0] + " and " + given[1]);
+  }
+  TimeResult result;
+  if (in.calendar) {
+    result = FromCalendar(*in.calendar);
+  } else if (in.seconds) {
+    result = FromSeconds(*in.seconds);
+  } else if (in.week || in.secondOfWeek) {
+    result = FromWeek(in);
+  } else if (in.year || in.dayOfYear) {
+    result = FromYearDay(in);
+  } else if (in.dos) {
+    result = FromDOS(*in.dos);
+  } else {
+    result = FromJulian(*in.julian);
+  }
+  if (result.error.empty() && !result.time.IsValid()) {
+    return Fail("the result is not a valid time");
+  }
+  return result;
+}
+
+std::string FormatTime(const TGPSTime& time) {
+  unsigned int year = 0, day = 0;
+  TGPSTime::TMonth month = TGPSTime::January;
+  TGPSTime::TDayOfWeek dayOfWeek = TGPSTime::Sunday;
+  time.GetDate(year, month, day, dayOfWeek);
+  // Day of year in the library's numbering: day 1 is the midnight TGPSTime(year, 1) starts.
+  const unsigned int dayOfYear = time.GPSDay() - TGPSTime(year, 1).GPSDay() + 1;
+
+  char calendar[32];
+  std::snprintf(calendar, sizeof calendar, "%04u-%02u-%02uT%02u:%02u:%02u", year,
+                static_cast<unsigned int>(month), day, time.Hour(), time.Minute(), time.Second());
+  char julian[32];
+  std::snprintf(julian, sizeof julian, "%.6f", time.JulDay());
+  const std::string dos = time.Seconds() <= LastSeconds - DOSTimeAtEpoch
+                              ? std::to_string(time.GetDOSTime())
+                              : std::string("beyond 32 bits (after 2106-02-07T06:28:15)");
+
+  const std::pair<const char*, std::string> lines[] = {
+      {"Date and time", calendar},
+      {"Day of week", DayNames[dayOfWeek]},
+      {"GPS seconds", std::to_string(time.Seconds())},
+      {"GPS week", std::to_string(static_cast<int>(time.GetGPSWeek()))},
+      {"10-bit week", std::to_string(time.GetGPSWeekSmall())},
+      {"Second of week", std::to_string(time.SecondInGPSWeek())},
+      {"GPS day", std::to_string(time.GPSDay())},
+      {"Year, day of year", std::to_string(year) + ", " + std::to_string(dayOfYear)},
+      {"DOS time", dos},
+      {"Julian day", julian},
+  };
+  std::string text;
+  for (const auto& [label, value] : lines) {
+    std::string line = label;
+    line.resize(19, ' ');
+    text += line + value + '\n';
+  }
+  return text;
+}
+
+std::unique_ptr<Command> AddTimeCommand(CLI::App& app) { return std::make_unique<TimeCommand>(app); }
+
+}  // namespace corekit::tool
