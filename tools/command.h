@@ -15,7 +15,7 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitUsage = 2;  // bad command line or input
 
 class Command {
- public:
+public:
   virtual ~Command() = default;
   // True when the parsed command line named this subcommand.
   virtual bool Selected() const = 0;

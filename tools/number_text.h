@@ -42,8 +42,8 @@ inline NumberStatus ParseDecimal(std::string_view text, double& value) {
     return NumberStatus::NotANumber;
   }
   double parsed = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed,
-                                         std::chars_format::fixed);
+  const auto [end, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), parsed, std::chars_format::fixed);
   if (ec == std::errc::result_out_of_range) return NumberStatus::OutOfRange;
   if (ec != std::errc() || end != text.data() + text.size()) return NumberStatus::NotANumber;
   value = parsed;

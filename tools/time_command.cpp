@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tools/number_text.h"
@@ -15,6 +17,7 @@ namespace {
 
 constexpr std::uint64_t SecondsPerDay = 86400;
 constexpr std::uint64_t SecondsPerWeek = 604800;
+constexpr int WeekRollover = 1024;
 constexpr std::uint64_t LastSeconds = 0xFFFFFFFF;
 constexpr unsigned int FirstYear = 1980;
 constexpr unsigned int LastYear = 2116;
@@ -60,9 +63,10 @@ TimeResult FromCalendar(const std::string& text) {
   const std::string_view t = text;
   const bool dateOk = ReadDigits(t, 0, 4, year) && t.size() >= 10 && t[4] == '-' &&
                       ReadDigits(t, 5, 2, month) && t[7] == '-' && ReadDigits(t, 8, 2, day);
-  const bool timeOk = t.size() == 10 ||
-                      (t.size() == 19 && t[10] == 'T' && ReadDigits(t, 11, 2, hour) && t[13] == ':' &&
-                       ReadDigits(t, 14, 2, minute) && t[16] == ':' && ReadDigits(t, 17, 2, second));
+  const bool timeOk =
+      t.size() == 10 ||
+      (t.size() == 19 && t[10] == 'T' && ReadDigits(t, 11, 2, hour) && t[13] == ':' &&
+       ReadDigits(t, 14, 2, minute) && t[16] == ':' && ReadDigits(t, 17, 2, second));
   if (!dateOk || !timeOk) {
     return Fail("'" + text + "' is not a date YYYY-MM-DD or a date and time YYYY-MM-DDThh:mm:ss");
   }
@@ -114,10 +118,11 @@ TimeResult FromWeek(const TimeInputs& in) {
     return Fail("--week: " + *in.week + " is past the last GPS week 7101");
   }
   const TGPSWeek fullWeek(static_cast<int>(week));
-  const std::uint64_t total = static_cast<std::uint64_t>(static_cast<int>(fullWeek)) * SecondsPerWeek + sow;
+  const std::uint64_t total =
+      static_cast<std::uint64_t>(static_cast<int>(fullWeek)) * SecondsPerWeek + sow;
   if (total > LastSeconds) {
-    return Fail("week " + std::to_string(static_cast<int>(fullWeek)) + " second " + std::to_string(sow) +
-                " is past the last GPS time " + LastTimeText);
+    return Fail("week " + std::to_string(static_cast<int>(fullWeek)) + " second " +
+                std::to_string(sow) + " is past the last GPS time " + LastTimeText);
   }
   return Succeed(TGPSTime(fullWeek, sow));
 }
@@ -166,10 +171,12 @@ TimeResult FromJulian(const std::string& text) {
     return Fail("--julian: '" + text + "' is not a decimal number without sign");
   }
   // The library's Julian day is linear in the seconds, so its value at the epoch gives the inverse.
-  const double seconds =
-      status == NumberStatus::Ok ? (julian - TGPSTime().JulDay()) * static_cast<double>(SecondsPerDay) : HUGE_VAL;
+  const double seconds = status == NumberStatus::Ok
+                             ? (julian - TGPSTime().JulDay()) * static_cast<double>(SecondsPerDay)
+                             : HUGE_VAL;
   if (!(seconds >= 0.5)) {
-    return Fail("--julian: " + text + " is not after the GPS epoch (2444244.5)");
+    return Fail("--julian: " + text +
+                " does not round to a second after the GPS epoch (2444244.5)");
   }
   if (!(seconds < static_cast<double>(LastSeconds) + 0.5)) {
     return Fail("--julian: " + text + " is past the last GPS time " + LastTimeText);
@@ -178,27 +185,34 @@ TimeResult FromJulian(const std::string& text) {
 }
 
 class TimeCommand final : public Command {
- public:
+public:
   explicit TimeCommand(CLI::App& app)
-      : m_app(app.add_subcommand("time", "Convert a GPS time between its forms and print them all")) {
+      : m_app(
+            app.add_subcommand("time", "Convert a GPS time between its forms and print them all")) {
     m_app->footer(
         "Give exactly one form. Times are GPS time without leap seconds, from 1980-01-06T00:00:01 "
         "to 2116-02-12T06:28:15.");
-    Add(m_calendar, m_app->add_option("datetime", m_calendar.text,
-                                      "Calendar date YYYY-MM-DD or date and time YYYY-MM-DDThh:mm:ss"),
+    Add(m_calendar,
+        m_app->add_option("datetime", m_calendar.text,
+                          "Calendar date YYYY-MM-DD or date and time YYYY-MM-DDThh:mm:ss"),
         "DATE");
-    Add(m_seconds, m_app->add_option("--seconds", m_seconds.text, "Seconds since the GPS epoch"), "N");
-    Add(m_week, m_app->add_option("--week", m_week.text,
-                                  "GPS week (with --sow); a 10-bit week below 416 is taken after 1999"),
+    Add(m_seconds, m_app->add_option("--seconds", m_seconds.text, "Seconds since the GPS epoch"),
+        "N");
+    Add(m_week,
+        m_app->add_option(
+            "--week", m_week.text,
+            "GPS week (with --sow); a week below 416 is taken as 10-bit, after the 1999 rollover"),
         "W");
     Add(m_sow, m_app->add_option("--sow", m_sow.text, "Second of the GPS week (with --week)"), "S");
     Add(m_year, m_app->add_option("--year", m_year.text, "Year (with --doy)"), "Y");
-    Add(m_doy, m_app->add_option("--doy", m_doy.text,
-                                 "Day of year (with --year); 1980 counts from 7 January as day 1"),
+    Add(m_doy,
+        m_app->add_option("--doy", m_doy.text,
+                          "Day of year (with --year); 1980 counts from 7 January as day 1"),
         "D");
-    Add(m_dos, m_app->add_option("--dos", m_dos.text, "DOS time: seconds since 1970-01-01T00:00:00"), "N");
-    Add(m_julian, m_app->add_option("--julian", m_julian.text,
-                                    "Julian day, rounded to the nearest second"),
+    Add(m_dos,
+        m_app->add_option("--dos", m_dos.text, "DOS time: seconds since 1970-01-01T00:00:00"), "N");
+    Add(m_julian,
+        m_app->add_option("--julian", m_julian.text, "Julian day, rounded to the nearest second"),
         "J");
   }
 
@@ -223,7 +237,7 @@ class TimeCommand final : public Command {
     return ExitOk;
   }
 
- private:
+private:
   struct Field {
     std::string text;
     CLI::Option* option = nullptr;
@@ -283,6 +297,10 @@ std::string FormatTime(const TGPSTime& time) {
   time.GetDate(year, month, day, dayOfWeek);
   // Day of year in the library's numbering: day 1 is the midnight TGPSTime(year, 1) starts.
   const unsigned int dayOfYear = time.GPSDay() - TGPSTime(year, 1).GPSDay() + 1;
+  // TGPSWeek takes weeks below 416 as after the 1999 rollover; a time that early is still in the
+  // first period, so show its true week.
+  int week = static_cast<int>(time.GetGPSWeek());
+  if (TGPSTime(TGPSWeek(week), time.SecondInGPSWeek()) != time) week -= WeekRollover;
 
   char calendar[32];
   std::snprintf(calendar, sizeof calendar, "%04u-%02u-%02uT%02u:%02u:%02u", year,
@@ -297,7 +315,7 @@ std::string FormatTime(const TGPSTime& time) {
       {"Date and time", calendar},
       {"Day of week", DayNames[dayOfWeek]},
       {"GPS seconds", std::to_string(time.Seconds())},
-      {"GPS week", std::to_string(static_cast<int>(time.GetGPSWeek()))},
+      {"GPS week", std::to_string(week)},
       {"10-bit week", std::to_string(time.GetGPSWeekSmall())},
       {"Second of week", std::to_string(time.SecondInGPSWeek())},
       {"GPS day", std::to_string(time.GPSDay())},
@@ -314,6 +332,8 @@ std::string FormatTime(const TGPSTime& time) {
   return text;
 }
 
-std::unique_ptr<Command> AddTimeCommand(CLI::App& app) { return std::make_unique<TimeCommand>(app); }
+std::unique_ptr<Command> AddTimeCommand(CLI::App& app) {
+  return std::make_unique<TimeCommand>(app);
+}
 
 }  // namespace corekit::tool

@@ -13,14 +13,14 @@ namespace corekit::tool {
 
 // The texts given for each input form; an empty optional was not given.
 struct TimeInputs {
-  std::optional<std::string> calendar;  // YYYY-MM-DD or YYYY-MM-DDThh:mm:ss
-  std::optional<std::string> seconds;
-  std::optional<std::string> week;
-  std::optional<std::string> secondOfWeek;
-  std::optional<std::string> year;
-  std::optional<std::string> dayOfYear;
-  std::optional<std::string> dos;
-  std::optional<std::string> julian;
+  std::optional<std::string> calendar{};  // YYYY-MM-DD or YYYY-MM-DDThh:mm:ss
+  std::optional<std::string> seconds{};
+  std::optional<std::string> week{};
+  std::optional<std::string> secondOfWeek{};
+  std::optional<std::string> year{};
+  std::optional<std::string> dayOfYear{};
+  std::optional<std::string> dos{};
+  std::optional<std::string> julian{};
 };
 
 // A valid time, or the one-line reason there is none.

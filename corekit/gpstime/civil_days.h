@@ -45,9 +45,11 @@ constexpr TCivilDate CivilFromDays(unsigned int days) {
   const unsigned long long dayOfEra = z - era * 146097;
   const unsigned long long yearOfEra =
       (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const unsigned long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const unsigned long long dayOfYear =
+      dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const unsigned long long monthFromMarch = (5 * dayOfYear + 2) / 153;
-  const unsigned int day = static_cast<unsigned int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+  const unsigned int day =
+      static_cast<unsigned int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
   const unsigned int month =
       static_cast<unsigned int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
   const unsigned int year = static_cast<unsigned int>(yearOfEra + era * 400) + (month <= 2 ? 1 : 0);

@@ -60,7 +60,8 @@ void TGPSTime::Set(unsigned int year, TMonth month, unsigned int day, unsigned i
   if (day > DaysInMonth(year, month) + allowance || hour > 23 || minute > 59 || second > 59) {
     return;
   }
-  const unsigned int civilDays = ci::DaysFromCivil(year, static_cast<unsigned int>(monthNumber), day);
+  const unsigned int civilDays =
+      ci::DaysFromCivil(year, static_cast<unsigned int>(monthNumber), day);
   if (civilDays < ci::EpochCivilDays) {
     return;  // 1 to 5 January 1980
   }

@@ -8,7 +8,7 @@
 // 86400 s). The count 0 means "no time"; valid times run to 2116-02-12 06:28:15. In 1980, day and
 // month counts start after 6 January: that year has 360 days and its January 25.
 class COREKIT_API TGPSTime {
- public:
+public:
   enum TMonth : int {
     January = 1,
     February,
@@ -29,10 +29,10 @@ class COREKIT_API TGPSTime {
   // No time (0).
   TGPSTime();
   // The given count of seconds since the GPS epoch, unchanged.
-  explicit TGPSTime(ULONG seconds);
+  TGPSTime(ULONG seconds);
   // A calendar date and time, as Set.
-  TGPSTime(unsigned int year, TMonth month, unsigned int day, unsigned int hour, unsigned int minute,
-           unsigned int second);
+  TGPSTime(unsigned int year, TMonth month, unsigned int day, unsigned int hour,
+           unsigned int minute, unsigned int second);
   // Midnight starting the given day of the year (1980 counts from 7 January); 0 when out of range.
   TGPSTime(unsigned int year, unsigned int dayOfYear);
   // A time of day as seconds from the epoch: hour·3600 + minute·60 + second, unchecked.
@@ -40,10 +40,10 @@ class COREKIT_API TGPSTime {
   // The given second of a GPS week, unchecked and wrapping at 32 bits.
   TGPSTime(TGPSWeek week, unsigned int secondOfWeek);
 
-  // Sets a calendar date and time; stores 0 for any field out of range, a date before the epoch or a
-  // time past the last one.
-  void Set(unsigned int year, TMonth month, unsigned int day, unsigned int hour, unsigned int minute,
-           unsigned int second);
+  // Sets a calendar date and time; stores 0 for any field out of range, a date before the epoch or
+  // a time past the last one.
+  void Set(unsigned int year, TMonth month, unsigned int day, unsigned int hour,
+           unsigned int minute, unsigned int second);
   // Sets the time from seconds since 1970-01-01 00:00:00 (wrapping at 32 bits).
   void SetDOSTime(ULONG dosTime);
 
@@ -99,7 +99,7 @@ class COREKIT_API TGPSTime {
   // 25 for January 1980, 29 for February of a leap year, 0 for a month outside 1..12.
   static unsigned char DaysInMonth(unsigned int year, TMonth month);
 
- private:
+private:
   ULONG m_seconds;
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -23,7 +24,9 @@ std::int64_t RefDaysBefore(unsigned year) {
   for (unsigned y = 1980; y < year; ++y) days += RefDaysInYear(y);
   return days;
 }
-ULONG Fit(std::int64_t seconds) { return seconds < 0 || seconds > 0xFFFFFFFFll ? 0 : ULONG(seconds); }
+ULONG Fit(std::int64_t seconds) {
+  return seconds < 0 || seconds > 0xFFFFFFFFll ? 0 : ULONG(seconds);
+}
 
 ULONG RefSet(unsigned y, int m, unsigned d, unsigned hh, unsigned mm, unsigned ss) {
   const unsigned allowance = y == 1980 && m == 1 ? 6 : 0;
@@ -106,17 +109,31 @@ TEST(GpsTimeCalendar, StaticsFollowEpochYearConvention) {
 }
 
 TEST(GpsTimeSet, EdgeCases) {
-  struct Case { unsigned y; T::TMonth m; unsigned d, hh, mm, ss; ULONG expected; };
+  struct Case {
+    unsigned y;
+    T::TMonth m;
+    unsigned d, hh, mm, ss;
+    ULONG expected;
+  };
   const Case cases[] = {
-      {1980, T::January, 6, 0, 0, 0, 0},          {1980, T::January, 6, 0, 0, 1, 1},
-      {1980, T::January, 5, 23, 59, 59, 0},       {1980, T::January, 31, 0, 0, 0, 2160000},
-      {1980, T::February, 1, 0, 0, 0, 2246400},   {1981, T::January, 1, 0, 0, 0, 31190400},
-      {2005, T::June, 15, 12, 30, 45, 802873845}, {2000, T::February, 29, 0, 0, 0, 635817600},
-      {2100, T::February, 29, 0, 0, 0, 0},        {1979, T::December, 31, 12, 0, 0, 0},
-      {2117, T::January, 1, 0, 0, 0, 0},          {2005, T::June, 15, 24, 0, 0, 0},
-      {2005, T::June, 15, 0, 60, 0, 0},           {2005, T::June, 15, 0, 0, 60, 0},
-      {2005, T::June, 31, 0, 0, 0, 0},            {2116, T::February, 12, 6, 28, 15, 0xFFFFFFFF},
-      {2116, T::February, 12, 6, 28, 16, 0},      {2116, T::December, 31, 0, 0, 0, 0},
+      {1980, T::January, 6, 0, 0, 0, 0},
+      {1980, T::January, 6, 0, 0, 1, 1},
+      {1980, T::January, 5, 23, 59, 59, 0},
+      {1980, T::January, 31, 0, 0, 0, 2160000},
+      {1980, T::February, 1, 0, 0, 0, 2246400},
+      {1981, T::January, 1, 0, 0, 0, 31190400},
+      {2005, T::June, 15, 12, 30, 45, 802873845},
+      {2000, T::February, 29, 0, 0, 0, 635817600},
+      {2100, T::February, 29, 0, 0, 0, 0},
+      {1979, T::December, 31, 12, 0, 0, 0},
+      {2117, T::January, 1, 0, 0, 0, 0},
+      {2005, T::June, 15, 24, 0, 0, 0},
+      {2005, T::June, 15, 0, 60, 0, 0},
+      {2005, T::June, 15, 0, 0, 60, 0},
+      {2005, T::June, 31, 0, 0, 0, 0},
+      {2116, T::February, 12, 6, 28, 15, 0xFFFFFFFF},
+      {2116, T::February, 12, 6, 28, 16, 0},
+      {2116, T::December, 31, 0, 0, 0, 0},
   };
   for (const Case& c : cases) {
     T t(ULONG(1));  // a failed Set must clear a previous time
@@ -127,7 +144,14 @@ TEST(GpsTimeSet, EdgeCases) {
 }
 
 TEST(GpsTimeQuery, FieldsOfKnownTimes) {
-  struct Case { ULONG s; Date date; unsigned hh, mm, ss, day; int week, small; unsigned sow; ULONG dos; };
+  struct Case {
+    ULONG s;
+    Date date;
+    unsigned hh, mm, ss, day;
+    int week, small;
+    unsigned sow;
+    ULONG dos;
+  };
   const Case cases[] = {
       {0, {1980, 1, 6, 0}, 0, 0, 0, 0, 1024, 0, 0, 315964800},
       {31190399, {1980, 12, 31, 3}, 23, 59, 59, 360, 1075, 51, 345599, 347155199},
@@ -156,7 +180,12 @@ TEST(GpsTimeQuery, FieldsOfKnownTimes) {
 }
 
 TEST(GpsTimeQuery, OffsetsShiftFieldsAcrossBoundaries) {
-  struct Case { ULONG s; int offset; unsigned hh, mm; Date date; };
+  struct Case {
+    ULONG s;
+    int offset;
+    unsigned hh, mm;
+    Date date;
+  };
   const ULONG june15 = 802828800;  // 2005-06-15 00:00:00, a Wednesday
   const Case cases[] = {
       {june15 + 23 * 3600 + 1800, 60, 0, 30, {2005, 6, 16, 4}},
@@ -171,24 +200,38 @@ TEST(GpsTimeQuery, OffsetsShiftFieldsAcrossBoundaries) {
     EXPECT_EQ(t.Hour(c.offset), c.hh) << c.s << ' ' << c.offset;
     EXPECT_EQ(t.Minute(c.offset), c.mm) << c.s << ' ' << c.offset;
     EXPECT_EQ(Date({t.Year(c.offset), t.Month(c.offset), t.Day(c.offset), t.DayOfWeek(c.offset)}),
-              c.date) << c.s << ' ' << c.offset;
+              c.date)
+        << c.s << ' ' << c.offset;
   }
 }
 
 TEST(GpsTimeConstruct, OtherForms) {
-  struct Case { T t; ULONG expected; };
+  struct Case {
+    T t;
+    ULONG expected;
+  };
   const Case cases[] = {
-      {T(1981, 1), 31190400},        {T(1980, 1), 86400},       {T(1980, 360), 31104000},
-      {T(1980, 361), 0},             {T(1980, 0), 0},           {T(2000, 366), 635817600 + 306 * 86400},
-      {T(2001, 366), 0},             {T(2116, 43), 4294944000}, {T(2116, 44), 0},
-      {T(25, 61, 61), 93721},        {T(TGPSWeek(100), 5), 1124 * 604800 + 5},
+      {T(1981, 1), 31190400},
+      {T(1980, 1), 86400},
+      {T(1980, 360), 31104000},
+      {T(1980, 361), 0},
+      {T(1980, 0), 0},
+      {T(2000, 366), 635817600 + 306 * 86400},
+      {T(2001, 366), 0},
+      {T(2116, 43), 4294944000},
+      {T(2116, 44), 0},
+      {T(25, 61, 61), 93721},
+      {T(TGPSWeek(100), 5), 1124 * 604800 + 5},
       {T(TGPSWeek(7102), 0), 322304},  // wraps at 32 bits
   };
   for (const Case& c : cases) EXPECT_EQ(c.t.Seconds(), c.expected);
   EXPECT_EQ(T().Seconds(), 0u);
 
-  struct DosCase { ULONG dos, expected; };
-  for (const DosCase& c : {DosCase{315964800, 0}, DosCase{1118838645, 802873845}, DosCase{0, 3979002496}}) {
+  struct DosCase {
+    ULONG dos, expected;
+  };
+  for (const DosCase& c :
+       {DosCase{315964800, 0}, DosCase{1118838645, 802873845}, DosCase{0, 3979002496}}) {
     T t(ULONG(5));
     t.SetDOSTime(c.dos);
     EXPECT_EQ(t.Seconds(), c.expected);
@@ -196,8 +239,11 @@ TEST(GpsTimeConstruct, OtherForms) {
 }
 
 TEST(GpsTimeCompare, UnsignedOrder) {
-  struct Case { ULONG a, b; };
-  for (const Case& c : {Case{1, 2}, Case{0x7FFFFFFF, 0x80000000}, Case{0, 0xFFFFFFFF}, Case{5, 5}}) {
+  struct Case {
+    ULONG a, b;
+  };
+  for (const Case& c :
+       {Case{1, 2}, Case{0x7FFFFFFF, 0x80000000}, Case{0, 0xFFFFFFFF}, Case{5, 5}}) {
     const T a(c.a), b(c.b);
     EXPECT_EQ(a == b, c.a == c.b ? 1 : 0);
     EXPECT_EQ(a != b, c.a != c.b ? 1 : 0);
