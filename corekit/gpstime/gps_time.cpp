@@ -13,6 +13,20 @@ ULONG ShiftedByMinutes(ULONG seconds, int offsetMinutes) {
   return seconds + static_cast<ULONG>(offsetMinutes) * ci::SecondsPerMinute;
 }
 
+struct CalendarDate {
+  unsigned int year = 0;
+  TGPSTime::TMonth month = TGPSTime::January;
+  unsigned int day = 0;
+  TGPSTime::TDayOfWeek dayOfWeek = TGPSTime::Sunday;
+};
+
+// The calendar date of the count shifted by a number of minutes.
+CalendarDate ShiftedDate(ULONG seconds, int offsetMinutes) {
+  CalendarDate date;
+  TGPSTime(ShiftedByMinutes(seconds, offsetMinutes)).GetDate(date.year, date.month, date.day, date.dayOfWeek);
+  return date;
+}
+
 }  // namespace
 
 TGPSTime::TGPSTime() : m_seconds(0) {}
@@ -104,40 +118,16 @@ unsigned int TGPSTime::Minute(int offsetMinutes) const {
 
 unsigned int TGPSTime::Second() const { return m_seconds % ci::SecondsPerMinute; }
 
-unsigned int TGPSTime::Year(int offsetMinutes) const {
-  unsigned int year = 0;
-  TMonth month = January;
-  unsigned int day = 0;
-  TDayOfWeek dayOfWeek = Sunday;
-  TGPSTime(ShiftedByMinutes(m_seconds, offsetMinutes)).GetDate(year, month, day, dayOfWeek);
-  return year;
-}
+unsigned int TGPSTime::Year(int offsetMinutes) const { return ShiftedDate(m_seconds, offsetMinutes).year; }
 
 TGPSTime::TMonth TGPSTime::Month(int offsetMinutes) const {
-  unsigned int year = 0;
-  TMonth month = January;
-  unsigned int day = 0;
-  TDayOfWeek dayOfWeek = Sunday;
-  TGPSTime(ShiftedByMinutes(m_seconds, offsetMinutes)).GetDate(year, month, day, dayOfWeek);
-  return month;
+  return ShiftedDate(m_seconds, offsetMinutes).month;
 }
 
-unsigned int TGPSTime::Day(int offsetMinutes) const {
-  unsigned int year = 0;
-  TMonth month = January;
-  unsigned int day = 0;
-  TDayOfWeek dayOfWeek = Sunday;
-  TGPSTime(ShiftedByMinutes(m_seconds, offsetMinutes)).GetDate(year, month, day, dayOfWeek);
-  return day;
-}
+unsigned int TGPSTime::Day(int offsetMinutes) const { return ShiftedDate(m_seconds, offsetMinutes).day; }
 
 TGPSTime::TDayOfWeek TGPSTime::DayOfWeek(int offsetMinutes) const {
-  unsigned int year = 0;
-  TMonth month = January;
-  unsigned int day = 0;
-  TDayOfWeek dayOfWeek = Sunday;
-  TGPSTime(ShiftedByMinutes(m_seconds, offsetMinutes)).GetDate(year, month, day, dayOfWeek);
-  return dayOfWeek;
+  return ShiftedDate(m_seconds, offsetMinutes).dayOfWeek;
 }
 
 void TGPSTime::GetDate(unsigned int& year, TMonth& month, unsigned int& day,
