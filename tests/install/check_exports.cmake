@@ -1,9 +1,20 @@
-# Every dynamic symbol that corekit.so defines belongs to its exported interface: exported classes
+# Every dynamic symbol that the library exports belongs to its exported interface: exported classes
 # and functions (capitalised names), the kx_ namespaces, operators, and their type information and
 # virtual tables. Nothing of the standard library or of the library's internal namespace.
-execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY} OUTPUT_VARIABLE listing RESULT_VARIABLE result)
+if(WINDOWS)
+  # The DLL's export table, demangled.
+  execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE table RESULT_VARIABLE result)
+  string(FIND "${table}" "[Ordinal/Name Pointer] Table" names_at)
+  string(SUBSTRING "${table}" ${names_at} -1 table)
+  string(REGEX MATCHALL "\t\\[ *[0-9]+\\] [^\n]+" entries "${table}")
+  list(TRANSFORM entries REPLACE "^\t\\[ *[0-9]+\\] " "")
+  execute_process(COMMAND ${CXXFILT} ${entries} OUTPUT_VARIABLE demangled)
+  string(REGEX REPLACE "([^\n]+)" "0 T \\1" listing "${demangled}")
+else()
+  execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY} OUTPUT_VARIABLE listing RESULT_VARIABLE result)
+endif()
 if(NOT result EQUAL 0)
-  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+  message(FATAL_ERROR "cannot read the exports of ${LIBRARY}")
 endif()
 string(REPLACE "\n" ";" lines "${listing}")
 set(bad "")
