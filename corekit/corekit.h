@@ -4,6 +4,7 @@
 
 #include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gps_time.h"
 #include "corekit/gpstime/gps_week.h"
 #include "corekit/platform/types.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "corekit/core/export.h"
+#include "corekit/core/kstring.h"
 #include "corekit/gpstime/gps_week.h"
 #include "corekit/platform/types.h"
 
@@ -75,6 +76,14 @@ public:
 
   // Julian day of the time shifted by offsetSeconds; the epoch is 2444244.5.
   double JulDay(int offsetSeconds = 0) const;
+
+  // The time as text in the user's locale: mode 0 or 1 the time, 2 the date, 3 date, space and
+  // time, 4 and above date and time with nothing between. zone -720..720 shifts by that many
+  // minutes, 800 converts to the machine's local time, other values are ignored. The pictures are
+  // Windows date and time pictures ("dd.MM.yyyy", "HH:mm:ss"); null means the locale's default.
+  // Empty text for no time.
+  KString AsString(int mode = 3, int zone = 0, const char* dateFormat = nullptr,
+                   const char* timeFormat = nullptr) const;
 
   // Comparisons of the second counts; each returns 1 or 0.
   int operator==(const TGPSTime& other) const;
