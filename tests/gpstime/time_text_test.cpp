@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "corekit/gpstime/current_time.h"
+#include "corekit/gpstime/gps_time.h"
+#include "corekit/platform/time_format.h"
+
+namespace {
+
+const TGPSTime Noon(2005, TGPSTime::June, 15, 12, 30, 45);
+constexpr const char* IsoDate = "yyyy-MM-dd";
+constexpr const char* Clock = "HH:mm:ss";
+
+std::string Text(const TGPSTime& time, int mode, int zone, const char* date = IsoDate,
+                 const char* clock = Clock) {
+  return std::string(time.AsString(mode, zone, date, clock));
+}
+
+struct TextCase {
+  int mode;
+  int zone;
+  const char* expected;
+};
+
+TEST(TimeText, ModesAndZones) {
+  const TextCase cases[] = {
+      {0, 0, "12:30:45"},
+      {1, 0, "12:30:45"},
+      {2, 0, "2005-06-15"},
+      {3, 0, "2005-06-15 12:30:45"},
+      {4, 0, "2005-06-1512:30:45"},
+      {9, 0, "2005-06-1512:30:45"},
+      {-1, 0, "12:30:45"},
+      {3, 60, "2005-06-15 13:30:45"},
+      {3, -60, "2005-06-15 11:30:45"},
+      {3, 720, "2005-06-16 00:30:45"},
+      {3, -720, "2005-06-15 00:30:45"},
+      {3, 721, "2005-06-15 12:30:45"},   // outside the offsets: unshifted
+      {3, -721, "2005-06-15 12:30:45"},
+      {3, 799, "2005-06-15 12:30:45"},
+  };
+  for (const TextCase& c : cases) {
+    EXPECT_EQ(Text(Noon, c.mode, c.zone), c.expected) << "mode " << c.mode << " zone " << c.zone;
+  }
+}
+
+TEST(TimeText, NoTimeIsEmptyWhateverTheModeAndZone) {
+  for (int mode : {0, 1, 2, 3, 4}) {
+    for (int zone : {0, 60, 800, 1000}) EXPECT_EQ(Text(TGPSTime(), mode, zone), "");
+  }
+}
+
+TEST(TimeText, LocalTimeAndDefaultPicturesGiveText) {
+  const std::string local = Text(Noon, 3, 800);
+  EXPECT_NE(local, "<Time conversion failed>");
+  EXPECT_EQ(local.size(), std::string("2005-06-15 12:30:45").size()) << local;
+  // The locale's own formats: the date shows the four-digit year, the time the minutes.
+  const std::string standard(Noon.AsString(3, 0, nullptr, nullptr));
+  EXPECT_NE(standard.find("2005"), std::string::npos) << standard;
+  EXPECT_NE(standard.find("30"), std::string::npos) << standard;
+}
+
+TEST(CurrentTime, ReadsTheUtcClockInWholeSeconds) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const SYSTEMTIME before = corekit::platform::CurrentUtcTime();
+    const TCurrentTime now;
+    const SYSTEMTIME after = corekit::platform::CurrentUtcTime();
+    if (before.wSecond != after.wSecond) continue;  // the clock ticked in between
+    ASSERT_TRUE(now.IsValid());
+    EXPECT_EQ(now.Second(), after.wSecond);
+    EXPECT_EQ(now.Year(), after.wYear);
+    EXPECT_EQ(now.Hour(), after.wHour);
+    TGPSTime copy;
+    copy = now;
+    EXPECT_EQ(copy, now);
+    return;
+  }
+  FAIL() << "the clock ticked during every attempt";
+}
+
+#if !defined(_WIN32)
+// On POSIX the user's locale and the zone come from the environment; these tests set them.
+class ScopedEnvironment {
+public:
+  ScopedEnvironment(const char* name, const char* value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old, m_had = true;
+    setenv(name, value, 1);
+  }
+  ~ScopedEnvironment() {
+    if (m_had) {
+      setenv(m_name, m_old.c_str(), 1);
+    } else {
+      unsetenv(m_name);
+    }
+  }
+
+private:
+  const char* m_name;
+  std::string m_old;
+  bool m_had = false;
+};
+
+struct LocaleCase {
+  const char* locale;
+  const char* picture;
+  const char* expected;
+};
+
+TEST(TimeText, DatePicturesInUserLocales) {
+  const LocaleCase cases[] = {
+      {"de_DE.UTF-8", "dddd, d. MMMM yyyy", "Mittwoch, 15. Juni 2005"},
+      {"de_DE.UTF-8", "ddd d MMM yy", "Mi. 15 Juni 05"},
+      {"en_US.UTF-8", "dddd, d. MMMM yyyy", "Wednesday, 15. June 2005"},
+      {"fr_FR.UTF-8@euro", "dddd d MMMM yyyy", "mercredi 15 juin 2005"},
+      {"de_DE.UTF-8", nullptr, "15.06.2005"},
+      {"en_US.UTF-8", nullptr, "6/15/2005"},
+      {"C", nullptr, "6/15/2005"},
+      {"de_DE", "yyyy-MM-dd 'Woche' y", "2005-06-15 Woche 5"},
+  };
+  for (const LocaleCase& c : cases) {
+    const ScopedEnvironment locale("LC_ALL", c.locale);
+    EXPECT_EQ(std::string(Noon.AsString(2, 0, c.picture, nullptr)), c.expected) << c.locale;
+  }
+}
+
+TEST(TimeText, TimePicturesInUserLocales) {
+  const ScopedEnvironment locale("LC_ALL", "en_US.UTF-8");
+  EXPECT_EQ(std::string(Noon.AsString(1, 0, nullptr, "h:mm:ss tt")), "12:30:45 PM");
+  EXPECT_EQ(std::string(Noon.AsString(1, -720, nullptr, "hh 'h' t")), "12 h A");
+  const ScopedEnvironment german("LC_ALL", "de_DE.UTF-8");
+  EXPECT_EQ(std::string(Noon.AsString(1, 0, nullptr, nullptr)), "12:30:45");
+}
+
+TEST(TimeText, LocalTimeFollowsTheZoneInForceAtThatDate) {
+  const ScopedEnvironment zone("TZ", "Europe/Berlin");
+  const TGPSTime winter(2005, TGPSTime::January, 15, 12, 30, 45);
+  EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 14:30:45");   // summer time, UTC+2
+  EXPECT_EQ(Text(winter, 3, 800), "2005-01-15 13:30:45");  // standard time, UTC+1
+  const TGPSTime lateEvening(2005, TGPSTime::December, 31, 23, 30, 0);
+  EXPECT_EQ(Text(lateEvening, 3, 800), "2006-01-01 00:30:00");
+  const ScopedEnvironment york("TZ", "America/New_York");
+  EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 08:30:45");
+}
+#endif
+
+}  // namespace
