@@ -6,5 +6,7 @@
 #include "corekit/core/kstring.h"
 #include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gps_time.h"
+#include "corekit/gpstime/gps_time_ms.h"
+#include "corekit/gpstime/gps_time_ns.h"
 #include "corekit/gpstime/gps_week.h"
 #include "corekit/platform/types.h"

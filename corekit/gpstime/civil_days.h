@@ -56,6 +56,22 @@ constexpr TCivilDate CivilFromDays(unsigned int days) {
   return {year, month, day};
 }
 
+// Julian day of a count of seconds since the GPS epoch, shifted by offsetSeconds; the epoch
+// instant is 2444244.5.
+constexpr double JulianDay(double seconds, int offsetSeconds) {
+  return (seconds + static_cast<double>(offsetSeconds) - 43200.0) / 86400.0 + 2444245.0;
+}
+
+// Floating seconds since the epoch split into the whole seconds, truncated, and the fraction
+// (0 <= fraction < 1). False for a value that no 32-bit count holds: negative, 2^32 or more, or not
+// a number.
+constexpr bool SplitSeconds(double seconds, ULONG& whole, double& fraction) {
+  if (!(seconds >= 0.0 && seconds < 4294967296.0)) return false;
+  whole = static_cast<ULONG>(seconds);
+  fraction = seconds - static_cast<double>(whole);
+  return true;
+}
+
 // Days from 1970-01-01 to the GPS epoch.
 inline constexpr unsigned int EpochCivilDays = DaysFromCivil(1980, 1, 6);
 static_assert(EpochCivilDays * SecondsPerDay == DOSTimeAtEpoch);

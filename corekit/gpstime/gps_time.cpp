@@ -141,8 +141,7 @@ void TGPSTime::GetDate(unsigned int& year, TMonth& month, unsigned int& day,
 }
 
 double TGPSTime::JulDay(int offsetSeconds) const {
-  return (static_cast<double>(m_seconds) + static_cast<double>(offsetSeconds) - 43200.0) / 86400.0 +
-         2444245.0;
+  return ci::JulianDay(static_cast<double>(m_seconds), offsetSeconds);
 }
 
 int TGPSTime::operator==(const TGPSTime& other) const { return m_seconds == other.m_seconds; }

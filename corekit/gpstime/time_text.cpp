@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "corekit/gpstime/gps_time.h"
+#include "corekit/gpstime/gps_time_ms.h"
+#include "corekit/gpstime/gps_time_ns.h"
 #include "corekit/platform/time_format.h"
 
 namespace corekit::internal {
@@ -38,11 +40,13 @@ KString GpsTimeText(ULONG seconds, ULONG subSecond, SubSecondPart part, int mode
   TGPSTime time(seconds);
   if (zone != 0 && zone >= -LargestZoneOffset && zone <= LargestZoneOffset) time += zone * 60;
 
-  const WORD milliseconds = static_cast<WORD>(part == SubSecondPart::Milliseconds ? subSecond
-                                              : part == SubSecondPart::Nanoseconds ? subSecond / 1000000
-                                                                                    : 0);
+  const WORD milliseconds =
+      static_cast<WORD>(part == SubSecondPart::Milliseconds  ? subSecond
+                        : part == SubSecondPart::Nanoseconds ? subSecond / 1000000
+                                                             : 0);
   SYSTEMTIME record = RecordOf(time, milliseconds);
-  if (zone == LocalTimeZone && !platform::UtcToLocalTime(record)) return KString("<Time conversion failed>");
+  if (zone == LocalTimeZone && !platform::UtcToLocalTime(record))
+    return KString("<Time conversion failed>");
 
   char date[platform::TimeTextBufferSize] = "";
   char clock[platform::TimeTextBufferSize] = "";
@@ -67,7 +71,21 @@ KString GpsTimeText(ULONG seconds, ULONG subSecond, SubSecondPart part, int mode
 
 }  // namespace corekit::internal
 
-KString TGPSTime::AsString(int mode, int zone, const char* dateFormat, const char* timeFormat) const {
-  return corekit::internal::GpsTimeText(Seconds(), 0, corekit::internal::SubSecondPart::None, mode, zone,
-                                        dateFormat, timeFormat);
+namespace ci = corekit::internal;
+
+KString TGPSTime::AsString(int mode, int zone, const char* dateFormat,
+                           const char* timeFormat) const {
+  return ci::GpsTimeText(Seconds(), 0, ci::SubSecondPart::None, mode, zone, dateFormat, timeFormat);
+}
+
+KString TGPSTimeMS::AsString(int mode, int zone, const char* dateFormat,
+                             const char* /*timeFormat*/) const {
+  return ci::GpsTimeText(Seconds(), mSecond(), ci::SubSecondPart::Milliseconds, mode, zone,
+                         dateFormat, nullptr);
+}
+
+KString TGPSTimeNS::AsString(int mode, int zone, const char* dateFormat,
+                             const char* /*timeFormat*/) const {
+  return ci::GpsTimeText(Seconds(), nSecond(), ci::SubSecondPart::Nanoseconds, mode, zone,
+                         dateFormat, nullptr);
 }

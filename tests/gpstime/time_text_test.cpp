@@ -5,6 +5,8 @@
 
 #include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gps_time.h"
+#include "corekit/gpstime/gps_time_ms.h"
+#include "corekit/gpstime/gps_time_ns.h"
 #include "corekit/platform/time_format.h"
 
 namespace {
@@ -37,7 +39,7 @@ TEST(TimeText, ModesAndZones) {
       {3, -60, "2005-06-15 11:30:45"},
       {3, 720, "2005-06-16 00:30:45"},
       {3, -720, "2005-06-15 00:30:45"},
-      {3, 721, "2005-06-15 12:30:45"},   // outside the offsets: unshifted
+      {3, 721, "2005-06-15 12:30:45"},  // outside the offsets: unshifted
       {3, -721, "2005-06-15 12:30:45"},
       {3, 799, "2005-06-15 12:30:45"},
   };
@@ -49,6 +51,42 @@ TEST(TimeText, ModesAndZones) {
 TEST(TimeText, NoTimeIsEmptyWhateverTheModeAndZone) {
   for (int mode : {0, 1, 2, 3, 4}) {
     for (int zone : {0, 60, 800, 1000}) EXPECT_EQ(Text(TGPSTime(), mode, zone), "");
+  }
+}
+
+TEST(TimeText, SubSecondTimesShowAFixedNumericTimeOfDay) {
+  const ULONG seconds = TGPSTime(2005, TGPSTime::June, 15, 12, 30, 5).Seconds();
+  const TGPSTimeMS ms(seconds, 250);
+  const TGPSTimeNS ns(seconds, 5);
+  const struct {
+    int mode;
+    int zone;
+    const char* ms;
+    const char* ns;
+  } cases[] = {
+      {1, 0, "12:30:05.250", "12:30:05.000000005"},
+      {0, 60, "13:30:05.250", "13:30:05.000000005"},
+      {1, 720, "00:30:05.250", "00:30:05.000000005"},
+      {3, 720, "2005-06-16 00:30:05.250", "2005-06-16 00:30:05.000000005"},
+      {1, -721, "12:30:05.250", "12:30:05.000000005"},
+      {2, 0, "2005-06-15", "2005-06-15"},
+      {4, -60, "2005-06-1511:30:05.250", "2005-06-1511:30:05.000000005"},
+  };
+  for (const auto& c : cases) {
+    // The time picture is not used: the sub-second time is always numeric.
+    EXPECT_EQ(std::string(ms.AsString(c.mode, c.zone, IsoDate, "hh tt")), c.ms)
+        << c.mode << " " << c.zone;
+    EXPECT_EQ(std::string(ns.AsString(c.mode, c.zone, IsoDate, "hh tt")), c.ns)
+        << c.mode << " " << c.zone;
+  }
+  EXPECT_EQ(std::string(TGPSTimeMS(seconds - 5, 999).AsString(1)), "12:30:00.999");
+  EXPECT_EQ(std::string(TGPSTimeNS(seconds + 54, 999999999).AsString(1)), "12:30:59.999999999");
+  // Raw sub-second parts are shown as stored.
+  EXPECT_EQ(std::string(TGPSTimeMS(seconds, 1500).AsString(1)), "12:30:06.500");
+  // No whole seconds: no time, whatever the sub-second part.
+  for (int mode : {1, 2, 3}) {
+    EXPECT_EQ(std::string(TGPSTimeMS(0, 500).AsString(mode, 800)), "");
+    EXPECT_EQ(std::string(TGPSTimeNS(0, 500).AsString(mode, 60)), "");
   }
 }
 
@@ -136,12 +174,20 @@ TEST(TimeText, TimePicturesInUserLocales) {
 TEST(TimeText, LocalTimeFollowsTheZoneInForceAtThatDate) {
   const ScopedEnvironment zone("TZ", "Europe/Berlin");
   const TGPSTime winter(2005, TGPSTime::January, 15, 12, 30, 45);
-  EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 14:30:45");   // summer time, UTC+2
+  EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 14:30:45");    // summer time, UTC+2
   EXPECT_EQ(Text(winter, 3, 800), "2005-01-15 13:30:45");  // standard time, UTC+1
   const TGPSTime lateEvening(2005, TGPSTime::December, 31, 23, 30, 0);
   EXPECT_EQ(Text(lateEvening, 3, 800), "2006-01-01 00:30:00");
   const ScopedEnvironment york("TZ", "America/New_York");
   EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 08:30:45");
+  EXPECT_EQ(std::string(TGPSTimeMS(Noon.Seconds(), 7).AsString(3, 800, IsoDate)),
+            "2005-06-15 08:30:45.007");
+  // Zones that are not whole hours, and the southern summer.
+  const ScopedEnvironment kolkata("TZ", "Asia/Kolkata");
+  EXPECT_EQ(Text(Noon, 1, 800), "18:00:45");
+  const ScopedEnvironment sydney("TZ", "Australia/Sydney");
+  EXPECT_EQ(Text(winter, 3, 800), "2005-01-15 23:30:45");  // summer time there, UTC+11
+  EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 22:30:45");    // standard time, UTC+10
 }
 #endif
 
