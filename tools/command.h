@@ -12,7 +12,8 @@ class App;
 namespace corekit::tool {
 
 inline constexpr int ExitOk = 0;
-inline constexpr int ExitUsage = 2;  // bad command line or input
+inline constexpr int ExitFailure = 1;  // the input was good but the work could not be done
+inline constexpr int ExitUsage = 2;    // bad command line or input
 
 class Command {
 public:

@@ -1,13 +1,13 @@
 // The corekit command-line tool: subcommands over the corekit library.
 
 #include <CLI/CLI.hpp>
-
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "tools/command.h"
+#include "tools/now_command.h"
 #include "tools/time_command.h"
 
 namespace {
@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
   CLI::App app("Tools over the corekit library", "corekit");
   std::vector<std::unique_ptr<Command>> commands;
   commands.push_back(AddTimeCommand(app));
+  commands.push_back(AddNowCommand(app));
 
   try {
     app.parse(argc, argv);

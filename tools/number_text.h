@@ -25,6 +25,45 @@ inline NumberStatus ParseUnsigned32(std::string_view text, std::uint32_t& value)
   return NumberStatus::Ok;
 }
 
+// An optional minus sign and decimal digits, within -2147483648 to 2147483647.
+inline NumberStatus ParseSigned32(std::string_view text, std::int32_t& value) {
+  const bool negative = !text.empty() && text.front() == '-';
+  std::uint32_t magnitude = 0;
+  const NumberStatus status = ParseUnsigned32(negative ? text.substr(1) : text, magnitude);
+  if (status != NumberStatus::Ok) return status;
+  const std::uint32_t limit = negative ? 2147483648u : 2147483647u;
+  if (magnitude > limit) return NumberStatus::OutOfRange;
+  value =
+      negative ? static_cast<std::int32_t>(0u - magnitude) : static_cast<std::int32_t>(magnitude);
+  return NumberStatus::Ok;
+}
+
+// A fraction of a second written as one to nine decimal digits ("25" of "45.25"), in nanoseconds.
+inline bool ParseFraction(std::string_view digits, std::uint32_t& nanoseconds) {
+  if (digits.empty() || digits.size() > 9) return false;
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < 9; ++i) {
+    const char c = i < digits.size() ? digits[i] : '0';
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  nanoseconds = value;
+  return true;
+}
+
+// Whole seconds as ParseUnsigned32 with an optional fraction of one to nine digits ("45.25").
+inline NumberStatus ParseSecondsAndFraction(std::string_view text, std::uint32_t& seconds,
+                                            std::uint32_t& nanoseconds) {
+  const std::size_t point = text.find('.');
+  std::uint32_t fraction = 0;
+  if (point != std::string_view::npos && !ParseFraction(text.substr(point + 1), fraction)) {
+    return NumberStatus::NotANumber;
+  }
+  const NumberStatus status = ParseUnsigned32(text.substr(0, point), seconds);
+  if (status == NumberStatus::Ok) nanoseconds = fraction;
+  return status;
+}
+
 // Digits with an optional fraction ("2453537", "2453537.25"); no sign, exponent or other form.
 inline NumberStatus ParseDecimal(std::string_view text, double& value) {
   const std::size_t point = text.find('.');

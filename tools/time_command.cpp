@@ -1,7 +1,6 @@
 #include "tools/time_command.h"
 
 #include <CLI/CLI.hpp>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,25 +10,23 @@
 #include <vector>
 
 #include "tools/number_text.h"
+#include "tools/option_text.h"
+#include "tools/text_options.h"
 
 namespace corekit::tool {
 namespace {
 
 constexpr std::uint64_t SecondsPerDay = 86400;
 constexpr std::uint64_t SecondsPerWeek = 604800;
-constexpr int WeekRollover = 1024;
 constexpr std::uint64_t LastSeconds = 0xFFFFFFFF;
 constexpr unsigned int FirstYear = 1980;
 constexpr unsigned int LastYear = 2116;
 constexpr std::uint32_t DOSTimeAtEpoch = 315964800;
 constexpr const char* LastTimeText = "2116-02-12T06:28:15";
 
-const char* const DayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                "Thursday", "Friday", "Saturday"};
+TimeResult Fail(std::string message) { return {TGPSTime(), 0, std::move(message)}; }
 
-TimeResult Fail(std::string message) { return {TGPSTime(), std::move(message)}; }
-
-TimeResult Succeed(const TGPSTime& time) { return {time, {}}; }
+TimeResult Succeed(const TGPSTime& time, ULONG nanoseconds = 0) { return {time, nanoseconds, {}}; }
 
 // Reads an option's unsigned value or says why it is not one.
 bool ReadUnsigned(std::string_view option, const std::string& text, std::uint32_t& value,
@@ -39,6 +36,23 @@ bool ReadUnsigned(std::string_view option, const std::string& text, std::uint32_
       return true;
     case NumberStatus::NotANumber:
       error = std::string(option) + ": '" + text + "' is not an unsigned whole number";
+      return false;
+    case NumberStatus::OutOfRange:
+      break;
+  }
+  error = std::string(option) + ": " + text + " is out of range (at most 4294967295)";
+  return false;
+}
+
+// Reads an option's seconds with an optional fraction, or says why they are none.
+bool ReadSeconds(std::string_view option, const std::string& text, std::uint32_t& seconds,
+                 std::uint32_t& nanoseconds, std::string& error) {
+  switch (ParseSecondsAndFraction(text, seconds, nanoseconds)) {
+    case NumberStatus::Ok:
+      return true;
+    case NumberStatus::NotANumber:
+      error = std::string(option) + ": '" + text +
+              "' is not a number of seconds (digits, with up to nine decimals)";
       return false;
     case NumberStatus::OutOfRange:
       break;
@@ -60,15 +74,18 @@ bool ReadDigits(std::string_view text, std::size_t pos, std::size_t digits, unsi
 
 TimeResult FromCalendar(const std::string& text) {
   unsigned int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  std::uint32_t nanoseconds = 0;
   const std::string_view t = text;
   const bool dateOk = ReadDigits(t, 0, 4, year) && t.size() >= 10 && t[4] == '-' &&
                       ReadDigits(t, 5, 2, month) && t[7] == '-' && ReadDigits(t, 8, 2, day);
   const bool timeOk =
       t.size() == 10 ||
-      (t.size() == 19 && t[10] == 'T' && ReadDigits(t, 11, 2, hour) && t[13] == ':' &&
-       ReadDigits(t, 14, 2, minute) && t[16] == ':' && ReadDigits(t, 17, 2, second));
+      (t.size() >= 19 && t[10] == 'T' && ReadDigits(t, 11, 2, hour) && t[13] == ':' &&
+       ReadDigits(t, 14, 2, minute) && t[16] == ':' && ReadDigits(t, 17, 2, second) &&
+       (t.size() == 19 || (t[19] == '.' && ParseFraction(t.substr(20), nanoseconds))));
   if (!dateOk || !timeOk) {
-    return Fail("'" + text + "' is not a date YYYY-MM-DD or a date and time YYYY-MM-DDThh:mm:ss");
+    return Fail("'" + text +
+                "' is not a date YYYY-MM-DD or a date and time YYYY-MM-DDThh:mm:ss[.fffffffff]");
   }
   if (year < FirstYear || year > LastYear) {
     return Fail(text + ": the year must be 1980 to 2116");
@@ -90,25 +107,26 @@ TimeResult FromCalendar(const std::string& text) {
     }
     return Fail(text + " is past the last GPS time " + LastTimeText);
   }
-  return Succeed(time);
+  return Succeed(time, nanoseconds);
 }
 
 TimeResult FromSeconds(const std::string& text) {
-  std::uint32_t seconds = 0;
+  std::uint32_t seconds = 0, nanoseconds = 0;
   std::string error;
-  if (!ReadUnsigned("--seconds", text, seconds, error)) return Fail(error);
-  if (seconds == 0) return Fail("--seconds: 0 is no time (the GPS epoch itself)");
-  return Succeed(TGPSTime(static_cast<ULONG>(seconds)));
+  if (!ReadSeconds("--seconds", text, seconds, nanoseconds, error)) return Fail(error);
+  if (seconds == 0)
+    return Fail("--seconds: " + text + " is no time: its whole seconds are 0, the GPS epoch");
+  return Succeed(TGPSTime(static_cast<ULONG>(seconds)), nanoseconds);
 }
 
 TimeResult FromWeek(const TimeInputs& in) {
   if (!in.week || !in.secondOfWeek) {
     return Fail(in.week ? "--week needs --sow" : "--sow needs --week");
   }
-  std::uint32_t week = 0, sow = 0;
+  std::uint32_t week = 0, sow = 0, nanoseconds = 0;
   std::string error;
   if (!ReadUnsigned("--week", *in.week, week, error) ||
-      !ReadUnsigned("--sow", *in.secondOfWeek, sow, error)) {
+      !ReadSeconds("--sow", *in.secondOfWeek, sow, nanoseconds, error)) {
     return Fail(error);
   }
   if (sow >= SecondsPerWeek) {
@@ -124,7 +142,7 @@ TimeResult FromWeek(const TimeInputs& in) {
     return Fail("week " + std::to_string(static_cast<int>(fullWeek)) + " second " +
                 std::to_string(sow) + " is past the last GPS time " + LastTimeText);
   }
-  return Succeed(TGPSTime(fullWeek, sow));
+  return Succeed(TGPSTime(fullWeek, sow), nanoseconds);
 }
 
 TimeResult FromYearDay(const TimeInputs& in) {
@@ -188,13 +206,16 @@ class TimeCommand final : public Command {
 public:
   explicit TimeCommand(CLI::App& app)
       : m_app(
-            app.add_subcommand("time", "Convert a GPS time between its forms and print them all")) {
+            app.add_subcommand("time", "Convert a GPS time between its forms and print them all")),
+        m_text(*m_app) {
     m_app->footer(
         "Give exactly one form. Times are GPS time without leap seconds, from 1980-01-06T00:00:01 "
-        "to 2116-02-12T06:28:15.");
+        "to 2116-02-12T06:28:15. A fraction of a second (a date and time, --seconds, --sow) needs "
+        "--ms or --ns.");
     Add(m_calendar,
-        m_app->add_option("datetime", m_calendar.text,
-                          "Calendar date YYYY-MM-DD or date and time YYYY-MM-DDThh:mm:ss"),
+        m_app->add_option(
+            "datetime", m_calendar.text,
+            "Calendar date YYYY-MM-DD or date and time YYYY-MM-DDThh:mm:ss[.fffffffff]"),
         "DATE");
     Add(m_seconds, m_app->add_option("--seconds", m_seconds.text, "Seconds since the GPS epoch"),
         "N");
@@ -228,30 +249,28 @@ public:
     inputs.dayOfYear = m_doy.Value();
     inputs.dos = m_dos.Value();
     inputs.julian = m_julian.Value();
-    const TimeResult result = ResolveTime(inputs);
+    TimeResult result = ResolveTime(inputs);
+    TextForm form;
+    if (result.error.empty()) ResolveTextForm(m_text.Inputs(), form, result.error);
+    if (result.error.empty() && result.nanoseconds != 0 && form.precision == Precision::Seconds) {
+      result.error = "a fraction of a second needs --ms or --ns";
+    }
     if (!result.error.empty()) {
       err << "corekit: time: " << result.error << '\n';
       return ExitUsage;
     }
-    out << FormatTime(result.time);
+    out << FormatTime({result.time, result.nanoseconds}, form);
     return ExitOk;
   }
 
 private:
-  struct Field {
-    std::string text;
-    CLI::Option* option = nullptr;
-    std::optional<std::string> Value() const {
-      return option->count() > 0 ? std::optional<std::string>(text) : std::nullopt;
-    }
-  };
-
-  static void Add(Field& field, CLI::Option* option, const char* typeName) {
+  static void Add(OptionText& field, CLI::Option* option, const char* typeName) {
     field.option = option->type_name(typeName);
   }
 
   CLI::App* m_app;
-  Field m_calendar, m_seconds, m_week, m_sow, m_year, m_doy, m_dos, m_julian;
+  TextOptions m_text;
+  OptionText m_calendar, m_seconds, m_week, m_sow, m_year, m_doy, m_dos, m_julian;
 };
 
 }  // namespace
@@ -288,48 +307,6 @@ TimeResult ResolveTime(const TimeInputs& in) {
     return Fail("the result is not a valid time");
   }
   return result;
-}
-
-std::string FormatTime(const TGPSTime& time) {
-  unsigned int year = 0, day = 0;
-  TGPSTime::TMonth month = TGPSTime::January;
-  TGPSTime::TDayOfWeek dayOfWeek = TGPSTime::Sunday;
-  time.GetDate(year, month, day, dayOfWeek);
-  // Day of year in the library's numbering: day 1 is the midnight TGPSTime(year, 1) starts.
-  const unsigned int dayOfYear = time.GPSDay() - TGPSTime(year, 1).GPSDay() + 1;
-  // TGPSWeek takes weeks below 416 as after the 1999 rollover; a time that early is still in the
-  // first period, so show its true week.
-  int week = static_cast<int>(time.GetGPSWeek());
-  if (TGPSTime(TGPSWeek(week), time.SecondInGPSWeek()) != time) week -= WeekRollover;
-
-  char calendar[32];
-  std::snprintf(calendar, sizeof calendar, "%04u-%02u-%02uT%02u:%02u:%02u", year,
-                static_cast<unsigned int>(month), day, time.Hour(), time.Minute(), time.Second());
-  char julian[32];
-  std::snprintf(julian, sizeof julian, "%.6f", time.JulDay());
-  const std::string dos = time.Seconds() <= LastSeconds - DOSTimeAtEpoch
-                              ? std::to_string(time.GetDOSTime())
-                              : std::string("beyond 32 bits (after 2106-02-07T06:28:15)");
-
-  const std::pair<const char*, std::string> lines[] = {
-      {"Date and time", calendar},
-      {"Day of week", DayNames[dayOfWeek]},
-      {"GPS seconds", std::to_string(time.Seconds())},
-      {"GPS week", std::to_string(week)},
-      {"10-bit week", std::to_string(time.GetGPSWeekSmall())},
-      {"Second of week", std::to_string(time.SecondInGPSWeek())},
-      {"GPS day", std::to_string(time.GPSDay())},
-      {"Year, day of year", std::to_string(year) + ", " + std::to_string(dayOfYear)},
-      {"DOS time", dos},
-      {"Julian day", julian},
-  };
-  std::string text;
-  for (const auto& [label, value] : lines) {
-    std::string line = label;
-    line.resize(19, ' ');
-    text += line + value + '\n';
-  }
-  return text;
 }
 
 std::unique_ptr<Command> AddTimeCommand(CLI::App& app) {

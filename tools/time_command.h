@@ -8,32 +8,32 @@
 
 #include "corekit/gpstime/gps_time.h"
 #include "tools/command.h"
+#include "tools/time_report.h"
 
 namespace corekit::tool {
 
 // The texts given for each input form; an empty optional was not given.
 struct TimeInputs {
-  std::optional<std::string> calendar{};  // YYYY-MM-DD or YYYY-MM-DDThh:mm:ss
-  std::optional<std::string> seconds{};
+  std::optional<std::string> calendar{};  // YYYY-MM-DD or YYYY-MM-DDThh:mm:ss[.fffffffff]
+  std::optional<std::string> seconds{};   // with up to nine decimals
   std::optional<std::string> week{};
-  std::optional<std::string> secondOfWeek{};
+  std::optional<std::string> secondOfWeek{};  // with up to nine decimals
   std::optional<std::string> year{};
   std::optional<std::string> dayOfYear{};
   std::optional<std::string> dos{};
   std::optional<std::string> julian{};
 };
 
-// A valid time, or the one-line reason there is none.
+// A valid time with the fraction of a second the input gave, or the one-line reason there is none.
 struct TimeResult {
   TGPSTime time;
+  ULONG nanoseconds = 0;
   std::string error;  // empty when time is valid
 };
 
-// Checks that exactly one form was given and converts it; never yields an invalid time.
+// Checks that exactly one form was given and converts it; never yields an invalid time. A Julian
+// day is rounded to the nearest second.
 TimeResult ResolveTime(const TimeInputs& inputs);
-
-// The aligned block of every form of a valid time, one "label  value" line each.
-std::string FormatTime(const TGPSTime& time);
 
 // Adds the `time` subcommand to the application.
 std::unique_ptr<Command> AddTimeCommand(CLI::App& app);

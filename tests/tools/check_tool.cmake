@@ -10,15 +10,35 @@ function(expect_run expected_code)
   set(err "${err}" PARENT_SCOPE)
 endfunction()
 
-expect_run(0 time 2005-06-15T12:30:45)
-foreach(form "802873845" "1327" "303" "304245" "1118838645" "Wednesday")
-  string(FIND "${out}" "${form}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "the conversion does not show ${form}:\n${out}")
-  endif()
-endforeach()
+# expect_shows(text...): the last run's output holds each text.
+function(expect_shows)
+  foreach(form IN LISTS ARGN)
+    string(FIND "${out}" "${form}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "the output does not show ${form}:\n${out}")
+    endif()
+  endforeach()
+endfunction()
 
-foreach(bad "time;2005-02-30" "time;--seconds;12x" "time;--seconds;0" "time;--week;1327" "time;--nothing")
+expect_run(0 time 2005-06-15T12:30:45)
+expect_shows("802873845" "1327" "303" "304245" "1118838645" "Wednesday")
+
+expect_run(0 time 2005-06-15T12:30:45.25 --ns --mode 1 --zone 60)
+expect_shows("2005-06-15T12:30:45.250000000" "802873845.250000000" "13:30:45.250000000")
+expect_run(0 time --seconds 802873845 --mode 2 --date-format yyyy/MM/dd)
+expect_shows("Text               2005/06/15")
+
+# The current time: the year is this century's, and --ms shows three decimals.
+expect_run(0 now)
+expect_shows("Date and time      20" "GPS week" "Text")
+expect_run(0 now --ms --zone local)
+if(NOT out MATCHES "GPS seconds        [0-9]+\\.[0-9][0-9][0-9]\r?\n")
+  message(FATAL_ERROR "corekit now --ms shows no milliseconds:\n${out}")
+endif()
+
+foreach(bad "time;2005-02-30" "time;--seconds;12x" "time;--seconds;0" "time;--week;1327" "time;--nothing"
+            "time;2005-06-15T12:30:45.5" "now;--zone;721" "now;--mode;9" "now;--ms;--ns"
+            "now;--ns;--time-format;HH")
   expect_run(2 ${bad})
   string(STRIP "${err}" line)
   if(NOT out STREQUAL "" OR line STREQUAL "" OR line MATCHES "\n")

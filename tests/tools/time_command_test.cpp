@@ -8,6 +8,8 @@
 
 namespace {
 
+using corekit::tool::Precision;
+using corekit::tool::TextForm;
 using corekit::tool::TimeInputs;
 
 TEST(ToolTimeCommand, ResolvesEachFormOrRefuses) {
@@ -72,11 +74,37 @@ TEST(ToolTimeCommand, ResolvesEachFormOrRefuses) {
   }
 }
 
+TEST(ToolTimeCommand, KeepsTheFractionOfASecond) {
+  const std::pair<TimeInputs, ULONG> cases[] = {
+      {{.calendar = "2005-06-15T12:30:45.25"}, 250000000},
+      {{.calendar = "2005-06-15T12:30:45.000000001"}, 1},
+      {{.calendar = "2005-06-15T12:30:45.999999999"}, 999999999},
+      {{.seconds = "802873845.5"}, 500000000},
+      {{.seconds = "1.000"}, 0},
+      {{.week = "1327", .secondOfWeek = "304245.125"}, 125000000},
+  };
+  for (const auto& [in, nanoseconds] : cases) {
+    const corekit::tool::TimeResult r = corekit::tool::ResolveTime(in);
+    EXPECT_TRUE(r.error.empty()) << r.error;
+    EXPECT_EQ(r.nanoseconds, nanoseconds) << in.calendar.value_or("") << in.seconds.value_or("");
+  }
+  for (const TimeInputs& bad :
+       {TimeInputs{.calendar = "2005-06-15T12:30:45."},
+        TimeInputs{.calendar = "2005-06-15T12:30:45.1234567890"},
+        TimeInputs{.calendar = "2005-06-15.5"}, TimeInputs{.calendar = "2005-06-15T12:30:45,5"},
+        TimeInputs{.seconds = "0.5"}, TimeInputs{.seconds = ".5"}, TimeInputs{.seconds = "5.-1"},
+        TimeInputs{.dos = "1118838645.5"}, TimeInputs{.week = "1327.5", .secondOfWeek = "0"}}) {
+    const corekit::tool::TimeResult r = corekit::tool::ResolveTime(bad);
+    EXPECT_FALSE(r.error.empty()) << bad.calendar.value_or("") << bad.seconds.value_or("");
+    EXPECT_FALSE(r.time.IsValid());
+  }
+}
+
 // Every printed form, read back, gives the time again.
 TEST(ToolTimeCommand, PrintedFormsReadBack) {
   for (ULONG s :
        {ULONG(1), ULONG(86399), ULONG(802873845), ULONG(3979002495u), ULONG(0xFFFFFFFF)}) {
-    std::istringstream lines(corekit::tool::FormatTime(TGPSTime(s)));
+    std::istringstream lines(corekit::tool::FormatTime({TGPSTime(s)}, {}));
     std::string line, calendar, week, small, sow, year, doy, dos, julian;
     while (std::getline(lines, line)) {
       const std::string label = line.substr(0, 19), value = line.substr(19);
@@ -105,7 +133,8 @@ TEST(ToolTimeCommand, PrintedFormsReadBack) {
         << year << ' ' << doy;
     EXPECT_EQ(s <= 3979002495u ? read({.dos = dos}) : 0, s <= 3979002495u ? s : 0) << dos;
   }
-  EXPECT_EQ(corekit::tool::FormatTime(TGPSTime(ULONG(802873845))),
+  const TextForm iso{.dateFormat = "yyyy-MM-dd", .timeFormat = "HH:mm:ss"};
+  EXPECT_EQ(corekit::tool::FormatTime({TGPSTime(ULONG(802873845))}, iso),
             "Date and time      2005-06-15T12:30:45\n"
             "Day of week        Wednesday\n"
             "GPS seconds        802873845\n"
@@ -115,7 +144,36 @@ TEST(ToolTimeCommand, PrintedFormsReadBack) {
             "GPS day            9292\n"
             "Year, day of year  2005, 166\n"
             "DOS time           1118838645\n"
-            "Julian day         2453537.021354\n");
+            "Julian day         2453537.021354\n"
+            "Text               2005-06-15 12:30:45\n");
+}
+
+// With milliseconds or nanoseconds the fraction joins the forms that can carry it, as the chosen
+// class holds it, and reads back.
+TEST(ToolTimeCommand, SubSecondFormsShowTheFraction) {
+  const corekit::tool::PreciseTime time{TGPSTime(ULONG(802873845)), 250999999};
+  const TextForm ms{.precision = Precision::Milliseconds, .zone = 60, .dateFormat = "yyyy-MM-dd"};
+  EXPECT_EQ(corekit::tool::FormatTime(time, ms),
+            "Date and time      2005-06-15T12:30:45.250\n"
+            "Day of week        Wednesday\n"
+            "GPS seconds        802873845.250\n"
+            "GPS week           1327\n"
+            "10-bit week        303\n"
+            "Second of week     304245.250\n"
+            "GPS day            9292\n"
+            "Year, day of year  2005, 166\n"
+            "DOS time           1118838645\n"
+            "Julian day         2453537.021357060\n"
+            "Text               2005-06-15 13:30:45.250\n");
+  const TextForm ns{.precision = Precision::Nanoseconds, .mode = 1};
+  const std::string text = corekit::tool::FormatTime(time, ns);
+  EXPECT_NE(text.find("Date and time      2005-06-15T12:30:45.250999999\n"), std::string::npos);
+  EXPECT_NE(text.find("Julian day         2453537.02135707"), std::string::npos) << text;
+  EXPECT_NE(text.find("Text               12:30:45.250999999\n"), std::string::npos) << text;
+  const corekit::tool::TimeResult back =
+      corekit::tool::ResolveTime({.calendar = "2005-06-15T12:30:45.250999999"});
+  EXPECT_EQ(back.time.Seconds(), 802873845u);
+  EXPECT_EQ(back.nanoseconds, 250999999u);
 }
 
 }  // namespace

@@ -1,0 +1,109 @@
+#include "tools/time_report.h"
+
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "corekit/gpstime/gps_time_ms.h"
+#include "corekit/gpstime/gps_time_ns.h"
+
+namespace corekit::tool {
+namespace {
+
+constexpr int WeekRollover = 1024;
+constexpr ULONG LastSeconds = 0xFFFFFFFF;
+constexpr ULONG DOSTimeAtEpoch = 315964800;
+constexpr std::size_t LabelWidth = 19;
+
+const char* const DayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                "Thursday", "Friday", "Saturday"};
+
+const char* Picture(const std::optional<std::string>& picture) {
+  return picture ? picture->c_str() : nullptr;
+}
+
+// The fraction of a second as the chosen class holds it (".250", ".000000005"), its Julian day
+// and its text.
+struct SubSecondForms {
+  std::string fraction;
+  double julianDay = 0;
+  std::string text;
+};
+
+SubSecondForms FormsAt(const PreciseTime& time, const TextForm& form) {
+  const TGPSTimeNS ns(time.time.Seconds(), time.nanoseconds);
+  const char* date = Picture(form.dateFormat);
+  SubSecondForms forms;
+  char digits[16];
+  switch (form.precision) {
+    case Precision::Seconds:
+      forms.julianDay = time.time.JulDay();
+      forms.text = time.time.AsString(form.mode, form.zone, date, Picture(form.timeFormat));
+      break;
+    case Precision::Milliseconds: {
+      const TGPSTimeMS ms(ns);
+      std::snprintf(digits, sizeof digits, ".%03u", static_cast<unsigned int>(ms.mSecond()));
+      forms.fraction = digits;
+      forms.julianDay = ms.JulDay();
+      forms.text = ms.AsString(form.mode, form.zone, date);
+      break;
+    }
+    case Precision::Nanoseconds:
+      std::snprintf(digits, sizeof digits, ".%09u", static_cast<unsigned int>(ns.nSecond()));
+      forms.fraction = digits;
+      forms.julianDay = ns.JulDay();
+      forms.text = ns.AsString(form.mode, form.zone, date);
+      break;
+  }
+  return forms;
+}
+
+}  // namespace
+
+std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
+  const TGPSTime& time = precise.time;
+  unsigned int year = 0, day = 0;
+  TGPSTime::TMonth month = TGPSTime::January;
+  TGPSTime::TDayOfWeek dayOfWeek = TGPSTime::Sunday;
+  time.GetDate(year, month, day, dayOfWeek);
+  // Day of year in the library's numbering: day 1 is the midnight TGPSTime(year, 1) starts.
+  const unsigned int dayOfYear = time.GPSDay() - TGPSTime(year, 1).GPSDay() + 1;
+  // TGPSWeek takes weeks below 416 as after the 1999 rollover; a time that early is still in the
+  // first period, so show its true week.
+  int week = static_cast<int>(time.GetGPSWeek());
+  if (TGPSTime(TGPSWeek(week), time.SecondInGPSWeek()) != time) week -= WeekRollover;
+
+  const SubSecondForms sub = FormsAt(precise, form);
+  char calendar[32];
+  std::snprintf(calendar, sizeof calendar, "%04u-%02u-%02uT%02u:%02u:%02u", year,
+                static_cast<unsigned int>(month), day, time.Hour(), time.Minute(), time.Second());
+  char julian[32];
+  std::snprintf(julian, sizeof julian, form.precision == Precision::Seconds ? "%.6f" : "%.9f",
+                sub.julianDay);
+  const std::string dos = time.Seconds() <= LastSeconds - DOSTimeAtEpoch
+                              ? std::to_string(time.GetDOSTime())
+                              : std::string("beyond 32 bits (after 2106-02-07T06:28:15)");
+
+  const std::pair<const char*, std::string> lines[] = {
+      {"Date and time", calendar + sub.fraction},
+      {"Day of week", DayNames[dayOfWeek]},
+      {"GPS seconds", std::to_string(time.Seconds()) + sub.fraction},
+      {"GPS week", std::to_string(week)},
+      {"10-bit week", std::to_string(time.GetGPSWeekSmall())},
+      {"Second of week", std::to_string(time.SecondInGPSWeek()) + sub.fraction},
+      {"GPS day", std::to_string(time.GPSDay())},
+      {"Year, day of year", std::to_string(year) + ", " + std::to_string(dayOfYear)},
+      {"DOS time", dos},
+      {"Julian day", julian},
+      {"Text", sub.text},
+  };
+  std::string text;
+  for (const auto& [label, value] : lines) {
+    std::string line = label;
+    line.resize(LabelWidth, ' ');
+    text += line + value + '\n';
+  }
+  return text;
+}
+
+}  // namespace corekit::tool

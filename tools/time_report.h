@@ -1,0 +1,23 @@
+#pragma once
+
+// The block of text that `time` and `now` print: a time in every form and as locale text.
+
+#include <string>
+
+#include "corekit/gpstime/gps_time.h"
+#include "tools/text_options.h"
+
+namespace corekit::tool {
+
+// A time as the tool reads it: whole seconds and a fraction of a second.
+struct PreciseTime {
+  TGPSTime time{};
+  ULONG nanoseconds = 0;  // 0 to 999999999
+};
+
+// One "label  value" line for each form of a valid time, then its text as the form asks. With
+// milliseconds or nanoseconds the fraction, as that class holds it, joins the date and time, the
+// GPS seconds, the second of week and the Julian day.
+std::string FormatTime(const PreciseTime& time, const TextForm& form);
+
+}  // namespace corekit::tool
