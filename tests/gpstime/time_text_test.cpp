@@ -100,6 +100,17 @@ TEST(TimeText, LocalTimeAndDefaultPicturesGiveText) {
   EXPECT_NE(standard.find("30"), std::string::npos) << standard;
 }
 
+// Whatever the default locale, the picture's fields are filled in and its literal text is kept.
+TEST(TimeText, LongDatePictureInTheDefaultLocale) {
+  const std::string text(Noon.AsString(2, 0, "dddd, d. MMMM yyyy", nullptr));
+  EXPECT_NE(text.find(", 15. "), std::string::npos) << text;
+  EXPECT_EQ(text.substr(text.size() - 5), " 2005") << text;
+  EXPECT_EQ(text.find_first_of("0123456789"), text.find("15")) << text;  // a weekday name first
+  EXPECT_EQ(text.find("dddd"), std::string::npos) << text;
+  EXPECT_EQ(text.find("MMMM"), std::string::npos) << text;
+  EXPECT_GT(text.size(), std::string(", 15.  2005").size() + 4) << text;  // a month name too
+}
+
 TEST(CurrentTime, ReadsTheUtcClockInWholeSeconds) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     const SYSTEMTIME before = corekit::platform::CurrentUtcTime();
