@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -114,8 +113,9 @@ TimeResult FromSeconds(const std::string& text) {
   std::uint32_t seconds = 0, nanoseconds = 0;
   std::string error;
   if (!ReadSeconds("--seconds", text, seconds, nanoseconds, error)) return Fail(error);
-  if (seconds == 0)
+  if (seconds == 0) {
     return Fail("--seconds: " + text + " is no time: its whole seconds are 0, the GPS epoch");
+  }
   return Succeed(TGPSTime(static_cast<ULONG>(seconds)), nanoseconds);
 }
 
