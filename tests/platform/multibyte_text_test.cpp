@@ -1,0 +1,63 @@
+#include "corekit/platform/multibyte_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/double_byte_locale.h"
+
+namespace {
+
+using namespace corekit::platform;
+
+// Offset of a found position in text, -1 for none.
+long Offset(const std::string& text, const char* found) {
+  return found ? found - text.c_str() : -1;
+}
+
+struct SearchCase {
+  std::string text;
+  char c;
+  long first;
+  long last;
+};
+
+void ExpectSearches(const SearchCase& c) {
+  EXPECT_EQ(Offset(c.text, MultibyteFind(c.text.c_str(), c.c)), c.first) << c.text;
+  EXPECT_EQ(Offset(c.text, MultibyteFindLast(c.text.c_str(), c.c)), c.last) << c.text;
+}
+
+TEST(MultibyteText, SearchesSingleByteText) {
+  const SearchCase cases[] = {
+      {"C:\\data\\x.txt", '\\', 2, 7},
+      {"no separator", '\\', -1, -1},
+      {"", '.', -1, -1},
+      {"a.b.c", '.', 1, 3},
+      {"\xE4.\xF6", '.', 1, 1},  // Latin-1 bytes are whole characters
+  };
+  for (const SearchCase& c : cases) ExpectSearches(c);
+  const std::string path = "dir/sub\\x";
+  EXPECT_EQ(Offset(path, MultibyteFindAny(path.c_str(), "\\/")), 3);
+  EXPECT_EQ(MultibyteFindAny(path.c_str(), ":"), nullptr);
+  EXPECT_EQ(Offset(path, MultibytePrevious(path.c_str(), path.c_str() + 4)), 3);
+  EXPECT_EQ(MultibytePrevious(path.c_str(), path.c_str()), nullptr);
+}
+
+TEST(MultibyteText, TrailBytesAreNeverSeparators) {
+  const DoubleByteLocale gbk;
+  ASSERT_TRUE(gbk.Active());
+  // "\x81\x5C" is one character whose trail byte is a backslash.
+  const SearchCase cases[] = {
+      {"\x81\x5C", '\\', -1, -1},
+      {"\x81\x5C\\x", '\\', 2, 2},
+      {"a\\\x81\x5C\x81\x5C", '\\', 1, 1},
+      {"\x81\x5C\x81\x5C\\\x81\x5C", '\\', 4, 4},
+  };
+  for (const SearchCase& c : cases) ExpectSearches(c);
+  const std::string text = "\x81\x5C/x";
+  EXPECT_EQ(Offset(text, MultibyteFindAny(text.c_str(), "\\/")), 2);
+  EXPECT_EQ(Offset(text, MultibytePrevious(text.c_str(), text.c_str() + 3)), 2);
+  EXPECT_EQ(Offset(text, MultibytePrevious(text.c_str(), text.c_str() + 2)), 0);
+}
+
+}  // namespace

@@ -1,0 +1,26 @@
+#include "tests/support/double_byte_locale.h"
+
+#include <clocale>
+#include <cstdlib>
+
+#if defined(_WIN32)
+#include <mbctype.h>
+
+DoubleByteLocale::DoubleByteLocale() : m_active(_setmbcp(936) == 0) {}
+
+DoubleByteLocale::~DoubleByteLocale() { _setmbcp(_MB_CP_ANSI); }
+
+#else
+
+// The build generates the locale into a folder of its own (no system-wide install needed).
+DoubleByteLocale::DoubleByteLocale() {
+  setenv("LOCPATH", COREKIT_TEST_LOCALE_DIR, 1);
+  m_active = std::setlocale(LC_CTYPE, "zh_CN.GBK") != nullptr;
+}
+
+DoubleByteLocale::~DoubleByteLocale() {
+  std::setlocale(LC_CTYPE, "C");
+  unsetenv("LOCPATH");
+}
+
+#endif
