@@ -2,6 +2,7 @@
 
 // The whole exported interface of corekit.
 
+#include "corekit/core/app_info.h"
 #include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
 #include "corekit/gpstime/current_time.h"

@@ -44,11 +44,16 @@ COREKIT_DECLARE_HANDLE(HWND);
 COREKIT_DECLARE_HANDLE(HINSTANCE);
 COREKIT_DECLARE_HANDLE(HMENU);
 COREKIT_DECLARE_HANDLE(HKL);
+COREKIT_DECLARE_HANDLE(HRSRC);
 #  undef COREKIT_DECLARE_HANDLE
 
 using HMODULE = HINSTANCE;
 using HANDLE = void*;
 using HGLOBAL = HANDLE;
+
+// A resource type or name given by number instead of by text.
+#  define MAKEINTRESOURCEA(i) (reinterpret_cast<LPSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
+#  define IS_INTRESOURCE(r) ((reinterpret_cast<std::uintptr_t>(r) >> 16) == 0)
 
 #  define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(~static_cast<std::uintptr_t>(0)))
 

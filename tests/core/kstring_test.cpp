@@ -33,9 +33,9 @@ struct MidCase {
 
 TEST(KString, MidTakesRangesAndClampsTheRest) {
   const MidCase cases[] = {
-      {"abcdef", 2, -1, "cdef"}, {"abcdef", 0, 3, "abc"},   {"abcdef", 0, -1, "abcdef"},
-      {"abcdef", 5, 1, "f"},     {"abcdef", 6, -1, ""},     {"abcdef", 9, 1, ""},
-      {"abcdef", -2, 2, "ab"},   {"abcdef", 4, 10, "ef"},   {"abcdef", 1, -5, ""},
+      {"abcdef", 2, -1, "cdef"}, {"abcdef", 0, 3, "abc"}, {"abcdef", 0, -1, "abcdef"},
+      {"abcdef", 5, 1, "f"},     {"abcdef", 6, -1, ""},   {"abcdef", 9, 1, ""},
+      {"abcdef", -2, 2, "ab"},   {"abcdef", 4, 10, "ef"}, {"abcdef", 1, -5, ""},
       {"", 0, -1, ""},           {"abcdef", 3, 0, ""},
   };
   for (const MidCase& c : cases) {

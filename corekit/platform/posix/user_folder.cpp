@@ -1,0 +1,43 @@
+#include "corekit/platform/user_folder.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "corekit/platform/module_file.h"
+
+namespace corekit::platform {
+namespace {
+
+// The user's home directory: $HOME, else the password database's entry; empty when neither knows.
+std::string HomeDirectory() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != '\0') return home;
+  long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
+      found->pw_dir == nullptr) {
+    return {};
+  }
+  return found->pw_dir;
+}
+
+}  // namespace
+
+std::string UserDataFolder(const char* name) {
+  std::string folder = HomeDirectory();
+  if (folder.empty()) return {};
+  if (folder.back() != PathSeparator) folder += PathSeparator;
+  folder += name;
+  folder += PathSeparator;
+  if (folder.size() >= static_cast<std::size_t>(PathBufferSize)) return {};
+  mkdir(folder.c_str(), 0777);  // an existing folder is fine
+  return folder;
+}
+
+}  // namespace corekit::platform

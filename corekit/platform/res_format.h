@@ -1,0 +1,43 @@
+#pragma once
+
+// Reading of compiled resource files (.res, the format resource compilers write): a sequence of
+// resources, each a header (data size, header size, type, name, language) followed by its data,
+// every piece aligned to four bytes. Pure functions over the bytes, used where the system does not
+// read resources itself.
+
+#include <cstddef>
+
+#include "corekit/platform/types.h"
+
+namespace corekit::platform {
+
+// A resource type or name: a number, or a text of UTF-16 code units stored in the image.
+struct ResId {
+  bool isNumber = false;
+  WORD number = 0;
+  const BYTE* text = nullptr;  // little-endian UTF-16, length code units, no terminator
+  std::size_t length = 0;
+
+  // The text's code unit at index (index < length).
+  char16_t At(std::size_t index) const;
+};
+
+// One resource of an image.
+struct ResEntry {
+  ResId type;
+  ResId name;
+  WORD language = 0;
+  const BYTE* data = nullptr;
+  DWORD size = 0;
+};
+
+// Reads the resource at offset of the image and moves offset to the next one. False at the end of
+// the image or when the bytes there are no well-formed resource (nothing after it is read then).
+// The empty resource that starts every .res file is returned like any other (type and name 0).
+bool NextResEntry(const BYTE* image, std::size_t imageSize, std::size_t& offset, ResEntry& entry);
+
+// True when id is the wanted type or name: a number (MAKEINTRESOURCEA), "#123" for the number 123,
+// or a text of ASCII characters compared without regard to case.
+bool ResIdMatches(const ResId& id, const char* wanted);
+
+}  // namespace corekit::platform

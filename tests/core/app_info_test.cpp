@@ -1,0 +1,166 @@
+#include "corekit/core/app_info.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "corekit/core/module_file_info.h"
+#include "corekit/platform/module_file.h"
+#include "tests/core/loaded_module.h"
+#include "tests/support/double_byte_locale.h"
+
+namespace {
+
+namespace ci = corekit::internal;
+using corekit::platform::ModuleFileName;
+
+std::string Str(const KString& text) { return std::string(text); }
+
+TEST(AppPaths, FolderIsUpToTheLaterSeparator) {
+  const struct {
+    const char* path;
+    const char* folder;
+    const char* name;
+  } cases[] = {
+      {"C:\\Apps\\survey.tool.exe", "C:\\Apps\\", "survey"},
+      {"C:/Apps/x.exe", "C:/Apps/", "x"},
+      {"C:/Apps\\x.exe", "C:/Apps\\", "x"},
+      {"C:\\Apps/x.exe", "C:\\Apps/", "x"},
+      {"/usr/lib/corekit.so", "/usr/lib/", "corekit"},
+      {"x.exe", "", "x"},
+      {"tool", "", "tool"},
+      {"C:\\dir.d\\name", "C:\\dir.d\\", "name"},
+      {"C:\\dir\\.profile", "C:\\dir\\", ""},
+      {"C:\\dir\\", "C:\\dir\\", ""},
+      {"", "", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Str(ci::FolderOfPath(c.path)), c.folder) << c.path;
+    EXPECT_EQ(Str(ci::BareNameOfPath(c.path)), c.name) << c.path;
+  }
+}
+
+TEST(AppPaths, TrailBytesAreNoSeparators) {
+  const DoubleByteLocale gbk;
+  ASSERT_TRUE(gbk.Active());
+  // "\x81\x5C" is one character that ends in the byte of a backslash.
+  EXPECT_EQ(Str(ci::FolderOfPath("C:\\dir\\\x81\x5Cname.exe")), "C:\\dir\\");
+  EXPECT_EQ(Str(ci::BareNameOfPath("C:\\dir\\\x81\x5Cname.exe")), "\x81\x5Cname");
+  EXPECT_EQ(Str(ci::FolderOfPath("C:\\\x81\x5C")), "C:\\");
+  EXPECT_EQ(Str(ci::BareNameOfPath("\x81\x5C\x81\x5C.x")), "\x81\x5C\x81\x5C");
+}
+
+TEST(AppPaths, VersionNumbersSkipTheirPrefix) {
+  const struct {
+    const char* text;
+    ULONG number;
+  } cases[] = {
+      {"0x1040", 1040},
+      {"0x", 0},
+      {"", 0},
+      {"7", 0},
+      {"0x  42abc", 42},
+      {"0x+12", 12},
+      {"0x-5", 4294967291u},
+      {"v 1", 1},
+      {"0xabc", 0},
+      {"0x99999999999", 2147483647},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ci::VersionNumberOfText(c.text), c.number) << c.text;
+}
+
+TEST(AppInfo, ThisProgramIsNamedByItsVersionBlock) {
+  EXPECT_EQ(Str(GetAppName()), "corekit tests");
+  EXPECT_EQ(GetModuleVersion(nullptr), 2051u);
+  const std::string program = ModuleFileName(nullptr);
+  const std::string folder = Str(GetAppDir());
+  ASSERT_FALSE(folder.empty());
+  EXPECT_TRUE(folder.back() == '/' || folder.back() == '\\') << folder;
+  EXPECT_EQ(program.substr(0, folder.size()), folder);
+  EXPECT_EQ(program.substr(folder.size()).rfind("core_tests", 0), 0u) << program;
+  EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
+}
+
+TEST(AppInfo, OtherModulesAreReadFromTheirFiles) {
+  const struct {
+    const char* file;
+    bool hasProduct;
+    const char* product;
+    ULONG version;
+  } cases[] = {
+      {NAMED_VERSION_PLUGIN, true, "Survey Tool", 1234},
+      {EMPTY_NAME_PLUGIN, true, "", 0},  // a version text shorter than its prefix
+      {BARE_PLUGIN, false, "", 4096},
+      {COREKIT_LIBRARY_FILE, true, "corekit", 1040},
+  };
+  for (const auto& c : cases) {
+    const LoadedModule module(c.file);
+    ASSERT_NE(module.Get(), nullptr);
+    EXPECT_EQ(GetModuleVersion(module.Get()), c.version) << c.file;
+    const std::string path = ModuleFileName(module.Get());
+    ASSERT_FALSE(path.empty()) << c.file;
+    EXPECT_TRUE(std::filesystem::path(path).is_absolute()) << path;
+    EXPECT_TRUE(std::filesystem::equivalent(path, c.file)) << path;
+    KString product("unchanged");
+    EXPECT_EQ(ci::VersionTextOfFile(path.c_str(), "ProductName", product), c.hasProduct) << c.file;
+    EXPECT_EQ(Str(product), c.hasProduct ? c.product : "unchanged") << c.file;
+  }
+  KString text;
+  EXPECT_TRUE(ci::VersionTextOfFile(NAMED_VERSION_PLUGIN, "companyname", text));
+  EXPECT_EQ(Str(text), "Survey Works");
+  EXPECT_FALSE(ci::VersionTextOfFile(NAMED_VERSION_PLUGIN, "Comments", text));
+  EXPECT_FALSE(ci::VersionTextOfFile("./no-such-file.bin", "ProductName", text));
+  EXPECT_EQ(ModuleFileName(reinterpret_cast<HINSTANCE>(0x10)), "");
+}
+
+#if defined(_WIN32)
+TEST(AppInfo, UserFolderIsInTheProfileOrTheAppFolder) {
+  const std::string folder = Str(GetUserDir());
+  if (folder == Str(GetAppDir())) return;  // no profile services
+  EXPECT_EQ(folder.substr(folder.size() - 13), "\\MorvikTools\\") << folder;
+  EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
+}
+#else
+}  // namespace
+#include <unistd.h>
+namespace {
+
+// On POSIX the profile folder is $HOME; these tests point it at a folder of their own.
+class HomeFolder : public ::testing::Test {
+protected:
+  void SetUp() override {
+    if (const char* home = std::getenv("HOME")) m_saved = home;
+    m_root =
+        std::filesystem::temp_directory_path() / ("corekit-home-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(m_root);
+  }
+  void TearDown() override {
+    setenv("HOME", m_saved.c_str(), 1);
+    std::filesystem::remove_all(m_root);
+  }
+  std::filesystem::path m_root;
+
+private:
+  std::string m_saved;
+};
+
+TEST_F(HomeFolder, UserFolderIsCreatedInTheHomeFolder) {
+  for (const std::string& home : {m_root.string(), m_root.string() + "/"}) {
+    setenv("HOME", home.c_str(), 1);
+    const std::string expected = m_root.string() + "/MorvikTools/";
+    EXPECT_EQ(Str(GetUserDir()), expected) << home;
+    EXPECT_TRUE(std::filesystem::is_directory(expected));
+    EXPECT_EQ(Str(GetUserDir()), expected) << "once it exists";
+  }
+}
+
+TEST_F(HomeFolder, UnusableProfileFallsBackToTheAppFolder) {
+  const std::string tooLong = m_root.string() + "/" + std::string(260, 'x');
+  setenv("HOME", tooLong.c_str(), 1);
+  EXPECT_EQ(Str(GetUserDir()), Str(GetAppDir()));
+}
+#endif
+
+}  // namespace
