@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/command.h"
+#include "tools/info_command.h"
 #include "tools/now_command.h"
 #include "tools/time_command.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   std::vector<std::unique_ptr<Command>> commands;
   commands.push_back(AddTimeCommand(app));
   commands.push_back(AddNowCommand(app));
+  commands.push_back(AddInfoCommand(app));
 
   try {
     app.parse(argc, argv);

@@ -6,6 +6,7 @@
 
 #include "corekit/gpstime/gps_time_ms.h"
 #include "corekit/gpstime/gps_time_ns.h"
+#include "tools/report_lines.h"
 
 namespace corekit::tool {
 namespace {
@@ -13,7 +14,6 @@ namespace {
 constexpr int WeekRollover = 1024;
 constexpr ULONG LastSeconds = 0xFFFFFFFF;
 constexpr ULONG DOSTimeAtEpoch = 315964800;
-constexpr std::size_t LabelWidth = 19;
 
 const char* const DayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                 "Thursday", "Friday", "Saturday"};
@@ -84,7 +84,7 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
                               ? std::to_string(time.GetDOSTime())
                               : std::string("beyond 32 bits (after 2106-02-07T06:28:15)");
 
-  const std::pair<const char*, std::string> lines[] = {
+  return FormatReport({
       {"Date and time", calendar + sub.fraction},
       {"Day of week", DayNames[dayOfWeek]},
       {"GPS seconds", std::to_string(time.Seconds()) + sub.fraction},
@@ -96,14 +96,7 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
       {"DOS time", dos},
       {"Julian day", julian},
       {"Text", sub.text},
-  };
-  std::string text;
-  for (const auto& [label, value] : lines) {
-    std::string line = label;
-    line.resize(LabelWidth, ' ');
-    text += line + value + '\n';
-  }
-  return text;
+  });
 }
 
 }  // namespace corekit::tool

@@ -36,6 +36,18 @@ if(NOT out MATCHES "GPS seconds        [0-9]+\\.[0-9][0-9][0-9]\r?\n")
   message(FATAL_ERROR "corekit now --ms shows no milliseconds:\n${out}")
 endif()
 
+# The tool carries no version block: its name comes from its file. The library's is 0x1040. Run
+# natively, its user folder goes into a home folder of the build tree.
+if(NOT EMULATOR)
+  file(MAKE_DIRECTORY ${HOME_DIR})
+  set(ENV{HOME} ${HOME_DIR})
+endif()
+expect_run(0 info)
+expect_shows("Application        corekit" "Program version    4096" "Library version    1040" "Folder")
+if(NOT out MATCHES "User folder        [^\n]*MorvikTools[/\\]\r?\n")
+  message(FATAL_ERROR "corekit info shows no user folder:\n${out}")
+endif()
+
 foreach(bad "time;2005-02-30" "time;--seconds;12x" "time;--seconds;0" "time;--week;1327" "time;--nothing"
             "time;2005-06-15T12:30:45.5" "now;--zone;721" "now;--mode;9" "now;--ms;--ns"
             "now;--ns;--time-format;HH")
