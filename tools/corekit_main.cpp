@@ -1,6 +1,7 @@
 // The corekit command-line tool: subcommands over the corekit library.
 
 #include <CLI/CLI.hpp>
+#include <clocale>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "tools/command.h"
 #include "tools/info_command.h"
 #include "tools/now_command.h"
+#include "tools/path_command.h"
 #include "tools/time_command.h"
 
 namespace {
@@ -26,10 +28,13 @@ std::string OneLine(std::string text) {
 
 int main(int argc, char** argv) {
   using namespace corekit::tool;
+  // Paths are read in the user's multibyte encoding.
+  std::setlocale(LC_CTYPE, "");
   CLI::App app("Tools over the corekit library", "corekit");
   std::vector<std::unique_ptr<Command>> commands;
   commands.push_back(AddTimeCommand(app));
   commands.push_back(AddNowCommand(app));
+  commands.push_back(AddPathCommand(app));
   commands.push_back(AddInfoCommand(app));
 
   try {

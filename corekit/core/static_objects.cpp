@@ -1,9 +1,12 @@
 // The library's static objects. They live in this one translation unit so that they are built in
 // the order written here when the library loads, and destroyed in the reverse order when it unloads.
 
+#include <cstring>
+
 #include "corekit/core/library_entry.h"
 #include "corekit/core/module_chain.h"
 #include "corekit/platform/library_load.h"
+#include "corekit/util/network_prefix.h"
 
 namespace corekit::internal {
 namespace {
@@ -11,6 +14,9 @@ namespace {
 // 1. The module chain through which resources are found, and this library's record in it.
 ModuleChain g_moduleChain;
 constinit ExtensionModuleRecord g_libraryRecord;
+
+// 6. The length of the network-path prefix, for the path code.
+const int g_networkPrefixLength = static_cast<int>(std::strlen(NetworkPrefix));
 
 // Last: once every object above exists the library registers itself; before they are destroyed
 // its registration ends.
@@ -26,5 +32,6 @@ LibraryLoad g_libraryLoad;
 
 ModuleChain& TheModuleChain() noexcept { return g_moduleChain; }
 ExtensionModuleRecord& LibraryModuleRecord() noexcept { return g_libraryRecord; }
+int NetworkPrefixLength() noexcept { return g_networkPrefixLength; }
 
 }  // namespace corekit::internal

@@ -120,9 +120,36 @@ struct RGBTRIPLE {
   BYTE rgbtRed;
 };
 
+// Paths and the directory search.
+#  define MAX_PATH 260
+#  define FILE_ATTRIBUTE_DIRECTORY 0x00000010
+#  define FILE_ATTRIBUTE_NORMAL 0x00000080
+#  define MOVEFILE_REPLACE_EXISTING 0x00000001
+#  define MOVEFILE_COPY_ALLOWED 0x00000002
+
+// A time in 100-nanosecond intervals since 1601-01-01 UTC.
+struct FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+};
+
+struct WIN32_FIND_DATAA {
+  DWORD dwFileAttributes;
+  FILETIME ftCreationTime;
+  FILETIME ftLastAccessTime;
+  FILETIME ftLastWriteTime;
+  DWORD nFileSizeHigh;
+  DWORD nFileSizeLow;
+  DWORD dwReserved0;
+  DWORD dwReserved1;
+  char cFileName[MAX_PATH];
+  char cAlternateFileName[14];
+};
+
 #endif
 
 static_assert(sizeof(LONG) == 4 && sizeof(ULONG) == 4 && sizeof(DWORD) == 4 && sizeof(HRESULT) == 4,
               "the interface's long types are 32-bit on every platform");
-static_assert(sizeof(SYSTEMTIME) == 16 && sizeof(GUID) == 16 && sizeof(RGBTRIPLE) == 3,
+static_assert(sizeof(SYSTEMTIME) == 16 && sizeof(GUID) == 16 && sizeof(RGBTRIPLE) == 3 &&
+                  sizeof(FILETIME) == 8 && sizeof(WIN32_FIND_DATAA) == 320,
               "records keep their Windows layout");

@@ -36,6 +36,14 @@ if(NOT out MATCHES "GPS seconds        [0-9]+\\.[0-9][0-9][0-9]\r?\n")
   message(FATAL_ERROR "corekit now --ms shows no milliseconds:\n${out}")
 endif()
 
+# A path splits into its parts and composes again in Windows syntax on every system.
+expect_run(0 path "C:\\data\\survey.job" --squeeze 13)
+expect_shows("Volume             C" "Directory          \\data" "Extension          .job"
+             "Without folder     C:\\survey.job" "Squeezed to 13     C:\\survey.job")
+expect_run(0 path "\\\\srv/share/f.txt")
+expect_shows("Network path       yes" "Host               srv" "Volume             share"
+             "All parts          \\\\srv\\share\\\\f.txt")
+
 # The tool carries no version block: its name comes from its file. The library's is 0x1040. Run
 # natively, its user folder goes into a home folder of the build tree.
 if(NOT EMULATOR)
@@ -50,7 +58,7 @@ endif()
 
 foreach(bad "time;2005-02-30" "time;--seconds;12x" "time;--seconds;0" "time;--week;1327" "time;--nothing"
             "time;2005-06-15T12:30:45.5" "now;--zone;721" "now;--mode;9" "now;--ms;--ns"
-            "now;--ns;--time-format;HH")
+            "now;--ns;--time-format;HH" "path" "path;x;--squeeze;1x" "path;x;--squeeze;99999999999")
   expect_run(2 ${bad})
   string(STRIP "${err}" line)
   if(NOT out STREQUAL "" OR line STREQUAL "" OR line MATCHES "\n")

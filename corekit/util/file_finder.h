@@ -1,0 +1,24 @@
+#pragma once
+
+#include "corekit/core/kstring.h"
+#include "corekit/platform/types.h"
+
+// TFileFinder: walks the entries that match a search pattern such as "C:\\data\\*.job". Internal
+// to the library.
+//   for (TFileFinder found(pattern); !found.done; found.Next()) use(found.findData.cFileName);
+class TFileFinder {
+public:
+  // Starts the search; the first entry is current, or done is true at once when nothing matches.
+  explicit TFileFinder(const KString& pattern);
+  // Ends the search.
+  ~TFileFinder();
+  TFileFinder(const TFileFinder&) = delete;
+  TFileFinder& operator=(const TFileFinder&) = delete;
+
+  // Makes the next entry current; done becomes true when there is none.
+  TFileFinder& Next();
+
+  WIN32_FIND_DATAA findData;  // the current entry
+  HANDLE handle;              // the system's search, INVALID_HANDLE_VALUE when none started
+  bool done;                  // true when there is no current entry
+};

@@ -1,0 +1,75 @@
+#include "corekit/util/file_finder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+// The names a search presents, each as often as presented.
+std::multiset<std::string> Found(const std::string& pattern) {
+  std::multiset<std::string> names;
+  for (TFileFinder finder(pattern.c_str()); !finder.done; finder.Next()) {
+    names.insert(finder.findData.cFileName);
+  }
+  return names;
+}
+
+class FileFinderTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.dat", "README", "[x].dat"}) {
+      std::ofstream(scratch.Entry(name), std::ios::binary) << name;
+    }
+    std::filesystem::create_directory(scratch.Entry("sub"));
+  }
+
+  ScratchFolder scratch;
+};
+
+TEST_F(FileFinderTest, NothingFoundIsDoneAtOnce) {
+  for (const char* pattern : {"*.none", "missing\\*", "sub\\*.txt"}) {
+    TFileFinder finder(scratch.Entry(pattern).c_str());
+    EXPECT_TRUE(finder.done) << pattern;
+    EXPECT_EQ(finder.handle, INVALID_HANDLE_VALUE) << pattern;
+    finder.Next();
+    EXPECT_TRUE(finder.done) << pattern;
+  }
+}
+
+TEST_F(FileFinderTest, PresentsEachMatchOnce) {
+  using Names = std::multiset<std::string>;
+  const struct {
+    const char* pattern;
+    Names names;
+  } cases[] = {
+      {"*.txt", {"a.txt", "b.txt", "c.txt"}},
+      {"?.txt", {"a.txt", "b.txt", "c.txt"}},
+      {"b.txt", {"b.txt"}},
+      {"[x].dat", {"[x].dat"}},  // [ is no wildcard
+      {"*.*", {".", "..", "a.txt", "b.txt", "c.txt", "d.dat", "README", "[x].dat", "sub"}},
+      {"sub", {"sub"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Found(scratch.Entry(c.pattern)), c.names) << c.pattern;
+}
+
+TEST_F(FileFinderTest, DescribesEachEntry) {
+  TFileFinder file(scratch.Entry("a.txt").c_str());
+  ASSERT_FALSE(file.done);
+  EXPECT_EQ(file.findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+  EXPECT_EQ(file.findData.nFileSizeLow, 5u);
+  EXPECT_EQ(file.findData.nFileSizeHigh, 0u);
+  EXPECT_NE(file.findData.ftLastWriteTime.dwHighDateTime, 0u);
+
+  TFileFinder folder(scratch.Entry("sub").c_str());
+  ASSERT_FALSE(folder.done);
+  EXPECT_NE(folder.findData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+  EXPECT_TRUE(folder.Next().done);
+}
+
+}  // namespace
