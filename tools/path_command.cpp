@@ -6,17 +6,10 @@
 
 #include "tools/number_text.h"
 #include "tools/option_text.h"
+#include "tools/report_lines.h"
 
 namespace corekit::tool {
 namespace {
-
-constexpr std::size_t LabelWidth = 19;
-
-std::string Line(const std::string& label, const std::string& value) {
-  std::string line = label;
-  line.resize(LabelWidth, ' ');
-  return line + value + '\n';
-}
 
 std::string Shown(const KString& text) {
   return text.IsEmpty() ? std::string("(empty)") : std::string(text.GetString());
@@ -77,7 +70,7 @@ private:
 }  // namespace
 
 std::string FormatPath(const TSplitPath& path, std::optional<int> squeeze) {
-  const std::pair<const char*, std::string> lines[] = {
+  std::vector<ReportLine> lines = {
       {"Network path", path.unc ? "yes" : "no"},
       {"Host", Shown(path.host)},
       {"Volume", Shown(path.volume)},
@@ -91,14 +84,12 @@ std::string FormatPath(const TSplitPath& path, std::optional<int> squeeze) {
       {"Without folder", Composition(path, TSplitPath::AllParts & ~unsigned(TSplitPath::DirPart))},
       {"File name", Composition(path, TSplitPath::NamePart | TSplitPath::ExtPart)},
   };
-  std::string text;
-  for (const auto& [label, value] : lines) text += Line(label, value);
   if (squeeze) {
     const KString squeezed = path.Squeezed(*squeeze);
-    text += Line("Squeezed to " + std::to_string(*squeeze),
-                 squeezed.IsEmpty() ? std::string("(nothing fits)") : squeezed.GetString());
+    lines.emplace_back("Squeezed to " + std::to_string(*squeeze),
+                       squeezed.IsEmpty() ? std::string("(nothing fits)") : squeezed.GetString());
   }
-  return text;
+  return FormatReport(lines);
 }
 
 std::unique_ptr<Command> AddPathCommand(CLI::App& app) {

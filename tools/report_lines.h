@@ -8,7 +8,7 @@
 
 namespace corekit::tool {
 
-using ReportLine = std::pair<const char*, std::string>;
+using ReportLine = std::pair<std::string, std::string>;
 
 // The lines, each label padded to the values' column.
 std::string FormatReport(const std::vector<ReportLine>& lines);
