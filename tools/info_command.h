@@ -1,17 +1,19 @@
 #pragma once
 
-// `corekit info`: what the library tells an application about itself.
+// `corekit info [MODULE...]`: what the library tells an application about itself, and the version
+// numbers of modules.
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tools/command.h"
 
 namespace corekit::tool {
 
-// The application's name, folder and per-user folder, and the versions of the program and of the
-// corekit library it runs with.
-std::string FormatInfo();
+// The application's name, folder, per-user folder and version, then the version of each module
+// file; false with a one-line reason in error when a module cannot be loaded.
+bool FormatInfo(const std::vector<std::string>& modules, std::string& report, std::string& error);
 
 // Adds the `info` subcommand to the application.
 std::unique_ptr<Command> AddInfoCommand(CLI::App& app);

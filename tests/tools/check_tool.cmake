@@ -44,14 +44,14 @@ expect_run(0 path "\\\\srv/share/f.txt")
 expect_shows("Network path       yes" "Host               srv" "Volume             share"
              "All parts          \\\\srv\\share\\\\f.txt")
 
-# The tool carries no version block: its name comes from its file. The library's is 0x1040. Run
-# natively, its user folder goes into a home folder of the build tree.
+# The tool carries the library's resources and so its version block, 0x1040; so does the library.
+# Run natively, its user folder goes into a home folder of the build tree.
 if(NOT EMULATOR)
   file(MAKE_DIRECTORY ${HOME_DIR})
   set(ENV{HOME} ${HOME_DIR})
 endif()
-expect_run(0 info)
-expect_shows("Application        corekit" "Program version    4096" "Library version    1040" "Folder")
+expect_run(0 info ${LIBRARY})
+expect_shows("Application        corekit" "Version            1040" "Folder" ": 1040")
 if(NOT out MATCHES "User folder        [^\n]*MorvikTools[/\\]\r?\n")
   message(FATAL_ERROR "corekit info shows no user folder:\n${out}")
 endif()
