@@ -8,7 +8,9 @@ bool SetThreadLanguage(WORD language) {
   return SetThreadLocale(MAKELCID(language, SORT_DEFAULT)) != FALSE;
 }
 
-HKL LoadLayoutByName(const char* layoutName) { return LoadKeyboardLayoutA(layoutName, 0); }
+HKL LoadLayoutByName(const char* layoutName) {
+  return layoutName != nullptr ? LoadKeyboardLayoutA(layoutName, 0) : nullptr;
+}
 
 bool ActivateLayout(HKL layout) { return ActivateKeyboardLayout(layout, 0) != nullptr; }
 
