@@ -15,4 +15,7 @@
 #include "corekit/notify/cache_post.h"
 #include "corekit/notify/post_office.h"
 #include "corekit/notify/post_target.h"
+#include "corekit/platform/global_memory.h"
 #include "corekit/platform/types.h"
+#include "corekit/streams/abstract_stream.h"
+#include "corekit/streams/clipboard_stream.h"
