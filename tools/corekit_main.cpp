@@ -11,6 +11,7 @@
 #include "tools/info_command.h"
 #include "tools/now_command.h"
 #include "tools/path_command.h"
+#include "tools/ports_command.h"
 #include "tools/time_command.h"
 #include "tools/translate_command.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
   commands.push_back(AddPathCommand(app));
   commands.push_back(AddInfoCommand(app));
   commands.push_back(AddTranslateCommand(app));
+  commands.push_back(AddPortsCommand(app));
 
   try {
     app.parse(argc, argv);

@@ -66,6 +66,12 @@ expect_shows("File not found")
 expect_run(0 translate "Unknown text" --to 0x0407 --dict tool_check)
 expect_shows("Unknown text")
 
+# The machine's serial ports, or a line saying there are none.
+expect_run(0 ports)
+if(NOT out MATCHES "^(no serial ports|[^\n]+)\r?\n")
+  message(FATAL_ERROR "corekit ports printed nothing:\n${out}")
+endif()
+
 foreach(bad "time;2005-02-30" "time;--seconds;12x" "time;--seconds;0" "time;--week;1327" "time;--nothing"
             "time;2005-06-15T12:30:45.5" "now;--zone;721" "now;--mode;9" "now;--ms;--ns"
             "now;--ns;--time-format;HH" "path" "path;x;--squeeze;1x" "path;x;--squeeze;99999999999")
