@@ -8,6 +8,7 @@
 #include "corekit/core/ole_user.h"
 #include "corekit/core/string_helpers.h"
 #include "corekit/core/unique_name.h"
+#include "corekit/errors/error_reporter.h"
 #include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gps_time.h"
 #include "corekit/gpstime/gps_time_ms.h"

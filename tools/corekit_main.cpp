@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tools/command.h"
+#include "tools/error_command.h"
 #include "tools/info_command.h"
 #include "tools/now_command.h"
 #include "tools/path_command.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   commands.push_back(AddInfoCommand(app));
   commands.push_back(AddTranslateCommand(app));
   commands.push_back(AddPortsCommand(app));
+  commands.push_back(AddErrorCommand(app));
 
   try {
     app.parse(argc, argv);
