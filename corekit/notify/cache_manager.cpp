@@ -1,9 +1,9 @@
 #include "corekit/notify/cache_manager.h"
 
 #include <algorithm>
-#include <new>
 #include <stdexcept>
 
+#include "corekit/core/lasting_instance.h"
 #include "corekit/notify/cache_base.h"
 #include "corekit/notify/notify_lifetime.h"
 #include "corekit/notify/send_post.h"
@@ -12,13 +12,8 @@ bool TCacheManager::Destr = false;
 
 namespace {
 
-// The process's manager lives in storage that outlasts it: the library's unload ends it but does
-// not end its lifetime, so that caches destroyed later still find it.
-TCacheManager& TheManager() {
-  alignas(TCacheManager) static unsigned char storage[sizeof(TCacheManager)];
-  static TCacheManager* const manager = new (storage) TCacheManager();
-  return *manager;
-}
+// The library's unload ends the manager but not its lifetime: caches destroyed later still find it.
+TCacheManager& TheManager() { return corekit::internal::LastingInstance<TCacheManager>(); }
 
 // Joins the exit list at the manager's first use.
 struct ManagerEnd {

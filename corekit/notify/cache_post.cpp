@@ -1,7 +1,6 @@
 #include "corekit/notify/cache_post.h"
 
-#include <new>
-
+#include "corekit/core/lasting_instance.h"
 #include "corekit/notify/cache_base.h"
 #include "corekit/notify/list_postoffice.h"
 #include "corekit/notify/notify_lifetime.h"
@@ -26,13 +25,9 @@ namespace {
 
 using Office = kx_std::list_postoffice<TCachePost>;
 
-// The office lives in storage that outlasts it: the library's unload empties it but does not end
-// its lifetime, so that targets destroyed later still find it.
-Office& TheOffice() {
-  alignas(Office) static unsigned char storage[sizeof(Office)];
-  static Office* const office = new (storage) Office();
-  return *office;
-}
+// The library's unload empties the office but does not end it: targets destroyed later still find
+// it.
+Office& TheOffice() { return corekit::internal::LastingInstance<Office>(); }
 
 // Joins the exit list when the office is first used: its end then runs in the reverse order of
 // first use among the library's lazily made objects.
