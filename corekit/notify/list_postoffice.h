@@ -5,9 +5,7 @@
 #include <vector>
 
 #include "corekit/notify/post_office.h"
-
-template <typename T>
-class TPostTarget;
+#include "corekit/notify/post_target.h"
 
 // Which posts an attached target does not receive: by default none. An office's message type may
 // specialise it, before the office of that type is instantiated.

@@ -1,0 +1,79 @@
+// Streams beside memcpy and std::ofstream.
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "corekit/streams/buffered_stream.h"
+#include "corekit/streams/file_stream.h"
+#include "corekit/streams/memory_stream.h"
+
+namespace {
+
+constexpr long Piece = 4096;
+
+void MemoryStreamCorekit(benchmark::State& state) {
+  const long total = state.range(0);
+  std::vector<unsigned char> piece(Piece, 0x5A), back(Piece);
+  for (auto _ : state) {
+    TMemoryStream stream(64 * 1024);
+    for (long at = 0; at < total; at += Piece) stream.Write(piece.data(), Piece, false);
+    stream.Seek(0, 0);
+    LONG done = 0;
+    for (long at = 0; at < total; at += Piece) stream.Read(back.data(), Piece, &done);
+    benchmark::DoNotOptimize(back.data());
+  }
+  state.SetBytesProcessed(state.iterations() * total * 2);
+  state.SetComplexityN(total);
+}
+BENCHMARK(MemoryStreamCorekit)->Name("MemoryStream16MiB/corekit")->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(MemoryStreamCorekit)->Name("MemoryStreamGrowth/corekit")->RangeMultiplier(16)->Range(1 << 10, 256 << 20)->Complexity()->Unit(benchmark::kMillisecond);
+
+void MemoryStreamPeer(benchmark::State& state) {
+  const long total = state.range(0);
+  std::vector<unsigned char> piece(Piece, 0x5A), back(Piece);
+  for (auto _ : state) {
+    std::vector<unsigned char> buffer(static_cast<std::size_t>(total));
+    for (long at = 0; at < total; at += Piece) std::memcpy(buffer.data() + at, piece.data(), Piece);
+    for (long at = 0; at < total; at += Piece) std::memcpy(back.data(), buffer.data() + at, Piece);
+    benchmark::DoNotOptimize(back.data());
+  }
+  state.SetBytesProcessed(state.iterations() * total * 2);
+  state.SetComplexityN(total);
+}
+BENCHMARK(MemoryStreamPeer)->Name("MemoryStream16MiB/peer")->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(MemoryStreamPeer)->Name("MemoryStreamGrowth/peer")->RangeMultiplier(16)->Range(1 << 10, 256 << 20)->Complexity()->Unit(benchmark::kMillisecond);
+
+std::string ScratchFile(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
+
+constexpr long Record = 16;
+constexpr long FileTotal = 16 << 20;
+
+void BufferedFileStreamCorekit(benchmark::State& state) {
+  const std::string path = ScratchFile("corekit-bench-buffered.bin");
+  const unsigned char record[Record] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+  for (auto _ : state) {
+    TBufferedStream stream(new TFileStream(path.c_str(), 2, 0x40000000, 0), true, 64 * 1024);
+    for (long at = 0; at < FileTotal; at += Record) stream.Write(record, Record, false);
+  }
+  std::filesystem::remove(path);
+  state.SetBytesProcessed(state.iterations() * FileTotal);
+}
+BENCHMARK(BufferedFileStreamCorekit)->Name("BufferedFileStream16MiB/corekit")->Unit(benchmark::kMillisecond);
+
+void BufferedFileStreamPeer(benchmark::State& state) {
+  const std::string path = ScratchFile("corekit-bench-ofstream.bin");
+  const char record[Record] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+  for (auto _ : state) {
+    std::ofstream stream(path, std::ios::binary | std::ios::trunc);
+    for (long at = 0; at < FileTotal; at += Record) stream.write(record, Record);
+  }
+  std::filesystem::remove(path);
+  state.SetBytesProcessed(state.iterations() * FileTotal);
+}
+BENCHMARK(BufferedFileStreamPeer)->Name("BufferedFileStream16MiB/peer")->Unit(benchmark::kMillisecond);
+
+}  // namespace
