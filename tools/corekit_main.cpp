@@ -12,6 +12,7 @@
 #include "tools/now_command.h"
 #include "tools/path_command.h"
 #include "tools/time_command.h"
+#include "tools/translate_command.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   commands.push_back(AddNowCommand(app));
   commands.push_back(AddPathCommand(app));
   commands.push_back(AddInfoCommand(app));
+  commands.push_back(AddTranslateCommand(app));
 
   try {
     app.parse(argc, argv);

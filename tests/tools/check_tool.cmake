@@ -56,6 +56,16 @@ if(NOT out MATCHES "User folder        [^\n]*MorvikTools[/\\]\r?\n")
   message(FATAL_ERROR "corekit info shows no user folder:\n${out}")
 endif()
 
+# Translation through a dictionary beside the tool, in both directions.
+get_filename_component(tool_dir ${TOOL} DIRECTORY)
+file(WRITE ${tool_dir}/Translate/7/tool_check.txt "[File not found][Datei nicht gefunden]\n")
+expect_run(0 translate "File not found" --to 0x0407 --dict tool_check)
+expect_shows("Datei nicht gefunden")
+expect_run(0 translate "Datei nicht gefunden" --from 1031 --to 9 --dict tool_check)
+expect_shows("File not found")
+expect_run(0 translate "Unknown text" --to 0x0407 --dict tool_check)
+expect_shows("Unknown text")
+
 foreach(bad "time;2005-02-30" "time;--seconds;12x" "time;--seconds;0" "time;--week;1327" "time;--nothing"
             "time;2005-06-15T12:30:45.5" "now;--zone;721" "now;--mode;9" "now;--ms;--ns"
             "now;--ns;--time-format;HH" "path" "path;x;--squeeze;1x" "path;x;--squeeze;99999999999")

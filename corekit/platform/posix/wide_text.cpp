@@ -1,0 +1,11 @@
+#include "corekit/platform/wide_text.h"
+
+#include "corekit/platform/posix/icu_text.h"
+
+namespace corekit::platform {
+
+std::string WideToMultibyte(const char16_t* text, std::size_t length) {
+  return posix::ToProcessEncoding(icu::UnicodeString(text, static_cast<int32_t>(length)));
+}
+
+}  // namespace corekit::platform

@@ -1,0 +1,70 @@
+#include "corekit/translate/resource_strings.h"
+
+#include <string_view>
+
+#include "corekit/platform/resources.h"
+#include "corekit/platform/wide_text.h"
+#include "corekit/translate/translate_text.h"
+
+namespace {
+
+constexpr WORD StringTableType = 6;
+constexpr WORD PrimaryLanguageMask = 0x3FF;
+constexpr WORD DefaultSublanguage = 0x400;
+constexpr WORD NeutralLanguage = 0;
+constexpr unsigned StringsPerBlock = 16;
+
+char16_t UnitAt(const unsigned char* at) { return static_cast<char16_t>(at[0] | (at[1] << 8)); }
+
+}  // namespace
+
+HRSRC FindResourceFallback(HMODULE module, const char* type, const char* name, WORD language,
+                           bool allowNeutral) {
+  using corekit::platform::FindModuleResource;
+  if (HRSRC found = FindModuleResource(module, type, name, language)) return found;
+  if ((language >> 10) != 1) {
+    const auto defaultSublanguage =
+        static_cast<WORD>((language & PrimaryLanguageMask) | DefaultSublanguage);
+    if (HRSRC found = FindModuleResource(module, type, name, defaultSublanguage)) return found;
+  }
+  return allowNeutral ? FindModuleResource(module, type, name, NeutralLanguage) : nullptr;
+}
+
+std::optional<std::u16string> LoadStringResource(HMODULE module, unsigned id, WORD language,
+                                                 bool allowNeutral) {
+  namespace platform = corekit::platform;
+  const HRSRC block = FindResourceFallback(module, MAKEINTRESOURCEA(StringTableType),
+                                           MAKEINTRESOURCEA((id >> 4) + 1), language, allowNeutral);
+  if (block == nullptr) return std::nullopt;
+  const auto* data = static_cast<const unsigned char*>(platform::LockModuleResource(module, block));
+  const DWORD size = platform::ModuleResourceSize(module, block);
+  if (data == nullptr) return std::nullopt;
+  // Each entry is a count of UTF-16 units followed by the units, without terminator.
+  std::size_t at = 0;
+  for (unsigned index = 0; index < id % StringsPerBlock; ++index) {
+    if (at + 2 > size) return std::nullopt;
+    at += 2 + 2 * static_cast<std::size_t>(UnitAt(data + at));
+  }
+  if (at + 2 > size) return std::nullopt;
+  const std::size_t count = UnitAt(data + at);
+  if (at + 2 + 2 * count > size) return std::nullopt;
+  std::u16string text;
+  text.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) text += UnitAt(data + at + 2 + 2 * i);
+  return text;
+}
+
+KString WideToAnsi(const char16_t* text) {
+  if (text == nullptr) return KString();
+  const std::u16string_view units(text);
+  return KString(corekit::platform::WideToMultibyte(units.data(), units.size()).c_str());
+}
+
+KString LoadTranslatedString(HMODULE module, unsigned id, WORD language, const char* name) {
+  const std::optional<std::u16string> own = LoadStringResource(module, id, language, false);
+  if (own && !own->empty()) return WideToAnsi(own->c_str());
+  const std::optional<std::u16string> english =
+      LoadStringResource(module, id, GetBaseLanguage(), true);
+  if (!english || english->empty()) return KString();
+  return TranslateText(WideToAnsi(english->c_str()), GetBaseLanguage(), language, name);
+}

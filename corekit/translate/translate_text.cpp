@@ -1,0 +1,49 @@
+#include "corekit/translate/translate_text.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "corekit/core/app_info.h"
+#include "corekit/platform/module_file.h"
+#include "corekit/platform/module_handle.h"
+#include "corekit/translate/translation_cache.h"
+#include "corekit/util/split_path.h"
+
+namespace {
+
+constexpr WORD BaseLanguage = 0x0009;
+constexpr WORD PrimaryLanguageMask = 0x3FF;
+
+// The name of the library's own module file, without folder and extension.
+KString LibraryTitle() {
+  namespace platform = corekit::platform;
+  return TSplitPath(platform::ModuleFileName(platform::SelfModule()).c_str())
+      .Compose(TSplitPath::NamePart);
+}
+
+}  // namespace
+
+WORD GetBaseLanguage() { return BaseLanguage; }
+
+KString GetDictionaryPath(WORD firstLanguage, WORD secondLanguage, const char* name) {
+  if (firstLanguage != BaseLanguage) return KString();
+  const KString dictionary = name != nullptr && *name != '\0' ? KString(name) : LibraryTitle();
+  char folder[8];
+  std::snprintf(folder, sizeof folder, "%x",
+                static_cast<unsigned int>(secondLanguage & PrimaryLanguageMask));
+  const char separator[] = {corekit::platform::PathSeparator, '\0'};
+  return GetAppDir() + "Translate" + separator + folder + separator + dictionary + ".txt";
+}
+
+KString TranslateText(const KString& text, WORD fromLanguage, WORD toLanguage, const char* name) {
+  bool reverse = false;
+  if (fromLanguage != BaseLanguage) {
+    std::swap(fromLanguage, toLanguage);
+    reverse = true;
+  }
+  const TTranslationDict* dictionary =
+      TTranslationCache::Instance().GetDict(fromLanguage, toLanguage, name);
+  if (dictionary == nullptr) return text;
+  const KString result = dictionary->Lookup(text, reverse);
+  return result.IsEmpty() ? text : result;
+}
