@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "corekit/platform/wide_text.h"
 #include "tests/platform/menu_template_bytes.h"
-#include "tests/support/ansi_text.h"
 
 namespace {
 
@@ -16,6 +16,11 @@ using corekit::platform::LoadMenuTemplate;
 using corekit::platform::MenuItemCount;
 using corekit::platform::ReadMenuItem;
 using corekit::platform::WriteMenuItem;
+
+// The text as the system gives UTF-16 in the process's encoding.
+std::string Multibyte(const std::u16string& text) {
+  return corekit::platform::WideToMultibyte(text.data(), text.size());
+}
 
 constexpr UINT ShortRecord = offsetof(MENUITEMINFOA, hbmpItem);
 
@@ -156,7 +161,7 @@ TEST(Menus, CopiesTextAsTheSystemDoes) {
   bytes.Item(0, 1, u"&Open").Item(0, 2, u"").Item(MF_END, 3, u"\u00D6ffnen");
   const OwnedMenu menu(bytes);
   ASSERT_NE(menu.Get(), nullptr);
-  const std::string umlaut = AnsiText(u"\u00D6ffnen");
+  const std::string umlaut = Multibyte(u"\u00D6ffnen");
   const UINT umlautLength = static_cast<UINT>(umlaut.size());
 
   // At most cch - 1 characters and a NUL; cch then counts the characters copied. Without a
@@ -295,7 +300,7 @@ TEST(Menus, WritesTheFieldsOfTheMask) {
   EXPECT_EQ(read.hbmpUnchecked, bitmap(0x200));
 
   // MIIM_STRING alone changes the text; the buffer is read as the process's encoding.
-  std::string umlaut = AnsiText(u"\u00C4ndern");
+  std::string umlaut = Multibyte(u"\u00C4ndern");
   MENUITEMINFOA rename = Record(MIIM_STRING);
   rename.dwTypeData = umlaut.data();
   ASSERT_TRUE(WriteMenuItem(file, 0, rename));

@@ -8,6 +8,7 @@
 #include "corekit/platform/menu_template.h"
 #include "corekit/platform/posix/icu_text.h"
 #include "corekit/platform/posix/menu_table.h"
+#include "corekit/platform/wide_text.h"
 
 namespace corekit::platform {
 namespace {
@@ -40,9 +41,7 @@ bool IsStringItem(UINT type) { return (type & (MFT_BITMAP | MFT_OWNERDRAW | MFT_
 // characters and a NUL, cch then counting the characters copied; without a buffer cch receives
 // the text's length.
 void CopyText(const std::u16string& text, MENUITEMINFOA& record) {
-  const std::string bytes = text.empty() ? std::string()
-                                         : posix::ToProcessEncoding(icu::UnicodeString(
-                                               text.data(), static_cast<int32_t>(text.size())));
+  const std::string bytes = WideToMultibyte(text.data(), text.size());
   const UINT length = static_cast<UINT>(bytes.size());
   if (record.dwTypeData == nullptr || record.cch == 0) {
     record.cch = length;
