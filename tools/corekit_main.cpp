@@ -9,6 +9,7 @@
 
 #include "tools/command.h"
 #include "tools/info_command.h"
+#include "tools/menu_command.h"
 #include "tools/now_command.h"
 #include "tools/path_command.h"
 #include "tools/time_command.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
   commands.push_back(AddPathCommand(app));
   commands.push_back(AddInfoCommand(app));
   commands.push_back(AddTranslateCommand(app));
+  commands.push_back(AddMenuCommand(app));
 
   try {
     app.parse(argc, argv);
