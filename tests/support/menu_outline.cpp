@@ -1,4 +1,4 @@
-#include "tests/translate/menu_outline.h"
+#include "tests/support/menu_outline.h"
 
 #include "corekit/platform/menus.h"
 
@@ -16,20 +16,19 @@ std::string MenuOutline(HMENU menu) {
     item.cch = sizeof text;
     if (!corekit::platform::ReadMenuItem(menu, static_cast<UINT>(position), item)) {
       outline += "<unreadable>";
-      continue;
-    }
-    if (item.fType & MFT_SEPARATOR) {
+    } else if (item.fType & MFT_SEPARATOR) {
       outline += "-";
-      continue;
-    }
-    outline += text;
-    if (item.fState & MFS_GRAYED) outline += "~";
-    if (item.fState & MFS_CHECKED) outline += "*";
-    if (item.hSubMenu != nullptr) {
-      outline += " { " + MenuOutline(item.hSubMenu) + " }";
     } else {
-      outline += " #" + std::to_string(item.wID);
+      outline += text;
+      if (item.fState & MFS_GRAYED) outline += "~";
+      if (item.fState & MFS_CHECKED) outline += "*";
+      outline += item.hSubMenu != nullptr ? " { " + MenuOutline(item.hSubMenu) + " }"
+                                          : " #" + std::to_string(item.wID);
     }
   }
   return outline;
+}
+
+OwnedMenu::~OwnedMenu() {
+  if (m_menu != nullptr) corekit::platform::DestroyMenuTree(m_menu);
 }
