@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstddef>
+#include <typeinfo>
+#include <vector>
+
+#include "corekit/notify/post_office.h"
+
+template <typename T>
+class TPostTarget;
+
+// Which posts an attached target does not receive: by default none. An office's message type may
+// specialise it, before the office of that type is instantiated.
+template <typename T>
+struct TPostFilter {
+  static bool Skip(const T&, TPostTargetBase<T>&) { return false; }
+};
+
+namespace kx_std {
+
+// The office of a message type: a list of non-owning target pointers in attachment order.
+// Duplicates give several entries; null entries are skipped. (The list is a member rather than a
+// base: as a base of this polymorphic class its type information would be exported with the
+// office's on Windows.)
+template <typename T>
+class list_postoffice : public TPostOffice<T> {
+public:
+  list_postoffice() = default;
+  list_postoffice(const list_postoffice&) = delete;
+  list_postoffice& operator=(const list_postoffice&) = delete;
+  // Calls Detach on each target still attached, in attachment order.
+  ~list_postoffice() { DetachAll(); }
+
+  // Walks by position and rereads the list after every call: a target that removes itself does not
+  // make the next one miss the message, a target appended during the walk receives it, and a
+  // removal before the current position keeps the walk in place.
+  void Deliver(const T& message) override {
+    for (std::size_t position = 0; position < m_entries.size();) {
+      TPostTargetBase<T>* const target = m_entries[position];
+      if (target != nullptr && HandlerAvailable(*target) &&
+          !TPostFilter<T>::Skip(message, *target)) {
+        target->OnPost(message);
+      }
+      if (position >= m_entries.size()) return;
+      if (m_entries[position] == target) ++position;
+    }
+  }
+
+  bool HasTargets() override { return !m_entries.empty(); }
+
+  void RemoveTarget(TPostTargetBase<T>* target) override {
+    for (auto entry = m_entries.begin(); entry != m_entries.end(); ++entry) {
+      if (*entry == target) {
+        m_entries.erase(entry);
+        return;
+      }
+    }
+  }
+
+  void AddTarget(TPostTargetBase<T>* target) override { m_entries.push_back(target); }
+
+  // Detaches every target, in attachment order, and releases the entries: the office is empty
+  // afterwards and stays usable.
+  void DetachAll() {
+    std::vector<TPostTargetBase<T>*> entries;
+    entries.swap(m_entries);
+    for (TPostTargetBase<T>* target : entries) {
+      if (target != nullptr) target->Detach(*this);
+    }
+  }
+
+private:
+  // A target whose most derived part is not built yet or is already destroyed (a cache that is
+  // another base of the target posts from its constructor or destructor) is only a
+  // TPostTarget<T> or TPostTargetBase<T> at that moment, without a handler: it misses that post.
+  static bool HandlerAvailable(TPostTargetBase<T>& target) {
+    const std::type_info& type = typeid(target);
+    return type != typeid(TPostTarget<T>) && type != typeid(TPostTargetBase<T>);
+  }
+
+  std::vector<TPostTargetBase<T>*> m_entries;
+};
+
+}  // namespace kx_std

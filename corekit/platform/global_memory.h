@@ -1,0 +1,27 @@
+#pragma once
+
+// Global memory blocks, such as the text block a TClipboardStream keeps for its caller. Windows
+// has these functions; on POSIX the library provides them, exported, so that a caller can lock,
+// size and free a block it received. A block's handle is not its address: lock it to reach the
+// bytes.
+
+#include "corekit/core/export.h"
+#include "corekit/platform/types.h"
+
+#if !defined(_WIN32)
+
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+
+// A new block of the given size, zero-filled with GMEM_ZEROINIT; null when memory is short.
+COREKIT_API HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
+// The block's bytes, its lock count raised; null for a handle that names no block.
+COREKIT_API LPVOID GlobalLock(HGLOBAL block);
+// Lowers the lock count: TRUE while the block stays locked, FALSE once unlocked (or unknown).
+COREKIT_API BOOL GlobalUnlock(HGLOBAL block);
+// The block's size in bytes; 0 for a handle that names no block.
+COREKIT_API SIZE_T GlobalSize(HGLOBAL block);
+// Frees the block: null on success, the handle itself when it names no block.
+COREKIT_API HGLOBAL GlobalFree(HGLOBAL block);
+
+#endif

@@ -1,0 +1,77 @@
+#include "corekit/streams/buffered_stream.h"
+
+#include <algorithm>
+#include <cstring>
+
+TBufferedStream::TBufferedStream(TAbstractStream* inner, bool ownsInner, LONG bufferSize)
+    : m_inner(inner),
+      m_ownsInner(ownsInner),
+      m_buffer{std::make_unique<unsigned char[]>(static_cast<std::size_t>(bufferSize)), bufferSize,
+               0, 0} {}
+
+TBufferedStream::~TBufferedStream() {
+  if (!m_reading) Write(nullptr, 0, true);
+  m_buffer.data.reset();
+  if (m_ownsInner) delete m_inner;
+}
+
+void TBufferedStream::DropReadAhead() {
+  const LONG unread = m_buffer.fill - m_buffer.position;
+  m_buffer.position = m_buffer.fill = 0;
+  m_reading = false;
+  if (unread > 0) m_inner->Seek(-unread, 1);
+}
+
+LONG TBufferedStream::Write(const unsigned char* data, LONG count, bool flush) {
+  if (m_reading) DropReadAhead();
+  while (true) {
+    if (count > 0) {
+      const LONG n = std::min(count, m_buffer.capacity - m_buffer.position);
+      std::memcpy(m_buffer.data.get() + m_buffer.position, data, static_cast<std::size_t>(n));
+      m_buffer.position += n;
+      m_buffer.fill += n;
+      data += n;
+      count -= n;
+    }
+    if (m_buffer.position == m_buffer.capacity || (flush && m_buffer.position > 0)) {
+      const LONG result = m_inner->Write(m_buffer.data.get(), m_buffer.position, true);
+      m_buffer.position = m_buffer.fill = 0;  // also after a failed write
+      if (result < 0) return result;
+    }
+    if (count <= 0) return 0;
+  }
+}
+
+LONG TBufferedStream::Read(unsigned char* data, LONG count, LONG* done) {
+  if (!m_reading && m_buffer.position > 0) {
+    const LONG result = Write(nullptr, 0, true);  // written bytes go first
+    if (result < 0) return result;
+  }
+  m_reading = true;
+  *done = 0;
+  while (count - *done > 0) {
+    bool innerEnded = false;
+    if (m_buffer.position == m_buffer.fill) {
+      m_buffer.position = m_buffer.fill = 0;
+      const LONG result = m_inner->Read(m_buffer.data.get(), m_buffer.capacity, &m_buffer.fill);
+      if (result < 0) return result;
+      innerEnded = m_buffer.fill < m_buffer.capacity;
+    }
+    const LONG n = std::min(count - *done, m_buffer.fill - m_buffer.position);
+    std::memcpy(data, m_buffer.data.get() + m_buffer.position, static_cast<std::size_t>(n));
+    data += n;
+    *done += n;
+    m_buffer.position += n;
+    if (innerEnded) break;
+  }
+  return *done < count ? S_STREAM_END : 0;
+}
+
+LONG TBufferedStream::Seek(LONG offset, int origin) {
+  long long inner = offset;
+  if (m_reading && origin != 0 && origin != 2) inner -= m_buffer.fill - m_buffer.position;
+  m_buffer.position = m_buffer.fill = 0;
+  m_reading = false;
+  return m_inner->Seek(
+      static_cast<LONG>(std::clamp<long long>(inner, -0x7FFFFFFFLL - 1, 0x7FFFFFFF)), origin);
+}

@@ -1,0 +1,64 @@
+#include "corekit/streams/memory_stream.h"
+
+#include <algorithm>
+#include <cstring>
+
+TMemoryStream::TMemoryStream(LONG blockSize) : m_blockSize(blockSize) {}
+
+TMemoryStream::~TMemoryStream() = default;
+
+unsigned char* TMemoryStream::BlockAt(LONG position) {
+  const auto index = static_cast<std::size_t>(position / m_blockSize);
+  while (m_blocks.size() <= index) {
+    m_blocks.push_back(
+        std::make_unique<unsigned char[]>(static_cast<std::size_t>(m_blockSize)));  // zeroed
+  }
+  return m_blocks[index].get();
+}
+
+LONG TMemoryStream::Write(const unsigned char* data, LONG count, bool) {
+  while (count > 0) {
+    const LONG offset = m_position % m_blockSize;
+    const LONG n = std::min(count, m_blockSize - offset);
+    std::memcpy(BlockAt(m_position) + offset, data, static_cast<std::size_t>(n));
+    data += n;
+    m_position += n;
+    count -= n;
+    m_size = std::max(m_size, m_position);
+  }
+  return 0;
+}
+
+LONG TMemoryStream::Read(unsigned char* data, LONG count, LONG* done) {
+  *done = 0;
+  while (m_position < m_size && *done < count) {
+    const LONG offset = m_position % m_blockSize;
+    const LONG n = std::min({count - *done, m_blockSize - offset, m_size - m_position});
+    std::memcpy(data, BlockAt(m_position) + offset, static_cast<std::size_t>(n));
+    data += n;
+    *done += n;
+    m_position += n;
+  }
+  return 0;
+}
+
+LONG TMemoryStream::Seek(LONG offset, int origin) {
+  // 64-bit sums: an offset near the limits of LONG must not overflow.
+  long long position = 0;
+  switch (origin) {
+    case 0:
+      position = std::clamp<long long>(offset, 0, m_size);
+      break;
+    case 2:
+      position = std::max<long long>(static_cast<long long>(m_size) + offset, 0);
+      break;
+    default:
+      position = std::max<long long>(static_cast<long long>(m_position) + offset, 0);
+      break;
+  }
+  m_position = static_cast<LONG>(std::min<long long>(position, 0x7FFFFFFF));
+  m_size = std::max(m_size, m_position);
+  return 0;
+}
+
+LONG TMemoryStream::GetPosition() { return m_position; }

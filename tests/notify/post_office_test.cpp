@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "corekit/notify/list_postoffice.h"
+#include "corekit/notify/post_target.h"
+
+namespace {
+
+struct Letter {
+  int number;
+};
+
+using Office = kx_std::list_postoffice<Letter>;
+
+// A target that writes what it receives into a shared log ("A1" for A receiving letter 1) and
+// runs an action on each post.
+class Recorder : public TPostTargetBase<Letter> {
+public:
+  Recorder(std::string name, std::vector<std::string>& log) : m_name(std::move(name)), m_log(log) {}
+
+  void OnPost(const Letter& letter) override {
+    m_log.push_back(m_name + std::to_string(letter.number));
+    if (action) action(letter);
+  }
+  void Detach(TPostOffice<Letter>&) override { m_log.push_back(m_name + " detached"); }
+
+  std::function<void(const Letter&)> action;
+
+private:
+  std::string m_name;
+  std::vector<std::string>& m_log;
+};
+
+using Log = std::vector<std::string>;
+
+class PostOfficeWalk : public ::testing::Test {
+protected:
+  Log log;
+  Recorder a{"A", log}, b{"B", log}, c{"C", log}, d{"D", log};
+  Office office;  // destroyed first: it detaches targets that still exist
+
+  void Attach(std::initializer_list<Recorder*> targets) {
+    for (Recorder* target : targets) office.AddTarget(target);
+  }
+  Log Post(int number) {
+    log.clear();
+    office.Deliver(Letter{number});
+    return log;
+  }
+};
+
+TEST_F(PostOfficeWalk, DeliversInAttachmentOrder) {
+  EXPECT_FALSE(office.HasTargets());
+  EXPECT_EQ(Post(1), Log{});
+  Attach({&a, &b, &c});
+  EXPECT_TRUE(office.HasTargets());
+  EXPECT_EQ(Post(1), (Log{"A1", "B1", "C1"}));
+}
+
+TEST_F(PostOfficeWalk, ATargetRemovingItselfDoesNotMakeTheNextMissTheMessage) {
+  Attach({&a, &b, &c});
+  b.action = [this](const Letter&) { office.RemoveTarget(&b); };
+  EXPECT_EQ(Post(1), (Log{"A1", "B1", "C1"}));
+  EXPECT_EQ(Post(2), (Log{"A2", "C2"}));
+}
+
+TEST_F(PostOfficeWalk, RemovingAnEarlierTargetKeepsTheWalkInPlace) {
+  Attach({&a, &b, &c});
+  b.action = [this](const Letter&) { office.RemoveTarget(&a); };
+  EXPECT_EQ(Post(1), (Log{"A1", "B1", "C1"}));
+  EXPECT_EQ(Post(2), (Log{"B2", "C2"}));
+}
+
+TEST_F(PostOfficeWalk, RemovingTheCurrentAndAnEarlierTargetPassesOverOne) {
+  Attach({&a, &b, &c, &d});
+  b.action = [this](const Letter&) {
+    office.RemoveTarget(&a);
+    office.RemoveTarget(&b);
+  };
+  // C moves from the third place to the first, behind the walk: it misses the message.
+  EXPECT_EQ(Post(1), (Log{"A1", "B1", "D1"}));
+  EXPECT_EQ(Post(2), (Log{"C2", "D2"}));
+}
+
+TEST_F(PostOfficeWalk, TargetsAppendedDuringAWalkReceiveTheMessage) {
+  Attach({&a, &b});
+  a.action = [this](const Letter& letter) {
+    if (letter.number == 1) office.AddTarget(&d);
+  };
+  EXPECT_EQ(Post(1), (Log{"A1", "B1", "D1"}));
+}
+
+TEST_F(PostOfficeWalk, LaterTargetsRemovedDuringAWalkMissIt) {
+  Attach({&a, &b, &c});
+  a.action = [this](const Letter&) { office.RemoveTarget(&c); };
+  EXPECT_EQ(Post(1), (Log{"A1", "B1"}));
+}
+
+TEST_F(PostOfficeWalk, NestedPostsAreWholeWalksOfTheirOwn) {
+  Attach({&a, &b, &c});
+  b.action = [this](const Letter& letter) {
+    if (letter.number == 1) office.Deliver(Letter{2});
+  };
+  EXPECT_EQ(Post(1), (Log{"A1", "B1", "A2", "B2", "C2", "C1"}));
+}
+
+TEST_F(PostOfficeWalk, DuplicatesAndNullEntries) {
+  Attach({&a});
+  office.AddTarget(nullptr);
+  Attach({&a, &b});
+  EXPECT_EQ(Post(1), (Log{"A1", "A1", "B1"}));
+  office.RemoveTarget(&a);
+  EXPECT_EQ(Post(2), (Log{"A2", "B2"}));
+  office.RemoveTarget(&c);  // not attached: nothing changes
+  EXPECT_EQ(Post(3), (Log{"A3", "B3"}));
+}
+
+TEST(PostOffice, DestructionDetachesEveryTargetInOrder) {
+  Log log;
+  Recorder a("A", log), b("B", log);
+  {
+    Office office;
+    office.AddTarget(&a);
+    office.AddTarget(nullptr);
+    office.AddTarget(&b);
+    office.AddTarget(&a);
+  }
+  EXPECT_EQ(log, (Log{"A detached", "B detached", "A detached"}));
+  // Emptied the same way, an office stays usable: removals find nothing, posts reach no one.
+  Office office;
+  office.AddTarget(&b);
+  log.clear();
+  office.DetachAll();
+  EXPECT_EQ(log, Log{"B detached"});
+  office.RemoveTarget(&b);
+  EXPECT_FALSE(office.HasTargets());
+  office.Deliver(Letter{1});
+  EXPECT_EQ(log, Log{"B detached"});
+}
+
+// TPostTarget finds the office of its message type through GetPostOffice.
+Office& LetterOffice() {
+  static Office office;
+  return office;
+}
+
+void GetPostOffice(TPostOffice<Letter>*& office) { office = &LetterOffice(); }
+
+class Subscriber : public TPostTarget<Letter> {
+public:
+  void OnPost(const Letter& letter) override { received.push_back(letter.number); }
+  std::vector<int> received;
+};
+
+TEST(PostTarget, AttachedFromConstructionToDestructionCopiesNever) {
+  {
+    Subscriber subscriber;
+    EXPECT_TRUE(LetterOffice().HasTargets());
+    {
+      Subscriber copy(subscriber);
+      LetterOffice().Deliver(Letter{1});
+      EXPECT_TRUE(copy.received.empty());
+      Subscriber assigned;
+      assigned = subscriber;  // stays attached once
+      assigned.received.clear();
+      LetterOffice().Deliver(Letter{2});
+      EXPECT_EQ(assigned.received, std::vector<int>{2});
+    }
+    LetterOffice().Deliver(Letter{3});
+    EXPECT_EQ(subscriber.received, (std::vector<int>{1, 2, 3}));
+  }
+  EXPECT_FALSE(LetterOffice().HasTargets());
+}
+
+}  // namespace

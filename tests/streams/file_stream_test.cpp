@@ -1,0 +1,162 @@
+#include "corekit/streams/file_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "corekit/platform/file_handle.h"
+#include "corekit/streams/system_error.h"
+#include "tests/support/scratch_folder.h"
+
+#if !defined(_WIN32)
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cerrno>
+#endif
+
+namespace {
+
+// CreateFileA's values, the same on both platforms.
+constexpr DWORD CreateAlways = 2, OpenExisting = 3;
+constexpr DWORD ReadAccess = 0x80000000, WriteAccess = 0x40000000, ShareAll = 3;
+
+std::string Contents(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+const unsigned char* Bytes(const char* text) {
+  return reinterpret_cast<const unsigned char*>(text);
+}
+
+TEST(StreamResults, SystemErrorsBecomeHresults) {
+  const struct {
+    DWORD error;
+    LONG result;
+  } cases[] = {
+      {0, 0},
+      {2, static_cast<LONG>(0x80070002)},
+      {5, static_cast<LONG>(0x80070005)},
+      {0x12345, static_cast<LONG>(0x80072345)},
+      {0x80070005, static_cast<LONG>(0x80070005)},  // already an HRESULT: negative, kept
+      {0xFFFFFFFF, -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StreamErrorFromSystem(c.error), c.result) << c.error;
+}
+
+TEST(FileStream, WritesReadsAndSeeks) {
+  const ScratchFolder folder;
+  const std::string path = folder.Entry("data.bin");
+  {
+    TFileStream stream(path.c_str(), CreateAlways, ReadAccess | WriteAccess, ShareAll);
+    ASSERT_EQ(stream.OpenStatus(), 0);
+    EXPECT_EQ(stream.Write(Bytes("0123456789"), 10, false), 0);
+    EXPECT_EQ(stream.GetPosition(), 10);
+    const struct {
+      LONG offset;
+      int origin;
+      LONG position;
+    } seeks[] = {{2, 0, 2}, {3, 1, 5}, {-4, 2, 6}, {1, 9, 7}, {0, 2, 10}};
+    for (const auto& s : seeks) {
+      EXPECT_EQ(stream.Seek(s.offset, s.origin), 0);
+      EXPECT_EQ(stream.GetPosition(), s.position) << s.offset << " from " << s.origin;
+    }
+    EXPECT_LT(stream.Seek(-20, 1), 0);  // before the start
+    unsigned char data[10] = {};
+    LONG done = -1;
+    stream.Seek(-4, 2);
+    EXPECT_EQ(stream.Read(data, 10, &done), S_STREAM_END);
+    EXPECT_EQ(done, 4);
+    EXPECT_EQ(std::string(data, data + 4), "6789");
+    EXPECT_EQ(stream.Read(data, 10, &done), S_STREAM_END);
+    EXPECT_EQ(done, 0);
+    stream.Seek(0, 0);
+    EXPECT_EQ(stream.Read(data, 3, &done), 0);
+    EXPECT_EQ(done, 3);
+  }
+  EXPECT_EQ(Contents(path), "0123456789");
+}
+
+TEST(FileStream, CopiesShareThePosition) {
+  const ScratchFolder folder;
+  const std::string path = folder.Entry("shared.bin");
+  TFileStream first(path.c_str(), CreateAlways, ReadAccess | WriteAccess, ShareAll);
+  TFileStream second(first);
+  first.Write(Bytes("abc"), 3, false);
+  EXPECT_EQ(second.GetPosition(), 3);
+  second.Write(Bytes("de"), 2, false);
+  EXPECT_EQ(first.GetPosition(), 5);
+  // A stream on a duplicate of a handle: the caller keeps its own.
+  DWORD error = 0;
+  const HANDLE handle =
+      corekit::platform::OpenFileHandle(path.c_str(), ReadAccess, ShareAll, OpenExisting, error);
+  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  {
+    TFileStream third(handle);
+    unsigned char data[5] = {};
+    LONG done = 0;
+    EXPECT_EQ(third.Read(data, 5, &done), 0);
+    EXPECT_EQ(std::string(data, data + 5), "abcde");
+  }
+  EXPECT_EQ(corekit::platform::SetFileHandlePosition(handle, 0, 1, error), 5u);  // still open
+  corekit::platform::CloseFileHandle(handle);
+}
+
+TEST(FileStream, AFailedOpenAnswersEveryOperation) {
+  const ScratchFolder folder;
+  TFileStream stream(folder.Entry("missing/none.bin").c_str(), OpenExisting, ReadAccess, ShareAll);
+  const LONG status = stream.OpenStatus();
+  EXPECT_LT(status, 0);
+  EXPECT_EQ(static_cast<unsigned long>(status) & 0xFFFF0000, 0x80070000u);
+  unsigned char data[4] = {};
+  LONG done = 0;
+  EXPECT_EQ(stream.Write(data, 4, false), status);
+  EXPECT_EQ(stream.Read(data, 4, &done), status);
+  EXPECT_EQ(stream.Seek(0, 0), status);
+  EXPECT_EQ(stream.GetPosition(), -1);
+  TFileStream copy(stream);
+  EXPECT_EQ(copy.OpenStatus(), status);
+  EXPECT_EQ(copy.Read(data, 4, &done), status);
+  TFileStream fromInvalid(INVALID_HANDLE_VALUE);
+  EXPECT_LT(fromInvalid.OpenStatus(), 0);
+}
+
+TEST(FileStream, WritingAReadOnlyFileFails) {
+  const ScratchFolder folder;
+  const std::string path = folder.Entry("read.bin");
+  std::ofstream(path) << "content";
+  TFileStream stream(path.c_str(), OpenExisting, ReadAccess, ShareAll);
+  ASSERT_EQ(stream.OpenStatus(), 0);
+  const LONG result = stream.Write(Bytes("x"), 1, false);
+  EXPECT_LT(result, 0);
+  EXPECT_EQ(static_cast<unsigned long>(result) & 0xFFFF0000, 0x80070000u);
+  EXPECT_EQ(Contents(path), "content");
+}
+
+#if !defined(_WIN32)
+// A file size limit makes the system write part of the bytes: a short write.
+TEST(FileStream, ShortWritesAreReported) {
+  const ScratchFolder folder;
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto previous = signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 6;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  LONG first = 0, second = 0;
+  {
+    TFileStream stream(folder.Entry("limited.bin").c_str(), CreateAlways, WriteAccess, ShareAll);
+    first = stream.Write(Bytes("0123456789"), 10, false);
+    second = stream.Write(Bytes("x"), 1, false);
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  EXPECT_EQ(first, E_STREAM_SHORTWRITE);
+  EXPECT_EQ(second, StreamErrorFromSystem(EFBIG));
+  EXPECT_EQ(Contents(folder.Entry("limited.bin")), "012345");
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,109 @@
+#include "corekit/streams/memory_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "corekit/streams/buffered_stream.h"
+#include "tests/streams/byte_model.h"
+
+namespace {
+
+const unsigned char Ten[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+
+std::vector<unsigned char> ReadAll(TAbstractStream& stream, LONG count, LONG* result = nullptr) {
+  std::vector<unsigned char> data(static_cast<std::size_t>(count));
+  LONG done = -1;
+  const LONG code = stream.Read(data.data(), count, &done);
+  if (result) *result = code;
+  data.resize(static_cast<std::size_t>(done));
+  return data;
+}
+
+TEST(MemoryStream, WritesThroughBlocksAndReadsBack) {
+  TMemoryStream stream(4);
+  EXPECT_EQ(stream.Write(Ten, 10, false), 0);
+  EXPECT_EQ(stream.GetSize(), 10);
+  EXPECT_EQ(stream.GetPosition(), 10);
+  EXPECT_EQ(stream.Seek(0, 0), 0);
+  LONG result = -1;
+  EXPECT_EQ(ReadAll(stream, 100, &result), std::vector<unsigned char>(Ten, Ten + 10));
+  EXPECT_EQ(result, 0);  // a short read is no error here
+  EXPECT_EQ(ReadAll(stream, 5), std::vector<unsigned char>{});
+}
+
+TEST(MemoryStream, SeeksByOrigin) {
+  const struct {
+    LONG offset;
+    int origin;
+    LONG position;
+    LONG size;
+  } cases[] = {
+      {4, 0, 4, 10},  {50, 0, 10, 10}, {-3, 0, 0, 10}, {5, 2, 15, 15},
+      {-4, 2, 6, 10}, {-20, 2, 0, 10}, {3, 1, 8, 10},  {7, 1, 12, 12},
+      {-9, 1, 0, 10}, {2, 7, 7, 10},  // any other origin is "current"
+  };
+  for (const auto& c : cases) {
+    TMemoryStream stream(4);
+    stream.Write(Ten, 10, false);
+    stream.Seek(5, 0);
+    EXPECT_EQ(stream.Seek(c.offset, c.origin), 0);
+    EXPECT_EQ(stream.GetPosition(), c.position) << c.offset << " from " << c.origin;
+    EXPECT_EQ(stream.GetSize(), c.size) << c.offset << " from " << c.origin;
+  }
+  TMemoryStream stream(4);
+  stream.Write(Ten, 10, false);
+  stream.Seek(5, 2);
+  stream.Seek(10, 0);
+  EXPECT_EQ(ReadAll(stream, 10), std::vector<unsigned char>(5, 0));  // the gap reads as zeros
+}
+
+// Random writes, seeks and reads, checked against a byte vector; the same through a buffer.
+template <typename Make>
+void CheckAgainstModel(Make make, unsigned seed) {
+  std::mt19937 random(seed);
+  for (int round = 0; round < 40; ++round) {
+    std::unique_ptr<TAbstractStream> stream = make();
+    ByteModel model;
+    for (int step = 0; step < 60; ++step) {
+      const int action = std::uniform_int_distribution<int>(0, 2)(random);
+      if (action == 0) {
+        std::vector<unsigned char> data(std::uniform_int_distribution<int>(0, 23)(random));
+        for (auto& byte : data) byte = static_cast<unsigned char>(random());
+        const bool flush = random() % 3 == 0;
+        ASSERT_EQ(stream->Write(data.data(), static_cast<LONG>(data.size()), flush), 0);
+        model.Write(data.data(), static_cast<long>(data.size()));
+      } else if (action == 1) {
+        const LONG count = std::uniform_int_distribution<LONG>(0, 30)(random);
+        const std::vector<unsigned char> expected = model.Read(count);
+        ASSERT_EQ(ReadAll(*stream, count), expected) << "round " << round << " step " << step;
+      } else {
+        // Writers pass on what they hold before seeking.
+        stream->Write(nullptr, 0, true);
+        const int origin = std::uniform_int_distribution<int>(0, 3)(random);
+        const LONG offset = std::uniform_int_distribution<LONG>(-20, 40)(random);
+        ASSERT_EQ(stream->Seek(offset, origin), 0);
+        model.Seek(offset, origin);
+      }
+    }
+    stream->Write(nullptr, 0, true);
+    stream->Seek(0, 0);
+    model.Seek(0, 0);
+    EXPECT_EQ(ReadAll(*stream, 100000), model.Read(100000)) << "round " << round;
+  }
+}
+
+TEST(MemoryStream, BehavesLikeAByteVector) {
+  CheckAgainstModel([] { return std::make_unique<TMemoryStream>(7); }, 1);
+  CheckAgainstModel([] { return std::make_unique<TMemoryStream>(1); }, 2);
+}
+
+TEST(BufferedStream, OverAMemoryStreamBehavesLikeAByteVector) {
+  CheckAgainstModel([] { return std::make_unique<TBufferedStream>(new TMemoryStream(5), true, 8); },
+                    3);
+  CheckAgainstModel(
+      [] { return std::make_unique<TBufferedStream>(new TMemoryStream(64), true, 1); }, 4);
+}
+
+}  // namespace
