@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "tools/command.h"
+#include "tools/error_command.h"
 #include "tools/info_command.h"
 #include "tools/menu_command.h"
 #include "tools/now_command.h"
 #include "tools/path_command.h"
+#include "tools/ports_command.h"
 #include "tools/time_command.h"
 #include "tools/translate_command.h"
 
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
   commands.push_back(AddInfoCommand(app));
   commands.push_back(AddTranslateCommand(app));
   commands.push_back(AddMenuCommand(app));
+  commands.push_back(AddPortsCommand(app));
+  commands.push_back(AddErrorCommand(app));
 
   try {
     app.parse(argc, argv);

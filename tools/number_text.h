@@ -38,6 +38,24 @@ inline NumberStatus ParseSigned32(std::string_view text, std::int32_t& value) {
   return NumberStatus::Ok;
 }
 
+// "0x" or "0X" and hexadecimal digits of either case, up to 0xFFFFFFFF: 0x80040510.
+inline NumberStatus ParseHex32(std::string_view text, std::uint32_t& value) {
+  if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X')) {
+    return NumberStatus::NotANumber;
+  }
+  const std::string_view digits = text.substr(2);
+  std::uint32_t parsed = 0;
+  for (const char c : digits) {
+    const bool digit = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    if (!digit) return NumberStatus::NotANumber;
+  }
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed, 16);
+  if (ec == std::errc::result_out_of_range) return NumberStatus::OutOfRange;
+  if (ec != std::errc() || end != digits.data() + digits.size()) return NumberStatus::NotANumber;
+  value = parsed;
+  return NumberStatus::Ok;
+}
+
 // A fraction of a second written as one to nine decimal digits ("25" of "45.25"), in nanoseconds.
 inline bool ParseFraction(std::string_view digits, std::uint32_t& nanoseconds) {
   if (digits.empty() || digits.size() > 9) return false;

@@ -34,7 +34,8 @@ if(bad)
   message(FATAL_ERROR "symbols outside the exported interface:\n${bad}")
 endif()
 foreach(required "KString::Mid(int, int) const" "TGPSTime::Set(" "TGPSWeek::TGPSWeek(int)"
-                 "TGPSTimeMS::SetMS(" "TGPSTimeNS::operator+(" "TCurrentTime::TCurrentTime()")
+                 "TGPSTimeMS::SetMS(" "TGPSTimeNS::operator+(" "TCurrentTime::TCurrentTime()"
+                 "TErrorReporter::ErrorToText(" "TErrorReporter::ErrorMessageBox(")
   string(FIND "${listing}" "${required}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "missing export: ${required}")

@@ -80,9 +80,28 @@ if(NOT out STREQUAL "" OR NOT err MATCHES "^corekit: menu: the tool has no menu 
   message(FATAL_ERROR "corekit menu 100 without a menu gives\n${out}---\n${err}")
 endif()
 
+# The machine's serial ports, or a line saying there are none.
+expect_run(0 ports)
+if(NOT out MATCHES "^(no serial ports|[^\n]+)\r?\n")
+  message(FATAL_ERROR "corekit ports printed nothing:\n${out}")
+endif()
+
+# Error texts: the library's table, the generic text, and a language without a dictionary.
+expect_run(0 error 0x80040515 --lang 0x0409)
+expect_shows("Code               0x80040515 (-2147220203)" "Language           0x0409"
+             "Text               Not a valid KFF file")
+expect_run(0 error -2147220208 --lang 1031)
+expect_shows("Language           0x0407" "Text               could not open file")
+expect_run(0 error 0x80040502)
+expect_shows("Text               Error # 80040502")
+expect_run(0 error 2)
+expect_shows("Text               File not found")
+
 foreach(bad "time;2005-02-30" "time;--seconds;12x" "time;--seconds;0" "time;--week;1327" "time;--nothing"
             "time;2005-06-15T12:30:45.5" "now;--zone;721" "now;--mode;9" "now;--ms;--ns"
             "now;--ns;--time-format;HH" "path" "path;x;--squeeze;1x" "path;x;--squeeze;99999999999"
+            "error" "error;0x" "error;0x100000000" "error;12x" "error;4294967296"
+            "error;1;--lang;0x10000" "error;1;--lang;de"
             "menu" "menu;0" "menu;100;--lang;0x1z" "menu;100;--module;no_such_module")
   expect_run(2 ${bad})
   string(STRIP "${err}" line)

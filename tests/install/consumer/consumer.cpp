@@ -3,7 +3,22 @@
 
 #include <cstdio>
 
+// A module's own reporter, asked for the codes the library leaves to the modules.
+class SurveyReporter : public TErrorReporter {
+protected:
+  KString ErrorToTextImp(LONG code, const KString& file, const KString&, const KString&) override {
+    return code == LONG(0x80040777) ? KString("survey failed: ") + file : KString();
+  }
+};
+
 int main() {
+  const SurveyReporter reporter;
+  if (TErrorReporter::ErrorToText(LONG(0x80040777), "a.job") != "survey failed: a.job" ||
+      TErrorReporter::ErrorToText(LONG(0x80040515)) != "Not a valid KFF file") {
+    std::puts("wrong error text");
+    return 1;
+  }
+
   const TGPSTime time(2005, TGPSTime::June, 15, 12, 30, 45);
   const KString text = KString("seconds ") + "802873845";
   const TGPSTimeMS precise = TGPSTimeMS(time.Seconds(), 250) - 1500;

@@ -1,0 +1,31 @@
+#pragma once
+
+// The suite's abstract collection and its key/data element, as the library hands elements to it.
+// The suite's own collections derive from base_coll and decide what an insertion does (store,
+// sort, refuse duplicates).
+
+namespace kx_std {
+
+// A collection element: a key and its data, made from the key alone.
+template <typename Key, typename Data>
+struct s_d {
+  s_d() = default;
+  s_d(const Key& k) : key(k), data() {}
+  s_d(const Key& k, const Data& d) : key(k), data(d) {}
+
+  Key key{};
+  Data data{};
+};
+
+// An abstract collection: its count, its emptying, and the insertion of one element with the
+// caller's flag (the library passes 1).
+template <typename T>
+class base_coll {
+public:
+  virtual ~base_coll() = default;
+  virtual int Count() const = 0;
+  virtual void Clear() = 0;
+  virtual void Insert(T element, int flag) = 0;
+};
+
+}  // namespace kx_std

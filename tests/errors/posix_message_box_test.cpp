@@ -1,0 +1,98 @@
+// The POSIX message box: the desktop's dialog tools, else standard error. Stand-in tools (shell
+// scripts) note how they were called, so that no dialog appears.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "corekit/platform/message_box.h"
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+using corekit::platform::SystemMessageBox;
+
+// Sets (or with null removes) an environment variable for the life of the object.
+class EnvironmentScope {
+public:
+  EnvironmentScope(const char* name, const char* value) : m_name(name) {
+    if (const char* old = getenv(name)) m_old = old;
+    value ? setenv(name, value, 1) : unsetenv(name);
+  }
+  ~EnvironmentScope() {
+    m_old ? setenv(m_name.c_str(), m_old->c_str(), 1) : unsetenv(m_name.c_str());
+  }
+  EnvironmentScope(const EnvironmentScope&) = delete;
+  EnvironmentScope& operator=(const EnvironmentScope&) = delete;
+
+private:
+  std::string m_name;
+  std::optional<std::string> m_old;
+};
+
+// A folder of stand-in dialog tools that is the whole PATH, with a display named.
+class DialogToolsTest : public testing::Test {
+protected:
+  // A tool that writes its arguments, one a line, to <name>.args and its input to <name>.input.
+  void AddTool(const std::string& name, const std::string& first = "") {
+    const std::string path = m_folder.Entry(name);
+    std::ofstream(path) << "#!/bin/sh\nPATH=/usr/bin:/bin\n"
+                        << first << "\nprintf '%s\\n' \"$@\" > \"$0.args\"\ncat > \"$0.input\"\n";
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  }
+  std::string Output(const std::string& name) {
+    std::ifstream file(m_folder.Entry(name), std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+
+  ScratchFolder m_folder;
+  EnvironmentScope m_path{"PATH", m_folder.Path().c_str()};
+  EnvironmentScope m_display{"DISPLAY", ":77"};
+  EnvironmentScope m_wayland{"WAYLAND_DISPLAY", nullptr};
+};
+
+TEST_F(DialogToolsTest, ZenityComesFirstAndShowsTheTextAsItIs) {
+  AddTool("zenity");
+  AddTool("xmessage");
+  SystemMessageBox(nullptr, "<b>could not open file</b>", "survey", 0x30);
+  EXPECT_EQ(Output("zenity.args"),
+            "--warning\n--no-markup\n--title=survey\n--text=<b>could not open file</b>\n");
+  EXPECT_FALSE(std::filesystem::exists(m_folder.Entry("xmessage.args")));
+}
+
+TEST_F(DialogToolsTest, AKilledToolGivesWayToTheNext) {
+  AddTool("zenity", "kill -9 $$");
+  AddTool("kdialog");
+  SystemMessageBox(nullptr, "-looks like an option", "survey", 0x10);
+  EXPECT_EQ(Output("kdialog.args"), "--title\nsurvey\n--error\n-looks like an option\n");
+}
+
+TEST_F(DialogToolsTest, XmessageReadsTheTextFromItsInput) {
+  AddTool("xmessage");
+  SystemMessageBox(nullptr, "-two\nlines", "survey", 0x30);
+  EXPECT_EQ(Output("xmessage.args"),
+            "-title\nsurvey\n-buttons\nOK\n-default\nOK\n-center\n-file\n-\n");
+  EXPECT_EQ(Output("xmessage.input"), "-two\nlines");
+}
+
+TEST_F(DialogToolsTest, WithoutToolOrDisplayTheTextGoesToStandardError) {
+  testing::internal::CaptureStderr();
+  SystemMessageBox(nullptr, "could not open file", "survey", 0x30);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "survey: could not open file\n");
+
+  AddTool("zenity");
+  const EnvironmentScope noDisplay("DISPLAY", "");
+  testing::internal::CaptureStderr();
+  SystemMessageBox(nullptr, "text", "caption", 0x30);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "caption: text\n");
+  EXPECT_FALSE(std::filesystem::exists(m_folder.Entry("zenity.args")));
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+// The road of one error message in another language: the code's English string, translated by the
+// library's dictionary beside the program, shown in the message box.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "corekit/core/app_info.h"
+#include "corekit/errors/error_reporter.h"
+#include "corekit/platform/wide_text.h"
+#include "tests/errors/recorded_boxes.h"
+#include "tests/errors/thread_language_scope.h"
+
+namespace {
+
+// Text in the process's encoding, as the dictionaries hold it.
+std::string Local(const std::u16string& text) {
+  return corekit::platform::WideToMultibyte(text.data(), text.size());
+}
+
+// The German dictionary of the library's module, which for this program is the program itself:
+// Translate/7/errors_tests.txt in the program's folder, for the life of the object.
+class GermanDictionary {
+public:
+  explicit GermanDictionary(const std::string& content)
+      : m_path(std::filesystem::path(std::string(GetAppDir())) / "Translate" / "7" /
+               "errors_tests.txt") {
+    std::filesystem::create_directories(m_path.parent_path());
+    std::ofstream(m_path, std::ios::binary) << content;
+  }
+  ~GermanDictionary() { std::filesystem::remove(m_path); }
+  GermanDictionary(const GermanDictionary&) = delete;
+  GermanDictionary& operator=(const GermanDictionary&) = delete;
+
+private:
+  std::filesystem::path m_path;
+};
+
+TEST(TranslatedErrorText, ComesInTheThreadsLanguageThroughTheDictionary) {
+  const std::string german = Local(u"Datei konnte nicht ge\u00f6ffnet werden");
+  const GermanDictionary dictionary("[could not open file][" + german +
+                                    "]\r\n[Error # %lx][Fehler Nr. %lx]\r\n");
+  {
+    const ThreadLanguageScope thread(0x0407);
+    ASSERT_TRUE(thread.Set());
+    const RecordedBoxes boxes;
+    const auto owner = reinterpret_cast<HWND>(0x4711);
+    TErrorReporter::ErrorMessageBox(LONG(0x80040510), owner, "survey.kff", "", "");
+
+    const std::vector<ShownBox>& shown = boxes.Boxes();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, german);
+    EXPECT_EQ(shown[0].caption, std::string(GetAppName()));
+    EXPECT_EQ(shown[0].owner, owner);
+    EXPECT_EQ(shown[0].style, 0x30u);
+
+    // The generic text's picture is translated too; a text missing from the dictionary stays
+    // English.
+    EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x80040502)), "Fehler Nr. 80040502");
+    EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x80040515)), "Not a valid KFF file");
+  }
+  // A language without a dictionary gets the English texts.
+  const ThreadLanguageScope french(0x040C);
+  ASSERT_TRUE(french.Set());
+  EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x80040510)), "could not open file");
+  EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x80040502)), "Error # 80040502");
+}
+
+}  // namespace

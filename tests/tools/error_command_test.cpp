@@ -1,0 +1,64 @@
+#include "tools/error_command.h"
+
+#include <gtest/gtest.h>
+
+#include <CLI/CLI.hpp>
+#include <sstream>
+#include <string>
+
+#include "corekit/platform/thread_locale.h"
+
+namespace {
+
+TEST(ToolErrorCommand, ReadsCodesAndLanguagesStrictly) {
+  using corekit::tool::ParseErrorCode;
+  using corekit::tool::ParseLanguage;
+  const std::pair<const char*, DWORD> codes[] = {{"0x80040510", 0x80040510},
+                                                 {"0X8004051a", 0x8004051A},
+                                                 {"0x00000000ffffffff", 0xFFFFFFFF},
+                                                 {"2", 2},
+                                                 {"-1", 0xFFFFFFFF},
+                                                 {"-2147483648", 0x80000000},
+                                                 {"-2147220208", 0x80040510},
+                                                 {"2147747088", 0x80040510}};
+  for (const auto& [text, expected] : codes) {
+    LONG code = 0;
+    std::string error;
+    EXPECT_TRUE(ParseErrorCode(text, code, error)) << text;
+    EXPECT_EQ(DWORD(code), expected) << text;
+  }
+  for (const char* text :
+       {"4294967296", "-2147483649", "0x100000000", "0x", "0x-1", "12x", "+5", " 5", "", "-0x5"}) {
+    LONG code = 0;
+    std::string error;
+    EXPECT_FALSE(ParseErrorCode(text, code, error)) << text;
+    EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+  }
+
+  WORD language = 0;
+  std::string error;
+  EXPECT_TRUE(ParseLanguage("0x0407", language, error) && language == 0x0407);
+  EXPECT_TRUE(ParseLanguage("1031", language, error) && language == 0x0407);
+  EXPECT_TRUE(ParseLanguage("0xFFFF", language, error) && language == 0xFFFF);
+  for (const char* text : {"0x10000", "65536", "-1", "de", ""}) {
+    EXPECT_FALSE(ParseLanguage(text, language, error)) << text;
+  }
+}
+
+TEST(ToolErrorCommand, PrintsTheTextInTheGivenLanguage) {
+  const WORD before = corekit::platform::ThreadLanguage();
+  CLI::App app;
+  const auto command = corekit::tool::AddErrorCommand(app);
+  app.parse("error 0x80040515 --lang 0x0409", false);
+  ASSERT_TRUE(command->Selected());
+  std::ostringstream out, err;
+  EXPECT_EQ(command->Run(out, err), corekit::tool::ExitOk);
+  EXPECT_EQ(out.str(),
+            "Code               0x80040515 (-2147220203)\n"
+            "Language           0x0409\n"
+            "Text               Not a valid KFF file\n");
+  EXPECT_EQ(corekit::platform::ThreadLanguage(), 0x0409);
+  corekit::platform::SetThreadLanguage(before);
+}
+
+}  // namespace

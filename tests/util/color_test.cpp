@@ -1,0 +1,98 @@
+#include "corekit/util/color.h"
+
+#include <gtest/gtest.h>
+
+#include "corekit/platform/system_colors.h"
+
+namespace {
+
+TEST(Color, ConstructorsStoreTheirWords) {
+  const PALETTEENTRY entry{1, 2, 3, 0x55};
+  const RGBQUAD quad{0x30, 0x20, 0x10, 0x66};  // blue first
+  const RGBTRIPLE triple{0x33, 0x22, 0x11};
+  const struct {
+    TColor color;
+    ULONG raw;
+  } cases[] = {
+      {TColor(), 0},
+      {TColor(300, -1, 256), 0x0000FF2C},
+      {TColor(1, 2, 3, 0x102), 0x02030201},
+      {TColor(0x12345), 0x01002345},
+      {TColor(0xFF000000UL), 0xFF000000},
+      {TColor(-1L), 0xFFFFFFFF},
+      {TColor(entry), 0x00030201},
+      {TColor(quad), 0x00302010},
+      {TColor(triple), 0x00332211},
+  };
+  for (const auto& c : cases) {
+    TColor raw;
+    raw.SetValue(c.raw);
+    EXPECT_TRUE(c.color == raw) << std::hex << c.raw;
+    EXPECT_EQ(c.color.Flags(), c.raw >> 24);
+    EXPECT_EQ(c.color.Index(), static_cast<int>(c.raw & 0xFFFF));
+  }
+}
+
+TEST(Color, NamedColours) {
+  const struct {
+    const TColor& color;
+    ULONG raw;
+  } cases[] = {
+      {TColor::Black, 0x00000000},        {TColor::LtGray, 0x00C0C0C0},
+      {TColor::Gray, 0x00808080},         {TColor::LtRed, 0x000000FF},
+      {TColor::LtGreen, 0x0000FF00},      {TColor::LtYellow, 0x0000FFFF},
+      {TColor::LtBlue, 0x00FF0000},       {TColor::LtMagenta, 0x00FF00FF},
+      {TColor::LtCyan, 0x00FFFF00},       {TColor::White, 0x00FFFFFF},
+      {TColor::None, 0xFF000000},         {TColor::Transparent, 0xFE000000},
+      {TColor::SysScrollbar, 0x80000000}, {TColor::SysWindow, 0x80000005},
+      {TColor::SysInfoBk, 0x80000018},    {TColor::Sys3dFace, 0x8000000F},
+      {TColor::SysBtnText, 0x80000012},
+  };
+  for (const auto& c : cases)
+    EXPECT_TRUE(c.color == TColor(static_cast<unsigned long>(c.raw))) << std::hex << c.raw;
+}
+
+TEST(Color, KindsAndDerivedColours) {
+  const ULONG window = corekit::platform::SystemColor(5);
+  EXPECT_TRUE(TColor::SysWindow.IsSysColor());
+  EXPECT_EQ(TColor::SysWindow.GetValue(), window);
+  EXPECT_FALSE(TColor::SysWindow ==
+               TColor(static_cast<unsigned long>(window)));  // raw words differ
+  EXPECT_TRUE(TColor::SysWindow == window);                  // values agree
+  EXPECT_EQ(static_cast<ULONG>(TColor::SysWindow), window);
+  EXPECT_EQ(TColor::SysWindow.Rgb().GetValue(), window);
+
+  EXPECT_TRUE(TColor::None.IsSpecialColor());
+  EXPECT_TRUE(TColor::Transparent.IsSpecialColor());
+  EXPECT_TRUE(TColor(0xF0123456UL).IsSpecialColor());
+  EXPECT_FALSE(TColor::SysWindow.IsSpecialColor());
+  const TColor flags81(0x81000005UL);
+  EXPECT_FALSE(flags81.IsSysColor());
+  EXPECT_FALSE(flags81.IsSpecialColor());
+  EXPECT_EQ(flags81.GetValue(), 0x81000005u);
+
+  EXPECT_TRUE(TColor::LtYellow.PalIndex() == TColor(0x0100FFFFUL));
+  EXPECT_TRUE(TColor(5).PalRelative() == TColor(0x03000005UL));
+  EXPECT_TRUE(TColor::None.PalRelative() == TColor::None);
+  EXPECT_EQ(TColor::None.Red() | TColor::None.Green() | TColor::None.Blue(), 0);
+  EXPECT_EQ(TColor(10, 20, 30).Green(), 20);
+  EXPECT_EQ(TColor::SysWindow.Red(), window & 0xFF);
+  EXPECT_TRUE(TColor::Black != TColor::White);
+  EXPECT_TRUE(TColor::White != 0x00FFFFFEUL);
+}
+
+TEST(Color, PaletteSizesAndDepths) {
+  const struct {
+    unsigned short bits;
+    LONG colours;
+  } sizes[] = {{1, 2}, {4, 16}, {8, 256}, {16, 0}, {24, 0}, {32, 0}, {2, -1}, {0, -1}, {15, -1}};
+  for (const auto& s : sizes) EXPECT_EQ(NColors(s.bits), s.colours) << s.bits;
+  const struct {
+    LONG colours;
+    unsigned short bits;
+  } depths[] = {{-5, 1}, {0, 1},   {2, 1},    {3, 4},      {16, 4},
+                {17, 8}, {256, 8}, {257, 16}, {65536, 16}, {65537, 24}};
+  for (const auto& d : depths) EXPECT_EQ(NBits(d.colours), d.bits) << d.colours;
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+#include "corekit/util/com_ports.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "corekit/platform/serial_ports.h"
+
+#if defined(_WIN32)
+#include "corekit/platform/types.h"
+#else
+#include <filesystem>
+#include <fstream>
+
+#include "tests/support/scratch_folder.h"
+#endif
+
+namespace {
+
+using Element = kx_std::s_d<KString, KString>;
+
+// A collection that records every insertion with its flag.
+class RecordingCollection : public kx_std::base_coll<Element> {
+public:
+  int Count() const override { return static_cast<int>(inserted.size()); }
+  void Clear() override { inserted.clear(); }
+  void Insert(Element element, int flag) override {
+    inserted.push_back(std::string(element.key) + "/" + std::to_string(flag));
+  }
+  std::vector<std::string> inserted;
+};
+
+using Names = std::vector<std::string>;
+
+#if defined(_WIN32)
+// The registry's map of serial devices, replaced for a test and restored afterwards.
+class SerialRegistry {
+public:
+  SerialRegistry() {
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, Key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key,
+                    nullptr);
+    Save();
+    Clear();
+  }
+  ~SerialRegistry() {
+    Clear();
+    for (const auto& [name, data] : m_saved) Set(name, data);
+    RegCloseKey(m_key);
+  }
+  void Set(const std::string& name, const std::string& data) {
+    RegSetValueExA(m_key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>(data.size() + 1));
+  }
+
+private:
+  static constexpr const char* Key = "HARDWARE\\DEVICEMAP\\SERIALCOMM";
+  void Save() {
+    for (DWORD index = 0;; ++index) {
+      char name[256];
+      char data[256];
+      DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
+      if (RegEnumValueA(m_key, index, name, &nameSize, nullptr, &type,
+                        reinterpret_cast<BYTE*>(data), &dataSize) != ERROR_SUCCESS) {
+        break;
+      }
+      m_saved.emplace_back(name, data);
+    }
+  }
+  void Clear() {
+    for (const auto& [name, data] : m_saved) RegDeleteValueA(m_key, name.c_str());
+    char name[256];
+    for (DWORD nameSize = sizeof name; RegEnumValueA(m_key, 0, name, &nameSize, nullptr, nullptr,
+                                                     nullptr, nullptr) == ERROR_SUCCESS;
+         nameSize = sizeof name) {
+      RegDeleteValueA(m_key, name);
+    }
+  }
+  HKEY m_key = nullptr;
+  std::vector<std::pair<std::string, std::string>> m_saved;
+};
+
+TEST(ComPorts, ListsTheRegistrysPortsUntilOneDoesNotFit) {
+  SerialRegistry registry;
+  RecordingCollection ports;
+  EXPECT_EQ(EnumComPorts(ports), 0);
+  registry.Set("\\Device\\Serial0", "COM1");
+  registry.Set("\\Device\\Serial1", "COM3");
+  registry.Set("\\Device\\VCP0", "COM3");  // the same name twice is listed twice
+  ports.inserted = {"kept/7"};
+  EXPECT_EQ(EnumComPorts(ports), 3);
+  EXPECT_EQ(ports.inserted, (Names{"kept/7", "COM1/1", "COM3/1", "COM3/1"}));
+  // Names chosen so that the order of creation and the order by name agree.
+  registry.Set("\\Device\\Serial9", "COM9");
+  registry.Set("\\Device\\ZLong", std::string(70, 'L'));
+  registry.Set("\\Device\\ZZAfter", "COM12");
+  ports.inserted.clear();
+  EXPECT_EQ(EnumComPorts(ports), 4);
+  std::sort(ports.inserted.begin(), ports.inserted.end());
+  EXPECT_EQ(ports.inserted, (Names{"COM1/1", "COM3/1", "COM3/1", "COM9/1"}));
+}
+#else
+// A sysfs tty folder of a test's own.
+class TtyFolder {
+public:
+  TtyFolder() { corekit::platform::SetSerialDeviceFolder(m_folder.Path().c_str()); }
+  ~TtyFolder() { corekit::platform::SetSerialDeviceFolder(nullptr); }
+  // A tty; with hardware false it is a legacy port without hardware, without device a virtual one.
+  void Add(const std::string& name, bool device = true, const char* type = nullptr) {
+    const std::filesystem::path tty = std::filesystem::path(m_folder.Path()) / name;
+    std::filesystem::create_directories(tty);
+    if (device) std::filesystem::create_directories(tty / "device");
+    if (type) std::ofstream(tty / "type") << type << "\n";
+  }
+
+private:
+  ScratchFolder m_folder;
+};
+
+TEST(ComPorts, ListsTtyDevicesWithHardwareInNumberOrder) {
+  TtyFolder sysfs;
+  RecordingCollection ports;
+  EXPECT_EQ(EnumComPorts(ports), 0);
+  sysfs.Add("ttyS0", true, "0");  // a legacy port without hardware
+  sysfs.Add("ttyS10", true, "4");
+  sysfs.Add("ttyS2", true, "4");
+  sysfs.Add("ttyUSB0");
+  sysfs.Add("tty0", false);  // a virtual terminal
+  sysfs.Add("console", false);
+  ports.inserted = {"kept/7"};
+  EXPECT_EQ(EnumComPorts(ports), 3);
+  EXPECT_EQ(ports.inserted, (Names{"kept/7", "/dev/ttyS2/1", "/dev/ttyS10/1", "/dev/ttyUSB0/1"}));
+  // A name that does not fit 64 bytes ends the listing.
+  sysfs.Add("ttyS5" + std::string(60, 'x'));
+  ports.inserted.clear();
+  EXPECT_EQ(EnumComPorts(ports), 1);
+  EXPECT_EQ(ports.inserted, Names{"/dev/ttyS2/1"});
+}
+
+TEST(ComPorts, AMissingDeviceFolderListsNothing) {
+  corekit::platform::SetSerialDeviceFolder("/no/such/sysfs/folder");
+  RecordingCollection ports;
+  EXPECT_EQ(EnumComPorts(ports), 0);
+  corekit::platform::SetSerialDeviceFolder(nullptr);
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,132 @@
+#include "tools/error_command.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+
+#include "corekit/errors/error_reporter.h"
+#include "corekit/platform/thread_locale.h"
+#include "tools/number_text.h"
+#include "tools/option_text.h"
+#include "tools/report_lines.h"
+
+namespace corekit::tool {
+namespace {
+
+std::string Hex(std::uint32_t value, int digits) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%0*X", digits, static_cast<unsigned>(value));
+  return text;
+}
+
+// Hexadecimal with "0x", else decimal: the number and how it was read.
+NumberStatus ParseNumber(const std::string& text, std::uint32_t& value) {
+  if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    return ParseHex32(text, value);
+  }
+  return ParseUnsigned32(text, value);
+}
+
+class ErrorCommand final : public Command {
+public:
+  explicit ErrorCommand(CLI::App& app)
+      : m_app(app.add_subcommand("error", "Print the message text of an error code")) {
+    m_app->add_option("code", m_code, "The code: 0x80040510, 2, -2147220208")
+        ->required()
+        ->type_name("CODE");
+    m_language.option =
+        m_app
+            ->add_option("--lang", m_language.text,
+                         "The language of the text, such as 0x0407 (German); default: the thread's")
+            ->type_name("ID");
+    m_app->footer(
+        "The text comes from the reporter chain: the library's own table, then the system's "
+        "message texts, else \"Error # <code>\". Texts in other languages come from the dictionary "
+        "Translate/<primary language>/corekit.txt beside the program.");
+  }
+
+  bool Selected() const override { return m_app->parsed(); }
+
+  int Run(std::ostream& out, std::ostream& err) override {
+    LONG code = 0;
+    std::string error;
+    if (!ParseErrorCode(m_code, code, error)) {
+      err << "corekit: error: " << error << '\n';
+      return ExitUsage;
+    }
+    if (m_language.Given()) {
+      WORD language = 0;
+      if (!ParseLanguage(m_language.text, language, error)) {
+        err << "corekit: error: --lang: " << error << '\n';
+        return ExitUsage;
+      }
+      if (!platform::SetThreadLanguage(language)) {
+        err << "corekit: error: --lang: the system does not accept language " << Hex(language, 4)
+            << '\n';
+        return ExitUsage;
+      }
+    }
+    out << FormatErrorReport(code);
+    return ExitOk;
+  }
+
+private:
+  CLI::App* m_app;
+  std::string m_code;
+  OptionText m_language;
+};
+
+}  // namespace
+
+bool ParseErrorCode(const std::string& text, LONG& code, std::string& error) {
+  std::uint32_t value = 0;
+  NumberStatus status = NumberStatus::Ok;
+  if (!text.empty() && text[0] == '-') {
+    std::int32_t negative = 0;
+    status = ParseSigned32(text, negative);
+    value = static_cast<std::uint32_t>(negative);
+  } else {
+    status = ParseNumber(text, value);
+  }
+  switch (status) {
+    case NumberStatus::Ok:
+      code = static_cast<LONG>(value);
+      return true;
+    case NumberStatus::NotANumber:
+      error = "'" + text + "' is not a code (0x and hexadecimal digits, or a decimal number)";
+      return false;
+    case NumberStatus::OutOfRange:
+      error = text + " is out of range (32 bits: -2147483648 to 4294967295, 0x0 to 0xFFFFFFFF)";
+      return false;
+  }
+  return false;
+}
+
+bool ParseLanguage(const std::string& text, WORD& language, std::string& error) {
+  std::uint32_t value = 0;
+  const NumberStatus status = ParseNumber(text, value);
+  if (status == NumberStatus::NotANumber) {
+    error = "'" + text + "' is not a language id (such as 0x0407 or 1031)";
+    return false;
+  }
+  if (status == NumberStatus::OutOfRange || value > 0xFFFF) {
+    error = text + " is out of range (0 to 0xFFFF)";
+    return false;
+  }
+  language = static_cast<WORD>(value);
+  return true;
+}
+
+std::string FormatErrorReport(LONG code) {
+  const auto bits = static_cast<std::uint32_t>(code);
+  return FormatReport({
+      {"Code", Hex(bits, 8) + " (" + std::to_string(code) + ")"},
+      {"Language", Hex(platform::ThreadLanguage(), 4)},
+      {"Text", std::string(TErrorReporter::ErrorToText(code))},
+  });
+}
+
+std::unique_ptr<Command> AddErrorCommand(CLI::App& app) {
+  return std::make_unique<ErrorCommand>(app);
+}
+
+}  // namespace corekit::tool
