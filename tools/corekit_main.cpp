@@ -10,6 +10,7 @@
 #include "tools/command.h"
 #include "tools/error_command.h"
 #include "tools/info_command.h"
+#include "tools/menu_command.h"
 #include "tools/now_command.h"
 #include "tools/path_command.h"
 #include "tools/ports_command.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   commands.push_back(AddPathCommand(app));
   commands.push_back(AddInfoCommand(app));
   commands.push_back(AddTranslateCommand(app));
+  commands.push_back(AddMenuCommand(app));
   commands.push_back(AddPortsCommand(app));
   commands.push_back(AddErrorCommand(app));
 

@@ -16,6 +16,7 @@
 
 #else
 
+#  include <cstddef>
 #  include <cstdint>
 
 using BOOL = std::int32_t;
@@ -31,6 +32,8 @@ using LANGID = std::uint16_t;
 using LCID = std::uint32_t;
 using COLORREF = std::uint32_t;
 using SIZE_T = std::size_t;
+using UINT_PTR = std::uintptr_t;
+using ULONG_PTR = std::uintptr_t;
 using LPVOID = void*;
 using LPCVOID = const void*;
 using LPSTR = char*;
@@ -45,6 +48,7 @@ COREKIT_DECLARE_HANDLE(HINSTANCE);
 COREKIT_DECLARE_HANDLE(HMENU);
 COREKIT_DECLARE_HANDLE(HKL);
 COREKIT_DECLARE_HANDLE(HRSRC);
+COREKIT_DECLARE_HANDLE(HBITMAP);
 #  undef COREKIT_DECLARE_HANDLE
 
 using HMODULE = HINSTANCE;
@@ -145,6 +149,66 @@ struct WIN32_FIND_DATAA {
   char cFileName[MAX_PATH];
   char cAlternateFileName[14];
 };
+
+// Menus: the item record that GetMenuItemInfoA and SetMenuItemInfoA read and write, with its
+// mask, type and state flags, and the item flags of menu templates.
+struct MENUITEMINFOA {
+  UINT cbSize;
+  UINT fMask;
+  UINT fType;
+  UINT fState;
+  UINT wID;
+  HMENU hSubMenu;
+  HBITMAP hbmpChecked;
+  HBITMAP hbmpUnchecked;
+  ULONG_PTR dwItemData;
+  LPSTR dwTypeData;
+  UINT cch;
+  HBITMAP hbmpItem;
+};
+static_assert(offsetof(MENUITEMINFOA, hbmpItem) == (sizeof(void*) == 8 ? 72 : 44) &&
+                  sizeof(MENUITEMINFOA) == (sizeof(void*) == 8 ? 80 : 48),
+              "the menu item record keeps its Windows layout");
+
+#  define MIIM_STATE 0x00000001
+#  define MIIM_ID 0x00000002
+#  define MIIM_SUBMENU 0x00000004
+#  define MIIM_CHECKMARKS 0x00000008
+#  define MIIM_TYPE 0x00000010
+#  define MIIM_DATA 0x00000020
+#  define MIIM_STRING 0x00000040
+#  define MIIM_BITMAP 0x00000080
+#  define MIIM_FTYPE 0x00000100
+
+#  define MFT_STRING 0x00000000
+#  define MFT_BITMAP 0x00000004
+#  define MFT_MENUBARBREAK 0x00000020
+#  define MFT_MENUBREAK 0x00000040
+#  define MFT_OWNERDRAW 0x00000100
+#  define MFT_RADIOCHECK 0x00000200
+#  define MFT_SEPARATOR 0x00000800
+#  define MFT_RIGHTORDER 0x00002000
+#  define MFT_RIGHTJUSTIFY 0x00004000
+
+#  define MFS_ENABLED 0x00000000
+#  define MFS_GRAYED 0x00000003
+#  define MFS_DISABLED MFS_GRAYED
+#  define MFS_CHECKED 0x00000008
+#  define MFS_HILITE 0x00000080
+#  define MFS_DEFAULT 0x00001000
+
+#  define MF_STRING 0x00000000
+#  define MF_GRAYED 0x00000001
+#  define MF_DISABLED 0x00000002
+#  define MF_BITMAP 0x00000004
+#  define MF_CHECKED 0x00000008
+#  define MF_POPUP 0x00000010
+#  define MF_MENUBARBREAK 0x00000020
+#  define MF_MENUBREAK 0x00000040
+#  define MF_END 0x00000080
+#  define MF_OWNERDRAW 0x00000100
+#  define MF_SEPARATOR 0x00000800
+#  define MF_HELP 0x00004000
 
 #endif
 

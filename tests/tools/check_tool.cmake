@@ -66,6 +66,20 @@ expect_shows("File not found")
 expect_run(0 translate "Unknown text" --to 0x0407 --dict tool_check)
 expect_shows("Unknown text")
 
+# A menu of a module file: the module's own German menu, and its English menu translated through a
+# dictionary in the tool's folder. The tool itself carries no menu.
+expect_run(0 menu 100 --module ${MENU_PLUGIN} --lang 0x407)
+expect_shows("&Datei" "  &Beenden  [102]" "      &Archiv  [121, grayed]")
+set(dictionary ${tool_dir}/Translate/c/check_tool_menu.txt)
+file(WRITE ${dictionary} "[&File][&Fichier] [E&xit][&Quitter]")
+expect_run(0 menu 100 --module ${MENU_PLUGIN} --lang 0x40c --dict check_tool_menu)
+file(REMOVE ${dictionary})
+expect_shows("&Fichier" "  &Quitter  [102]" "    &Clear list  [111]" "  &Open\\tCtrl+O  [101]")
+expect_run(1 menu 100)
+if(NOT out STREQUAL "" OR NOT err MATCHES "^corekit: menu: the tool has no menu 100")
+  message(FATAL_ERROR "corekit menu 100 without a menu gives\n${out}---\n${err}")
+endif()
+
 # The machine's serial ports, or a line saying there are none.
 expect_run(0 ports)
 if(NOT out MATCHES "^(no serial ports|[^\n]+)\r?\n")
@@ -87,7 +101,8 @@ foreach(bad "time;2005-02-30" "time;--seconds;12x" "time;--seconds;0" "time;--we
             "time;2005-06-15T12:30:45.5" "now;--zone;721" "now;--mode;9" "now;--ms;--ns"
             "now;--ns;--time-format;HH" "path" "path;x;--squeeze;1x" "path;x;--squeeze;99999999999"
             "error" "error;0x" "error;0x100000000" "error;12x" "error;4294967296"
-            "error;1;--lang;0x10000" "error;1;--lang;de")
+            "error;1;--lang;0x10000" "error;1;--lang;de"
+            "menu" "menu;0" "menu;100;--lang;0x1z" "menu;100;--module;no_such_module")
   expect_run(2 ${bad})
   string(STRIP "${err}" line)
   if(NOT out STREQUAL "" OR line STREQUAL "" OR line MATCHES "\n")

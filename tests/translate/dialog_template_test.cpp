@@ -1,0 +1,52 @@
+#include "corekit/translate/dialog_template.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/core/loaded_module.h"
+
+namespace {
+
+// The caption of an extended dialog template without menu and class: a 26-byte header, two zero
+// words, then the caption in UTF-16.
+std::string DialogCaption(const void* data) {
+  const auto* bytes = static_cast<const unsigned char*>(data);
+  std::string caption;
+  for (std::size_t at = 30; bytes[at] != 0 || bytes[at + 1] != 0; at += 2) {
+    caption += static_cast<char>(bytes[at]);
+  }
+  return caption;
+}
+
+TEST(LockDialogTemplate, FallsBackToTheDefaultSublanguageAndNeutral) {
+  const LoadedModule plugin(MENU_PLUGIN);
+  const struct {
+    const char* name;
+    WORD language;
+    const char* caption;
+  } cases[] = {
+      {MAKEINTRESOURCEA(200), 0x0407, "Vermessung"},
+      {MAKEINTRESOURCEA(200), 0x0807, "Vermessung"},  // Swiss German: German
+      {MAKEINTRESOURCEA(200), 0x040C, "Neutral"},
+      {MAKEINTRESOURCEA(200), 0x0009, "Neutral"},
+      {"#200", 0x0407, "Vermessung"},
+      {"survey", 0x0009, "Survey"},
+      // English is no fallback of a dialog, and 0x0409 has no other sublanguage to try.
+      {"SURVEY", 0x0407, nullptr},
+      {"SURVEY", 0x0409, nullptr},
+      {MAKEINTRESOURCEA(100), 0x0407, nullptr},  // a menu of that name is no dialog
+  };
+  for (const HMODULE module : {HMODULE(nullptr), plugin.Get()}) {
+    for (const auto& c : cases) {
+      const std::string label = (IS_INTRESOURCE(c.name) ? "#number" : c.name) + std::string(" ") +
+                                std::to_string(c.language);
+      const void* data = LockDialogTemplate(module, c.name, c.language);
+      EXPECT_EQ(data == nullptr ? "<none>" : DialogCaption(data),
+                c.caption == nullptr ? "<none>" : c.caption)
+          << label;
+    }
+  }
+}
+
+}  // namespace
