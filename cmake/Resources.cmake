@@ -2,7 +2,8 @@
 # the .rc files. A real resource compiler makes the standard .res format from them. On Windows the
 # resources are linked into the module as usual; on POSIX the .res image is embedded into the module
 # as an ELF note ("corekit", type 0x53455243), which the platform layer reads back at run time.
-# The .rc files are UTF-8.
+# The .rc files are UTF-8. llvm-rc reads a leading "/" as an option switch (a path under /c... would be
+# taken for -C), so the input follows "--".
 if(WIN32)
   function(corekit_add_resources target)
     foreach(rc IN LISTS ARGN)
@@ -26,7 +27,7 @@ function(corekit_add_resources target)
     set(note ${folder}/${stem}.S)
     add_custom_command(OUTPUT ${res}
                        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-                       COMMAND ${COREKIT_RC} -no-preprocess -C 65001 -FO ${res} ${rc}
+                       COMMAND ${COREKIT_RC} -no-preprocess -C 65001 -FO ${res} -- ${rc}
                        DEPENDS ${rc}
                        COMMENT "Compiling resources ${stem}.rc for ${target}" VERBATIM)
     set(COREKIT_RES_FILE ${res})
