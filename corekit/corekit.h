@@ -5,6 +5,7 @@
 #include "corekit/core/app_info.h"
 #include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/dllload/dll_func_loader.h"
 #include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gps_time.h"
 #include "corekit/gpstime/gps_time_ms.h"

@@ -5,6 +5,7 @@
 
 #include "corekit/core/library_entry.h"
 #include "corekit/core/module_chain.h"
+#include "corekit/dllload/loader_table.h"
 #include "corekit/platform/library_load.h"
 #include "corekit/util/network_prefix.h"
 
@@ -14,6 +15,9 @@ namespace {
 // 1. The module chain through which resources are found, and this library's record in it.
 ModuleChain g_moduleChain;
 constinit ExtensionModuleRecord g_libraryRecord;
+
+// 3. The loaders of plug-in libraries, by library name.
+LoaderTable g_loaderTable;
 
 // 6. The length of the network-path prefix, for the path code.
 const int g_networkPrefixLength = static_cast<int>(std::strlen(NetworkPrefix));
@@ -32,6 +36,7 @@ LibraryLoad g_libraryLoad;
 
 ModuleChain& TheModuleChain() noexcept { return g_moduleChain; }
 ExtensionModuleRecord& LibraryModuleRecord() noexcept { return g_libraryRecord; }
+LoaderTable& TheLoaderTable() noexcept { return g_loaderTable; }
 int NetworkPrefixLength() noexcept { return g_networkPrefixLength; }
 
 }  // namespace corekit::internal
