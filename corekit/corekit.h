@@ -2,6 +2,12 @@
 
 // The whole exported interface of corekit.
 
+#include "corekit/comvalue/bin_value.h"
+#include "corekit/comvalue/bin_value_descr.h"
+#include "corekit/comvalue/com_bin_value.h"
+#include "corekit/comvalue/com_bin_value_impl.h"
+#include "corekit/comvalue/com_ptr.h"
+#include "corekit/comvalue/generic_value.h"
 #include "corekit/core/app_info.h"
 #include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
