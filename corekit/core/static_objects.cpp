@@ -5,6 +5,7 @@
 
 #include "corekit/core/library_entry.h"
 #include "corekit/core/module_chain.h"
+#include "corekit/dllload/loader_table.h"
 #include "corekit/errors/error_reporter.h"
 #include "corekit/errors/reporter_chain.h"
 #include "corekit/errors/std_error_text.h"
@@ -64,6 +65,9 @@ const TColor TColor::SysInfoBk(0x80000018UL);
 namespace corekit::internal {
 namespace {
 
+// 3. The loaders of plug-in libraries, by library name.
+LoaderTable g_loaderTable;
+
 // 4. The reporter chain.
 ReporterChain g_reporterChain;
 
@@ -95,6 +99,7 @@ LibraryLoad g_libraryLoad;
 
 ModuleChain& TheModuleChain() noexcept { return g_moduleChain; }
 ExtensionModuleRecord& LibraryModuleRecord() noexcept { return g_libraryRecord; }
+LoaderTable& TheLoaderTable() noexcept { return g_loaderTable; }
 ReporterChain& TheReporterChain() noexcept { return g_reporterChain; }
 int NetworkPrefixLength() noexcept { return g_networkPrefixLength; }
 

@@ -38,6 +38,8 @@ using LPVOID = void*;
 using LPCVOID = const void*;
 using LPSTR = char*;
 using LPCSTR = const char*;
+// The generic address of a function looked up in a library: cast it to the function's real type.
+using FARPROC = std::intptr_t (*)();
 
 #  define COREKIT_DECLARE_HANDLE(name) \
     struct name##__;                   \
@@ -100,6 +102,8 @@ struct GUID {
   std::uint16_t Data2;
   std::uint16_t Data3;
   std::uint8_t Data4[8];
+
+  friend bool operator==(const GUID&, const GUID&) = default;
 };
 using IID = GUID;
 using CLSID = GUID;

@@ -33,9 +33,17 @@ endforeach()
 if(bad)
   message(FATAL_ERROR "symbols outside the exported interface:\n${bad}")
 endif()
-foreach(required "KString::Mid(int, int) const" "TGPSTime::Set(" "TGPSWeek::TGPSWeek(int)"
-                 "TGPSTimeMS::SetMS(" "TGPSTimeNS::operator+(" "TCurrentTime::TCurrentTime()"
-                 "TErrorReporter::ErrorToText(" "TErrorReporter::ErrorMessageBox(")
+set(required "KString::Mid(int, int) const" "TGPSTime::Set(" "TGPSWeek::TGPSWeek(int)"
+             "TGPSTimeMS::SetMS(" "TGPSTimeNS::operator+(" "TCurrentTime::TCurrentTime()"
+             "TErrorReporter::ErrorToText(" "TErrorReporter::ErrorMessageBox("
+             "TDLLFuncLoader::LoadDLL(" "TDLLFuncLoader::GetFunc(char const*)" "TComBinValueImpl::GetValToGeneric("
+             "TComBinValue::get_data() const" "TComPtrBase<IGenericValue>::IsEqualObject("
+             "TComPtr<IGenericValue>::operator=(")
+if(NOT WINDOWS)
+  # The COM functions that the library provides where the system has none.
+  list(APPEND required "CoTaskMemAlloc(" "CoTaskMemFree(" "CoCreateInstance(" "CLSIDFromProgID(")
+endif()
+foreach(required IN LISTS required)
   string(FIND "${listing}" "${required}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "missing export: ${required}")

@@ -1,7 +1,31 @@
-// An outside program: converts one date through the installed library and checks the result.
+// An outside program: converts one date, asks its own error reporter, passes a value through the COM
+// classes and asks the plug-in loader for a missing library, all through the installed library.
 #include <corekit/corekit.h>
 
 #include <cstdio>
+#include <string>
+
+namespace {
+
+// The program's own value: a text.
+class TextValue : public kx_com::bin_value {
+public:
+  LONG set_value(const _bin_value_descr& descr, const unsigned char* bytes, bool) override {
+    m_descr = descr;
+    if (bytes != nullptr)
+      m_text.assign(reinterpret_cast<const char*>(bytes), kx_com::byte_count(descr, bytes));
+    return 0;
+  }
+  _bin_value_descr get_type() const override { return m_descr; }
+  const unsigned char* get_data() const override {
+    return reinterpret_cast<const unsigned char*>(m_text.data());
+  }
+  int get_size() const override { return static_cast<int>(m_text.size()); }
+
+private:
+  _bin_value_descr m_descr;
+  std::string m_text;
+};
 
 // A module's own reporter, asked for the codes the library leaves to the modules.
 class SurveyReporter : public TErrorReporter {
@@ -11,19 +35,45 @@ protected:
   }
 };
 
-int main() {
+bool ErrorsWork() {
   const SurveyReporter reporter;
-  if (TErrorReporter::ErrorToText(LONG(0x80040777), "a.job") != "survey failed: a.job" ||
-      TErrorReporter::ErrorToText(LONG(0x80040515)) != "Not a valid KFF file") {
-    std::puts("wrong error text");
-    return 1;
-  }
+  return TErrorReporter::ErrorToText(LONG(0x80040777), "a.job") == "survey failed: a.job" &&
+         TErrorReporter::ErrorToText(LONG(0x80040515)) == "Not a valid KFF file";
+}
 
+bool TimeWorks() {
   const TGPSTime time(2005, TGPSTime::June, 15, 12, 30, 45);
   const KString text = KString("seconds ") + "802873845";
   const TGPSTimeMS precise = TGPSTimeMS(time.Seconds(), 250) - 1500;
-  if (time.Seconds() != 802873845UL || time.GetGPSWeek() != 1327 || text.Mid(8, -1) != "802873845" ||
-      precise.AsString(1) != "12:30:43.750" || TGPSTimeNS(precise).nSecond() != 750000000UL) {
+  return time.Seconds() == 802873845UL && time.GetGPSWeek() == 1327 &&
+         text.Mid(8, -1) == "802873845" && precise.AsString(1) == "12:30:43.750" &&
+         TGPSTimeNS(precise).nSecond() == 750000000UL;
+}
+
+bool ValuesWork() {
+  TextValue text;
+  TComBinValueImpl shown(text);
+  TComBinValue remote(&shown);
+  const unsigned char survey[] = "survey";
+  return remote.set_value({5, 0, 1}, survey, true) == 0 && remote.get_size() == 7 &&
+         remote.get_data() == text.get_data() && remote.get_type().type == 5 &&
+         shown.SetValDims(1) == E_NOTIMPL;
+}
+
+bool LoaderWorks() {
+  TDLLFuncLoader* const loader = TDLLFuncLoader::LoadDLL("no-such-corekit-plugin");
+  TDLLFuncLoader* const again = TDLLFuncLoader::LoadDLL("no-such-corekit-plugin");
+  const bool works =
+      loader == again && loader->GetFunc("Anything") == nullptr && loader->GetResult() != 0;
+  TDLLFuncLoader::ReleaseDLL(again);
+  TDLLFuncLoader::ReleaseDLL(loader);
+  return works;
+}
+
+}  // namespace
+
+int main() {
+  if (!ErrorsWork() || !TimeWorks() || !ValuesWork() || !LoaderWorks()) {
     std::puts("wrong result");
     return 1;
   }

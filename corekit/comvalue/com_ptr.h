@@ -1,0 +1,170 @@
+#pragma once
+
+#include "corekit/platform/com_base.h"
+#include "corekit/platform/component_creation.h"
+
+// The interface id of a COM interface type, for TComPtrBase::CoCreateInstance: specialised beside
+// each interface that is created that way.
+template <typename Interface>
+struct TComInterfaceId;
+
+template <>
+struct TComInterfaceId<IUnknown> {
+  static const IID& Get() noexcept { return IID_IUnknown; }
+};
+
+// A counted COM interface pointer: it holds one reference to the object while it is not null. The
+// raw pointer is reached by conversion, -> and *; & gives its address for out-parameters (release
+// a held pointer first, or it is overwritten without being released).
+template <typename T>
+class TComPtrBase {
+public:
+  // The held pointer, or null.
+  T* p;
+
+  ~TComPtrBase() {
+    if (p != nullptr) p->Release();
+  }
+
+  operator T*() const noexcept { return p; }
+  T& operator*() const noexcept { return *p; }
+  T** operator&() noexcept { return &p; }
+  T* operator->() const noexcept { return p; }
+  bool operator!() const noexcept { return p == nullptr; }
+  // Orders and compares by address.
+  bool operator<(T* other) const noexcept { return p < other; }
+  bool operator==(T* other) const noexcept { return p == other; }
+
+  // Releases the held pointer and becomes null.
+  void Release() {
+    T* const held = p;
+    if (held != nullptr) {
+      p = nullptr;
+      held->Release();
+    }
+  }
+
+  // True when both are null or both are the same object (the same IUnknown identity).
+  bool IsEqualObject(IUnknown* other) {
+    if (p == nullptr || other == nullptr) return p == nullptr && other == nullptr;
+    IUnknown* mine = nullptr;
+    IUnknown* theirs = nullptr;
+    p->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&mine));
+    other->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&theirs));
+    const bool same = mine == theirs;
+    if (mine != nullptr) mine->Release();
+    if (theirs != nullptr) theirs->Release();
+    return same;
+  }
+
+  // Holds other without adding a reference; the pointer held before is released.
+  void Attach(T* other) {
+    T* const old = p;
+    p = other;
+    if (old != nullptr) old->Release();
+  }
+
+  // Gives the pointer away without releasing it and becomes null.
+  T* Detach() noexcept {
+    T* const held = p;
+    p = nullptr;
+    return held;
+  }
+
+  // *out = the pointer, with a reference of its own. E_POINTER for a null out.
+  HRESULT CopyTo(T** out) const {
+    if (out == nullptr) return E_POINTER;
+    *out = p;
+    if (p != nullptr) p->AddRef();
+    return S_OK;
+  }
+
+  // Gives the held object its site through the object's IObjectWithSite. E_POINTER when null;
+  // the object's answer otherwise.
+  HRESULT SetSite(IUnknown* site) {
+    if (p == nullptr) return E_POINTER;
+    IObjectWithSite* child = nullptr;
+    HRESULT result = p->QueryInterface(IID_IObjectWithSite, reinterpret_cast<void**>(&child));
+    if (SUCCEEDED(result)) {
+      result = child->SetSite(site);
+      child->Release();
+    }
+    return result;
+  }
+
+  // Connects sink to the held object's connection point for the interface iid, through its
+  // IConnectionPointContainer; *cookie identifies the connection. E_INVALIDARG when null.
+  HRESULT Advise(IUnknown* sink, const GUID& iid, DWORD* cookie) {
+    if (p == nullptr) return E_INVALIDARG;
+    IConnectionPointContainer* container = nullptr;
+    HRESULT result =
+        p->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
+    if (FAILED(result)) return result;
+    IConnectionPoint* point = nullptr;
+    result = container->FindConnectionPoint(iid, &point);
+    container->Release();
+    if (FAILED(result)) return result;
+    result = point->Advise(sink, cookie);
+    point->Release();
+    return result;
+  }
+
+  // Creates an object of the class and holds its interface T (the pointer held before is
+  // released; null on failure). Without a component registry (POSIX): REGDB_E_CLASSNOTREG.
+  HRESULT CoCreateInstance(const GUID& clsid, IUnknown* outer = nullptr,
+                           DWORD context = CLSCTX_ALL) {
+    T* created = nullptr;
+    const HRESULT result = ::CoCreateInstance(clsid, outer, context, TComInterfaceId<T>::Get(),
+                                              reinterpret_cast<void**>(&created));
+    Attach(SUCCEEDED(result) ? created : nullptr);
+    return result;
+  }
+
+  // The same for a class named by its zero-terminated UTF-16 ProgID; a ProgID that names no
+  // class gives CLSIDFromProgID's failure.
+  HRESULT CoCreateInstance(const unsigned short* progId, IUnknown* outer = nullptr,
+                           DWORD context = CLSCTX_ALL) {
+    CLSID clsid{};
+    const HRESULT result = ::CLSIDFromProgID(reinterpret_cast<LPCOLESTR>(progId), &clsid);
+    if (FAILED(result)) {
+      Release();
+      return result;
+    }
+    return CoCreateInstance(clsid, outer, context);
+  }
+
+protected:
+  TComPtrBase() noexcept : p(nullptr) {}
+  // Null, from a literal 0.
+  TComPtrBase(int) noexcept : p(nullptr) {}
+  // Holds other and adds a reference to it.
+  TComPtrBase(T* other) : p(other) {
+    if (p != nullptr) p->AddRef();
+  }
+
+  // The new pointer gains its reference before the old one loses its own.
+  T* Assign(T* other) {
+    if (other != nullptr) other->AddRef();
+    T* const old = p;
+    p = other;
+    if (old != nullptr) old->Release();
+    return other;
+  }
+
+  // Copies hold references of their own: only TComPtr copies.
+  TComPtrBase(const TComPtrBase&) = delete;
+  TComPtrBase& operator=(const TComPtrBase&) = delete;
+};
+
+// The smart pointer with construction, copy and assignment: each copy holds a reference of its own.
+template <typename T>
+class TComPtr : public TComPtrBase<T> {
+public:
+  TComPtr() noexcept = default;
+  TComPtr(int null) noexcept : TComPtrBase<T>(null) {}
+  TComPtr(T* other) : TComPtrBase<T>(other) {}
+  TComPtr(const TComPtr& other) : TComPtrBase<T>(other.p) {}
+
+  T* operator=(T* other) { return this->Assign(other); }
+  T* operator=(const TComPtr& other) { return this->Assign(other.p); }
+};

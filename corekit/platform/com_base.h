@@ -1,0 +1,69 @@
+#pragma once
+
+// COM's binary interface as the library's COM classes use it: IUnknown, interface ids, the methods'
+// calling convention, and the interfaces through which a smart pointer gives an object its site or
+// connects a sink to it. On Windows these are the SDK's. On POSIX the library defines them with
+// COM's layout: the same methods in the same slots of the function table (no virtual destructor,
+// so slot 0 is QueryInterface), 16-byte GUIDs and 32-bit HRESULTs, so that modules of other
+// compilers that follow the layout can call them.
+
+#include "corekit/platform/types.h"
+
+#if defined(_WIN32)
+
+#include <objbase.h>
+#include <ocidl.h>
+
+#else
+
+#define STDMETHODCALLTYPE
+
+using REFGUID = const GUID&;
+using REFIID = const IID&;
+using REFCLSID = const CLSID&;
+
+inline constexpr IID IID_IUnknown{
+    0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID IID_IObjectWithSite{
+    0xFC4801A3, 0x2BA9, 0x11CF, {0xA2, 0x29, 0x00, 0xAA, 0x00, 0x3D, 0x73, 0x52}};
+inline constexpr IID IID_IConnectionPointContainer{
+    0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+inline constexpr IID IID_IConnectionPoint{
+    0xB196B286, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+
+// The base of every COM interface: another interface of the same object by id, and the object's
+// reference count. Release returns the new count; at 0 the object may delete itself.
+struct IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) = 0;
+  virtual ULONG STDMETHODCALLTYPE AddRef() = 0;
+  virtual ULONG STDMETHODCALLTYPE Release() = 0;
+};
+
+// An object that its container tells where it is placed (its site).
+struct IObjectWithSite : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE SetSite(IUnknown* site) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetSite(REFIID iid, void** site) = 0;
+};
+
+struct IConnectionPoint;
+// Enumerators of connection points and connections; only their pointers appear here.
+struct IEnumConnectionPoints;
+struct IEnumConnections;
+
+// An object that sends events: one connection point per outgoing interface.
+struct IConnectionPointContainer : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) = 0;
+  virtual HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) = 0;
+};
+
+// One outgoing interface of an object: sinks connect (Advise) and get a cookie to disconnect.
+struct IConnectionPoint : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  GetConnectionPointContainer(IConnectionPointContainer** container) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) = 0;
+  virtual HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** connections) = 0;
+};
+
+#endif

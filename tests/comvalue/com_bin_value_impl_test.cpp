@@ -1,0 +1,243 @@
+#include "corekit/comvalue/com_bin_value_impl.h"
+
+#include <gtest/gtest.h>
+
+#include "corekit/platform/task_allocator.h"
+#include "tests/comvalue/test_values.h"
+
+namespace {
+
+// The value behind every case: the string "abc" of variable size, 4 bytes with its zero.
+const _bin_value_descr kText{5, 0, 1};
+
+// A block that no successful call leaves as it is.
+const bin_value_block kUntouched{99, 99, nullptr};
+
+bool SameBlock(const bin_value_block& left, const bin_value_block& right) {
+  return left.size == right.size && left.owned == right.owned && left.data == right.data;
+}
+
+TEST(ComBinValueImpl, AnswersForItsTwoInterfacesOnly) {
+  RecordedValue value(kText, WithZero("abc"));
+  TComBinValueImpl shown(value);
+  IID nearMiss = IID_IGenericValue;
+  nearMiss.Data4[7] ^= 1;
+  const struct {
+    const IID* iid;
+    HRESULT result;
+  } cases[] = {{&IID_IUnknown, S_OK},
+               {&IID_IGenericValue, S_OK},
+               {&IID_IObjectWithSite, E_NOINTERFACE},
+               {&nearMiss, E_NOINTERFACE}};
+  for (const auto& c : cases) {
+    void* object = &value;
+    EXPECT_EQ(shown.QueryInterface(*c.iid, &object), c.result);
+    EXPECT_EQ(object,
+              c.result == S_OK ? static_cast<void*>(static_cast<IGenericValue*>(&shown)) : nullptr);
+  }
+  EXPECT_EQ(shown.QueryInterface(IID_IUnknown, nullptr), E_POINTER);
+
+  // References are not counted, and a copy shows the same value.
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(shown.AddRef(), 1u);
+    EXPECT_EQ(shown.Release(), 1u);
+    EXPECT_EQ(shown.Release(), 1u);
+  }
+  TComBinValueImpl copy(shown);
+  EXPECT_EQ(copy.SetValType(7, 2), S_OK);
+  EXPECT_EQ(value.get_type(), (_bin_value_descr{7, 2, 1}));
+}
+
+TEST(ComBinValueImpl, GettersCheckInOrder) {
+  RecordedValue value(kText, WithZero("abc"));
+  TComBinValueImpl shown(value);
+  const bin_value_block borrowed{4, 0, const_cast<unsigned char*>(value.get_data())};
+
+  EXPECT_EQ(shown.GetDescr(nullptr), E_POINTER);
+  _bin_value_descr descr{0, 0, 0};
+  EXPECT_EQ(shown.GetDescr(&descr), S_OK);
+  EXPECT_EQ(descr, kText);
+
+  const struct {
+    ULONG flags;
+    bool block;
+    HRESULT result;
+  } getVal[] = {{1, false, E_GV_UNSUPPORTED},
+                {1, true, E_GV_UNSUPPORTED},
+                {0, false, E_POINTER},
+                {0, true, S_OK}};
+  for (const auto& c : getVal) {
+    bin_value_block block = kUntouched;
+    EXPECT_EQ(shown.GetVal(c.block ? &block : nullptr, c.flags), c.result) << c.flags << c.block;
+    EXPECT_TRUE(SameBlock(block, c.result == S_OK ? borrowed : kUntouched));
+  }
+
+  const struct {
+    bool want;
+    _bin_value_descr requested;
+    bool block;
+    HRESULT result;
+  } convert[] = {
+      {false, {5, 0, 0}, true, E_POINTER},
+      {true, {5, 0, 0}, false, E_POINTER},
+      {false, {9, 9, 9}, false, E_POINTER},
+      {true, {5, 0, 1}, true, E_GV_UNSUPPORTED},
+      {true, {9, 0, 1}, true, E_GV_UNSUPPORTED},  // dims is checked before the type
+      {true, {9, 0, 0}, true, E_GV_TYPEMISMATCH},
+      {true, {5, 4, 0}, true, E_GV_TYPEMISMATCH},
+      {true, {5, 0, 0}, true, S_OK},
+  };
+  for (const auto& c : convert) {
+    _bin_value_descr requested = c.requested;
+    bin_value_block block = kUntouched;
+    EXPECT_EQ(shown.GetValAndConvert(c.want ? &requested : nullptr, c.block ? &block : nullptr),
+              c.result)
+        << c.want << " " << c.requested.type << "/" << c.requested.size << "/" << c.requested.dims;
+    EXPECT_TRUE(SameBlock(block, c.result == S_OK ? borrowed : kUntouched));
+  }
+  EXPECT_TRUE(value.calls.empty());
+}
+
+TEST(ComBinValueImpl, GetValToGenericChecksInOrder) {
+  const struct {
+    const char* title;
+    bool target;
+    _bin_value_descr targetType;
+    HRESULT descrAnswer;
+    ULONG readFlags;
+    ULONG writeFlags;
+    int check;
+    HRESULT typeAnswer;
+    HRESULT setAnswer;
+    HRESULT result;
+    std::vector<std::string> targetCalls;
+  } cases[] = {
+      {"no target", false, {}, S_OK, 1, 0, 1, S_OK, S_OK, E_POINTER, {}},
+      {"other type", true, {7, 0, 1}, S_OK, 1, 0, 1, S_OK, S_OK, E_GV_TYPEMISMATCH, {"GetDescr"}},
+      {"other size", true, {5, 8, 1}, S_OK, 0, 0, 1, S_OK, S_OK, E_GV_TYPEMISMATCH, {"GetDescr"}},
+      {"untyped, read flags",
+       true,
+       {0, 3, 1},
+       S_OK,
+       1,
+       0,
+       1,
+       S_OK,
+       S_OK,
+       E_GV_UNSUPPORTED,
+       {"GetDescr"}},
+      {"unchecked, read flags", true, {7, 0, 1}, S_OK, 1, 0, 0, S_OK, S_OK, E_GV_UNSUPPORTED, {}},
+      {"unchecked",
+       true,
+       {7, 0, 1},
+       S_OK,
+       0,
+       0,
+       0,
+       S_OK,
+       S_OK,
+       S_OK,
+       {"SetValType 5 0", "SetVal 4 flags 0 abc"}},
+      {"same type",
+       true,
+       {5, 0, 1},
+       S_OK,
+       0,
+       2,
+       1,
+       S_OK,
+       S_OK,
+       S_OK,
+       {"GetDescr", "SetValType 5 0", "SetVal 4 flags 2 abc"}},
+      {"silent target",
+       true,
+       {7, 0, 1},
+       E_FAIL,
+       0,
+       0,
+       1,
+       S_OK,
+       S_OK,
+       S_OK,
+       {"GetDescr", "SetValType 5 0", "SetVal 4 flags 0 abc"}},
+      {"type refused", true, {}, S_OK, 0, 0, 0, E_FAIL, S_OK, E_FAIL, {"SetValType 5 0"}},
+      {"type half refused", true, {}, S_OK, 0, 0, 0, S_FALSE, S_OK, S_FALSE, {"SetValType 5 0"}},
+      {"bytes refused",
+       true,
+       {},
+       S_OK,
+       0,
+       3,
+       0,
+       S_OK,
+       E_GV_UNSUPPORTED,
+       E_GV_UNSUPPORTED,
+       {"SetValType 5 0", "SetVal 4 flags 3 abc"}},
+  };
+  for (const auto& c : cases) {
+    RecordedValue value(kText, WithZero("abc"));
+    TComBinValueImpl shown(value);
+    ScriptedValue target;
+    target.descr = c.targetType;
+    target.descrAnswer = c.descrAnswer;
+    target.typeAnswer = c.typeAnswer;
+    target.setAnswer = c.setAnswer;
+    EXPECT_EQ(
+        shown.GetValToGeneric(c.target ? &target : nullptr, c.readFlags, c.writeFlags, c.check),
+        c.result)
+        << c.title;
+    EXPECT_EQ(target.calls, c.targetCalls) << c.title;
+    EXPECT_TRUE(value.calls.empty()) << c.title;
+  }
+}
+
+TEST(ComBinValueImpl, SettersCheckInOrderAndFreeOwnedBytes) {
+  const struct {
+    const char* title;
+    ULONG flags;
+    bool block;
+    bool owned;
+    LONG valueAnswer;
+    HRESULT result;
+    bool reachesValue;
+  } cases[] = {
+      {"flags, no block", 1, false, false, 0, E_GV_UNSUPPORTED, false},
+      {"flags, owned block", 1, true, true, 0, E_GV_UNSUPPORTED, false},
+      {"no block", 0, false, false, 0, E_POINTER, false},
+      {"borrowed", 0, true, false, 0, S_OK, true},
+      {"owned", 0, true, true, 0, S_OK, true},
+      {"owned, refused", 0, true, true, E_FAIL, E_FAIL, true},
+  };
+  for (const auto& c : cases) {
+    RecordedValue value(kText, WithZero("abc"));
+    value.answer = c.valueAnswer;
+    TComBinValueImpl shown(value);
+    auto* const bytes = static_cast<unsigned char*>(CoTaskMemAlloc(3));
+    ForgetFrees(bytes);
+    std::memcpy(bytes, "xy", 3);
+    bin_value_block block{1, c.owned ? 1u : 0u, bytes};  // the size is not read
+
+    EXPECT_EQ(shown.SetVal(c.block ? &block : nullptr, c.flags), c.result) << c.title;
+    const auto expected =
+        c.reachesValue ? std::vector<RecordedValue::Call>{{kText, true, WithZero("xy"), true}}
+                       : std::vector<RecordedValue::Call>{};
+    EXPECT_EQ(value.calls, expected) << c.title;
+    // The receiver frees an owned block that reached the value, whatever the value answered.
+    const bool freed = c.owned && c.reachesValue;
+    EXPECT_EQ(FreesOf(bytes), freed ? 1 : 0) << c.title;
+    if (!freed) CoTaskMemFree(bytes);
+  }
+
+  RecordedValue value(kText, WithZero("abc"));
+  TComBinValueImpl shown(value);
+  value.answer = E_GV_TYPEMISMATCH;
+  EXPECT_EQ(shown.SetValType(7, 2), E_GV_TYPEMISMATCH);
+  value.answer = 0;
+  EXPECT_EQ(shown.SetValType(7, 2), S_OK);
+  EXPECT_EQ(value.calls, (std::vector<RecordedValue::Call>{{{7, 2, 1}, false, "", false},
+                                                           {{7, 2, 1}, false, "", false}}));
+  for (ULONG dims : {0u, 1u, 2u, 0xFFFFFFFFu}) EXPECT_EQ(shown.SetValDims(dims), E_NOTIMPL);
+  EXPECT_EQ(value.get_type(), (_bin_value_descr{7, 2, 1}));
+}
+
+}  // namespace

@@ -1,0 +1,172 @@
+#include "corekit/dllload/dll_func_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cerrno>
+#include <map>
+#include <string>
+
+namespace {
+
+// The system calls that loaders make, counted. The program is linked so that the library's calls
+// of these three platform functions come here first (corekit_wrap_functions).
+struct SystemCalls {
+  int loads = 0;
+  int frees = 0;
+  std::map<std::string, int> resolved;
+};
+SystemCalls g_calls;
+
+}  // namespace
+
+HMODULE RealLoad(const char* path, DWORD* error) __asm__("__real_" LOAD_DYNAMIC_LIBRARY);
+void* RealFind(HMODULE module, const char* name) __asm__("__real_" FIND_LIBRARY_SYMBOL);
+bool RealFree(HMODULE module) __asm__("__real_" FREE_DYNAMIC_LIBRARY);
+
+HMODULE CountedLoad(const char* path, DWORD* error) __asm__("__wrap_" LOAD_DYNAMIC_LIBRARY);
+void* CountedFind(HMODULE module, const char* name) __asm__("__wrap_" FIND_LIBRARY_SYMBOL);
+bool CountedFree(HMODULE module) __asm__("__wrap_" FREE_DYNAMIC_LIBRARY);
+
+HMODULE CountedLoad(const char* path, DWORD* error) {
+  ++g_calls.loads;
+  return RealLoad(path, error);
+}
+
+void* CountedFind(HMODULE module, const char* name) {
+  ++g_calls.resolved[name];
+  return RealFind(module, name);
+}
+
+bool CountedFree(HMODULE module) {
+  ++g_calls.frees;
+  return RealFree(module);
+}
+
+namespace {
+
+#if defined(_WIN32)
+const LONG kLibraryNotFound = ERROR_MOD_NOT_FOUND;
+#else
+const LONG kLibraryNotFound = ENOENT;
+#endif
+
+const char kMissingLibrary[] = "./no-such-plugin-for-the-loader";
+
+// The address as the function's real type (by way of void (*)(), which GCC's cast check accepts).
+template <typename Function>
+Function As(FARPROC address) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
+
+int CallScale(TDLLFuncLoader* loader, const char* name) {
+  const auto function = As<int (*)(int)>(loader->GetFunc(name));
+  return function != nullptr ? function(3) : -1;
+}
+
+class DLLFuncLoaderTest : public ::testing::Test {
+protected:
+  void SetUp() override { g_calls = SystemCalls{}; }
+};
+
+TEST_F(DLLFuncLoaderTest, OneNameSharesOneLoaderUntilTheLastRelease) {
+  TDLLFuncLoader* const first = TDLLFuncLoader::LoadDLL(DLLLOAD_PLUGIN);
+  TDLLFuncLoader* const second = TDLLFuncLoader::LoadDLL(KString(DLLLOAD_PLUGIN));
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first, second);
+  EXPECT_EQ(g_calls.loads, 0);  // loaded at the first lookup, not before
+
+  int unloads = 0;
+  const auto reportUnload = As<void (*)(int*)>(first->GetFunc("ReportUnloadTo"));
+  ASSERT_NE(reportUnload, nullptr);
+  reportUnload(&unloads);
+
+  TDLLFuncLoader::ReleaseDLL(second);
+  EXPECT_EQ(CallScale(first, "Scale"), 30);
+  EXPECT_EQ(unloads, 0);
+  EXPECT_EQ(g_calls.frees, 0);
+
+  TDLLFuncLoader::ReleaseDLL(first);
+  EXPECT_EQ(g_calls.frees, 1);
+  EXPECT_EQ(unloads, 1);  // the module's own static objects ended: it is really unloaded
+  EXPECT_EQ(g_calls.loads, 1);
+}
+
+TEST_F(DLLFuncLoaderTest, NamesAreCaseSensitive) {
+  std::string upperName = DLLLOAD_PLUGIN;
+  for (char& ch : upperName) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  TDLLFuncLoader* const loader = TDLLFuncLoader::LoadDLL(DLLLOAD_PLUGIN);
+  TDLLFuncLoader* const upper = TDLLFuncLoader::LoadDLL(upperName.c_str());
+  EXPECT_NE(loader, upper);
+  EXPECT_EQ(loader->GetDLLName(), KString(DLLLOAD_PLUGIN));
+  EXPECT_EQ(upper->GetDLLName(), KString(upperName.c_str()));
+  TDLLFuncLoader::ReleaseDLL(upper);  // the other name's loader stays
+
+  const struct {
+    const char* name;
+    int answer;  // Scale(3), -1 for a missing function
+  } functions[] = {{"Scale", 30}, {"scale", 300}, {"SCALE", -1}, {"Scale ", -1}};
+  for (const auto& function : functions) {
+    EXPECT_EQ(CallScale(loader, function.name), function.answer) << function.name;
+    EXPECT_EQ(g_calls.resolved[function.name], 1) << function.name;
+  }
+  EXPECT_EQ(loader->GetResult(), 0);
+  TDLLFuncLoader::ReleaseDLL(loader);
+}
+
+TEST_F(DLLFuncLoaderTest, EachFunctionNameIsResolvedOnce) {
+  TDLLFuncLoader* const loader = TDLLFuncLoader::LoadDLL(DLLLOAD_PLUGIN);
+  const FARPROC scale = loader->GetFunc("Scale");
+  ASSERT_NE(scale, nullptr);
+  EXPECT_EQ(loader->GetFunc("Scale"), scale);
+  EXPECT_EQ(loader->GetFunc("NoSuchFunction"), nullptr);
+  EXPECT_EQ(loader->GetFunc("NoSuchFunction"), nullptr);
+  EXPECT_EQ(loader->GetFunc(nullptr), nullptr);
+  EXPECT_EQ(g_calls.resolved, (std::map<std::string, int>{{"NoSuchFunction", 1}, {"Scale", 1}}));
+  EXPECT_EQ(g_calls.loads, 1);
+  EXPECT_EQ(loader->GetResult(), 0);  // a missing function is no failed load
+  TDLLFuncLoader::ReleaseDLL(loader);
+}
+
+TEST_F(DLLFuncLoaderTest, AMissingLibraryIsTriedOnce) {
+  TDLLFuncLoader* const loader = TDLLFuncLoader::LoadDLL(kMissingLibrary);
+  ASSERT_NE(loader, nullptr);
+  EXPECT_EQ(loader->GetResult(), 0);
+  EXPECT_EQ(loader->GetFunc("Scale"), nullptr);
+  EXPECT_EQ(loader->GetResult(), kLibraryNotFound);
+  EXPECT_EQ(loader->GetFunc("Other"), nullptr);
+  EXPECT_EQ(loader->GetFunc("Scale"), nullptr);
+  EXPECT_EQ(g_calls.loads, 1);
+  EXPECT_TRUE(g_calls.resolved.empty());
+  EXPECT_EQ(loader->GetDLLName(), KString(kMissingLibrary));
+  TDLLFuncLoader::ReleaseDLL(loader);
+  EXPECT_EQ(g_calls.frees, 0);
+}
+
+TEST_F(DLLFuncLoaderTest, TheLastReleaseEndsTheLoader) {
+  // A failed loader is gone after its last release: the next one tries again.
+  TDLLFuncLoader* missing = TDLLFuncLoader::LoadDLL(kMissingLibrary);
+  missing->GetFunc("Scale");
+  TDLLFuncLoader::ReleaseDLL(missing);
+  missing = TDLLFuncLoader::LoadDLL(kMissingLibrary);
+  EXPECT_EQ(missing->GetResult(), 0);
+  EXPECT_EQ(missing->GetFunc("Scale"), nullptr);
+  EXPECT_EQ(missing->GetResult(), kLibraryNotFound);
+  EXPECT_EQ(g_calls.loads, 2);
+  TDLLFuncLoader::ReleaseDLL(missing);
+
+  // A loaded one frees its library; the next one loads it anew and resolves with an empty cache.
+  TDLLFuncLoader* loader = TDLLFuncLoader::LoadDLL(DLLLOAD_PLUGIN);
+  EXPECT_EQ(CallScale(loader, "Scale"), 30);
+  TDLLFuncLoader::ReleaseDLL(loader);
+  EXPECT_EQ(g_calls.frees, 1);
+  loader = TDLLFuncLoader::LoadDLL(DLLLOAD_PLUGIN);
+  EXPECT_EQ(CallScale(loader, "Scale"), 30);
+  EXPECT_EQ(g_calls.loads, 4);
+  EXPECT_EQ(g_calls.resolved["Scale"], 2);
+  TDLLFuncLoader::ReleaseDLL(loader);
+  TDLLFuncLoader::ReleaseDLL(nullptr);  // ignored
+  EXPECT_EQ(g_calls.frees, 2);
+}
+
+}  // namespace
