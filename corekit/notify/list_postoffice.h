@@ -34,13 +34,13 @@ public:
   // removal before the current position keeps the walk in place.
   void Deliver(const T& message) override {
     for (std::size_t position = 0; position < m_entries.size();) {
-      TPostTargetBase<T>* const target = m_entries[position];
-      if (target != nullptr && HandlerAvailable(*target) &&
+      TPostTargetBase<T>* const target = m_entries[position].target;
+      if (target != nullptr && HandlerAvailable(m_entries[position]) &&
           !TPostFilter<T>::Skip(message, *target)) {
         target->OnPost(message);
       }
       if (position >= m_entries.size()) return;
-      if (m_entries[position] == target) ++position;
+      if (m_entries[position].target == target) ++position;
     }
   }
 
@@ -48,35 +48,47 @@ public:
 
   void RemoveTarget(TPostTargetBase<T>* target) override {
     for (auto entry = m_entries.begin(); entry != m_entries.end(); ++entry) {
-      if (*entry == target) {
+      if (entry->target == target) {
         m_entries.erase(entry);
         return;
       }
     }
   }
 
-  void AddTarget(TPostTargetBase<T>* target) override { m_entries.push_back(target); }
+  void AddTarget(TPostTargetBase<T>* target) override {
+    m_entries.push_back(Entry{target, nullptr});
+  }
 
   // Detaches every target, in attachment order, and releases the entries: the office is empty
   // afterwards and stays usable.
   void DetachAll() {
-    std::vector<TPostTargetBase<T>*> entries;
+    std::vector<Entry> entries;
     entries.swap(m_entries);
-    for (TPostTargetBase<T>* target : entries) {
-      if (target != nullptr) target->Detach(*this);
+    for (const Entry& entry : entries) {
+      if (entry.target != nullptr) entry.target->Detach(*this);
     }
   }
 
 private:
+  // An attached target and the dynamic type it last had when it received a post.
+  struct Entry {
+    TPostTargetBase<T>* target;
+    const std::type_info* whole;
+  };
+
   // A target whose most derived part is not built yet or is already destroyed (a cache that is
   // another base of the target posts from its constructor or destructor) is only a
   // TPostTarget<T> or TPostTargetBase<T> at that moment, without a handler: it misses that post.
-  static bool HandlerAvailable(TPostTargetBase<T>& target) {
-    const std::type_info& type = typeid(target);
-    return type != typeid(TPostTarget<T>) && type != typeid(TPostTargetBase<T>);
+  // A type once found whole is remembered, so that a delivery usually costs one pointer compare.
+  static bool HandlerAvailable(Entry& entry) {
+    const std::type_info& type = typeid(*entry.target);
+    if (&type == entry.whole) return true;
+    if (type == typeid(TPostTarget<T>) || type == typeid(TPostTargetBase<T>)) return false;
+    entry.whole = &type;
+    return true;
   }
 
-  std::vector<TPostTargetBase<T>*> m_entries;
+  std::vector<Entry> m_entries;
 };
 
 }  // namespace kx_std

@@ -1,5 +1,6 @@
 #include "corekit/translate/translation_dict.h"
 
+#include <cstring>
 #include <string>
 
 #include "corekit/platform/multibyte_text.h"
@@ -11,6 +12,7 @@ namespace {
 // text (so "\\\\n" becomes a backslash and a line feed).
 KString Unescaped(const char* first, const char* end) {
   KString text(first, 0, static_cast<int>(end - first));
+  if (std::memchr(first, '\\', static_cast<std::size_t>(end - first)) == nullptr) return text;
   text.Replace("\\n", "\n");
   text.Replace("\\t", "\t");
   text.Replace("\\r", "\r");

@@ -74,6 +74,7 @@ TEST(TranslationDict, FilesAreReadInTextMode) {
   } cases[] = {
       {"CR LF reads as LF", "[two\r\nlines][zwei\r\nZeilen]\r\n", "two\nlines", "zwei\nZeilen"},
       {"a lone CR stays", "[cr\ronly][x]", "cr\ronly", "x"},
+      {"CR CR LF keeps one CR", "[a\r\r\nb][x\r]\r", "a\r\nb", "x\r"},
       {"0x1A ends the text", std::string("[a][b]\x1A[c][d]"), "c", ""},
       {"a zero byte ends the text", std::string("[a][b]\0[c][d]", 13), "c", ""},
       {"before the end mark", std::string("[a][b]\x1A[c][d]"), "a", "b"},

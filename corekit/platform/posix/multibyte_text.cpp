@@ -1,11 +1,23 @@
 #include "corekit/platform/multibyte_text.h"
 
+#include <langinfo.h>
+
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
 namespace corekit::platform {
 namespace {
+
+// True when no byte below 0x80 can be part of a longer character: single-byte encodings and UTF-8.
+// Then the searches are plain byte searches. (Double-byte encodings such as Shift-JIS or GBK have
+// trail bytes in the ASCII range and are walked character by character.)
+bool AsciiBytesAreCharacters() noexcept {
+  if (MB_CUR_MAX == 1) return true;
+  const char* const codeset = nl_langinfo(CODESET);
+  return std::strcmp(codeset, "UTF-8") == 0;
+}
 
 // The length in bytes of the character at text (at least 1; 0 only at the terminating NUL). A byte
 // that starts no valid character counts as one character.
@@ -36,10 +48,12 @@ const char* FindFirst(const char* text, Match match) noexcept {
 
 const char* MultibyteFind(const char* text, char c) noexcept {
   if (c == '\0') return text + std::strlen(text);
+  if (AsciiBytesAreCharacters()) return std::strchr(text, c);
   return FindFirst(text, [c](char byte) { return byte == c; });
 }
 
 const char* MultibyteFindLast(const char* text, char c) noexcept {
+  if (AsciiBytesAreCharacters()) return std::strrchr(text, c);
   const char* last = nullptr;
   for (const char* found = MultibyteFind(text, c); found != nullptr && *found != '\0';
        found = MultibyteFind(found + 1, c)) {
@@ -49,6 +63,7 @@ const char* MultibyteFindLast(const char* text, char c) noexcept {
 }
 
 const char* MultibyteFindAny(const char* text, const char* set) noexcept {
+  if (AsciiBytesAreCharacters()) return std::strpbrk(text, set);
   return FindFirst(text, [set](char byte) { return std::strchr(set, byte) != nullptr; });
 }
 
