@@ -30,8 +30,12 @@ void GpsTimeSetPeer(benchmark::State& state) {
   for (auto _ : state) {
     const unsigned n = i++ % Days;
     const year_month_day date{year(static_cast<int>(2000 + n % 100)), month(1 + n % 12), day(1 + n % 28)};
-    const auto seconds = (sys_days(date) - sys_days(year(1980) / 1 / 6)).count() * 86400LL +
-                         (n % 24) * 3600 + (n % 60) * 60 + n % 60;
+    const unsigned hour = n % 24, minute = n % 60, second = n % 60;
+    // Set checks its input; so does the peer, as a user given a date would.
+    const bool valid = date.ok() && hour < 24 && minute < 60 && second < 60;
+    const auto seconds = valid ? (sys_days(date) - sys_days(year(1980) / 1 / 6)).count() * 86400LL +
+                                     hour * 3600 + minute * 60 + second
+                               : 0;
     benchmark::DoNotOptimize(seconds);
   }
 }

@@ -29,10 +29,25 @@ void SplitPathCorekit(benchmark::State& state) {
 }
 BENCHMARK(SplitPathCorekit)->Name("SplitPath/corekit");
 
+// The same paths with the separator that std::filesystem splits at on this system, so that it
+// parses the same structure: folders, name and extension.
+const std::vector<std::string>& NativePaths() {
+  static const std::vector<std::string> paths = [] {
+    std::vector<std::string> native = Paths();
+    for (std::string& path : native) {
+      for (char& c : path) {
+        if (c == '\\') c = static_cast<char>(std::filesystem::path::preferred_separator);
+      }
+    }
+    return native;
+  }();
+  return paths;
+}
+
 void SplitPathPeer(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
-    const std::filesystem::path path(Paths()[i++ % Paths().size()]);
+    const std::filesystem::path path(NativePaths()[i++ % NativePaths().size()]);
     const std::string parts = path.root_name().string() + path.parent_path().string() + path.stem().string() +
                               path.extension().string();
     benchmark::DoNotOptimize(parts.size());

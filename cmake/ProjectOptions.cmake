@@ -4,6 +4,11 @@ target_compile_options(corekit_options INTERFACE -Wall -Wextra -Wpedantic -Wshad
 if(COREKIT_WARNINGS_AS_ERRORS)
   target_compile_options(corekit_options INTERFACE -Werror)
 endif()
+# Calls between the library's own functions may be inlined although the functions are exported:
+# nothing is meant to interpose them.
+if(NOT WIN32)
+  target_compile_options(corekit_options INTERFACE -fno-semantic-interposition)
+endif()
 # Assertions stay on in every build.
 target_compile_options(corekit_options INTERFACE -UNDEBUG)
 

@@ -21,15 +21,18 @@ inline constexpr unsigned int LastYear = 2116;
 // Days of each month in a common year, indexed by month number; entry 0 is unused.
 inline constexpr unsigned char MonthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-// Days from 1970-01-01 to the given Gregorian date, for years 1 and later (months 1..12, days from
-// 1). Counts years from March so that the leap day ends the year.
+// Days from 1970-01-01 to the given Gregorian date, for years 1 to 2,000,000 (months 1..12, days
+// from 1). Years are counted from March, so that the leap day ends the year; the month and year terms
+// are single multiplications and shifts (the Euclidean affine forms of Neri and Schneider), which
+// are cheaper than the divisions of the textbook forms.
 constexpr unsigned int DaysFromCivil(unsigned int year, unsigned int month, unsigned int day) {
-  const unsigned int y = month <= 2 ? year - 1 : year;
-  const unsigned int era = y / 400;
-  const unsigned int yearOfEra = y - era * 400;
-  const unsigned int dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  const unsigned int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
+  const bool earlyMonth = month < 3;
+  const unsigned int marchYear = year - (earlyMonth ? 1 : 0);
+  const unsigned int marchMonth = earlyMonth ? month + 12 : month;  // 3..14
+  const unsigned int century = marchYear / 100;
+  const unsigned int yearDays = 1461 * marchYear / 4 - century + century / 4;
+  const unsigned int monthDays = (979 * marchMonth - 2919) / 32;
+  return yearDays + monthDays + day - 1 - 719468;
 }
 
 struct TCivilDate {
@@ -37,24 +40,6 @@ struct TCivilDate {
   unsigned int month;
   unsigned int day;
 };
-
-// Inverse of DaysFromCivil for any count of days from 1970-01-01 that fits unsigned int.
-constexpr TCivilDate CivilFromDays(unsigned int days) {
-  const unsigned long long z = static_cast<unsigned long long>(days) + 719468;
-  const unsigned long long era = z / 146097;
-  const unsigned long long dayOfEra = z - era * 146097;
-  const unsigned long long yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const unsigned long long dayOfYear =
-      dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const unsigned long long monthFromMarch = (5 * dayOfYear + 2) / 153;
-  const unsigned int day =
-      static_cast<unsigned int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
-  const unsigned int month =
-      static_cast<unsigned int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
-  const unsigned int year = static_cast<unsigned int>(yearOfEra + era * 400) + (month <= 2 ? 1 : 0);
-  return {year, month, day};
-}
 
 // Julian day of a count of seconds since the GPS epoch, shifted by offsetSeconds; the epoch
 // instant is 2444244.5.
@@ -75,5 +60,98 @@ constexpr bool SplitSeconds(double seconds, ULONG& whole, double& fraction) {
 // Days from 1970-01-01 to the GPS epoch.
 inline constexpr unsigned int EpochCivilDays = DaysFromCivil(1980, 1, 6);
 static_assert(EpochCivilDays * SecondsPerDay == DOSTimeAtEpoch);
+
+// Calendar tables of the years a GPS time can fall in (1980 to 2116), built at compile time: the
+// conversions between a date and a day count are then a few table reads.
+inline constexpr unsigned int TableYears = LastYear - FirstYear + 2;  // with the year after the last
+
+// Days from 1980-01-01 to 1 January of each year from FirstYear.
+inline constexpr auto YearStarts = [] {
+  struct Table {
+    unsigned int days[TableYears];
+  } table{};
+  for (unsigned int i = 0; i < TableYears; ++i)
+    table.days[i] = DaysFromCivil(FirstYear + i, 1, 1) - DaysFromCivil(FirstYear, 1, 1);
+  return table;
+}();
+
+// Days of the year before each month (index 1..12; 13 is the year's length), common and leap years.
+inline constexpr unsigned short MonthStarts[2][14] = {
+    {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365},
+    {0, 0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366}};
+
+// The month of each day of the year (from 0), common and leap years.
+inline constexpr auto MonthOfDay = [] {
+  struct Table {
+    unsigned char month[2][366];
+  } table{};
+  for (unsigned int leap = 0; leap < 2; ++leap) {
+    for (unsigned int month = 1; month <= 12; ++month) {
+      for (unsigned int day = MonthStarts[leap][month]; day < MonthStarts[leap][month + 1]; ++day)
+        table.month[leap][day] = static_cast<unsigned char>(month);
+    }
+  }
+  return table;
+}();
+
+// 1 for a leap year of the table, else 0; index from FirstYear.
+constexpr unsigned int TableLeap(unsigned int index) {
+  return YearStarts.days[index + 1] - YearStarts.days[index] == 366 ? 1 : 0;
+}
+
+// Per year of the table: the days from 1980-01-01 to its 1 January in the low 16 bits, 1 for a
+// leap year in bit 16. Per month of a common and a leap year: the days of the year before it in
+// the low 16 bits, its length above them. A date is then checked and counted with two reads.
+inline constexpr auto YearInfo = [] {
+  struct Table {
+    unsigned int info[TableYears - 1];
+  } table{};
+  for (unsigned int i = 0; i + 1 < TableYears; ++i) table.info[i] = YearStarts.days[i] | TableLeap(i) << 16;
+  return table;
+}();
+inline constexpr auto MonthInfo = [] {
+  struct Table {
+    unsigned int info[2][13];
+  } table{};
+  for (unsigned int leap = 0; leap < 2; ++leap) {
+    for (unsigned int month = 1; month <= 12; ++month) {
+      const unsigned int start = MonthStarts[leap][month];
+      table.info[leap][month] = start | (MonthStarts[leap][month + 1] - start) << 16;
+    }
+  }
+  return table;
+}();
+static_assert(YearStarts.days[TableYears - 1] < 0x10000);
+
+// Days from the GPS epoch to a date of the table's years; false for a date outside them, an
+// impossible date, or a date before the epoch.
+constexpr bool GpsDayOfDate(unsigned int year, unsigned int month, unsigned int day,
+                            unsigned int& gpsDay) {
+  if (year - FirstYear > LastYear - FirstYear || month - 1 > 11 || day == 0) return false;
+  const unsigned int yearInfo = YearInfo.info[year - FirstYear];
+  const unsigned int monthInfo = MonthInfo.info[yearInfo >> 16][month];
+  if (day > monthInfo >> 16) return false;
+  const unsigned int days = (yearInfo & 0xFFFF) + (monthInfo & 0xFFFF) + day - 1;
+  constexpr unsigned int epoch = EpochCivilDays - DaysFromCivil(FirstYear, 1, 1);
+  if (days < epoch) return false;
+  gpsDay = days - epoch;
+  return true;
+}
+
+// The date of a day counted from the GPS epoch (up to the last day a 32-bit count reaches).
+constexpr TCivilDate DateOfGpsDay(unsigned int gpsDay) {
+  const unsigned int days = gpsDay + (EpochCivilDays - DaysFromCivil(FirstYear, 1, 1));
+  // Four years hold 1461 days; the estimate is at most one year off (2100 is no leap year).
+  unsigned int index = days * 4 / 1461;
+  if (days < YearStarts.days[index]) {
+    --index;
+  } else if (days >= YearStarts.days[index + 1]) {
+    ++index;
+  }
+  const unsigned int leap = TableLeap(index);
+  const unsigned int dayOfYear = days - YearStarts.days[index];
+  const unsigned int month = MonthOfDay.month[leap][dayOfYear];
+  return {FirstYear + index, month, dayOfYear - MonthStarts[leap][month] + 1};
+}
 
 }  // namespace corekit::internal

@@ -63,25 +63,16 @@ TGPSTime::TGPSTime(TGPSWeek week, unsigned int secondOfWeek)
 
 void TGPSTime::Set(unsigned int year, TMonth month, unsigned int day, unsigned int hour,
                    unsigned int minute, unsigned int second) {
+  // 1 to 5 January 1980 lie before the epoch and give no time, like impossible dates.
+  unsigned int gpsDay = 0;
   m_seconds = 0;
-  const int monthNumber = static_cast<int>(month);
-  if (year < ci::FirstYear || year > ci::LastYear || monthNumber < 1 || monthNumber > 12 ||
-      day < 1 || day > 31) {
+  if (!ci::GpsDayOfDate(year, static_cast<unsigned int>(month), day, gpsDay) || hour > 23 ||
+      minute > 59 || second > 59) {
     return;
   }
-  // January 1980 is 25 days long by count but its days are still numbered up to 31.
-  const unsigned int allowance = (year == ci::FirstYear && monthNumber == January) ? 6 : 0;
-  if (day > DaysInMonth(year, month) + allowance || hour > 23 || minute > 59 || second > 59) {
-    return;
-  }
-  const unsigned int civilDays =
-      ci::DaysFromCivil(year, static_cast<unsigned int>(monthNumber), day);
-  if (civilDays < ci::EpochCivilDays) {
-    return;  // 1 to 5 January 1980
-  }
-  const unsigned long long seconds =
-      static_cast<unsigned long long>(civilDays - ci::EpochCivilDays) * ci::SecondsPerDay +
-      hour * ci::SecondsPerHour + minute * ci::SecondsPerMinute + second;
+  const unsigned long long seconds = static_cast<unsigned long long>(gpsDay) * ci::SecondsPerDay +
+                                     hour * ci::SecondsPerHour + minute * ci::SecondsPerMinute +
+                                     second;
   if (seconds <= MaxSeconds) {
     m_seconds = static_cast<ULONG>(seconds);
   }
@@ -133,7 +124,7 @@ TGPSTime::TDayOfWeek TGPSTime::DayOfWeek(int offsetMinutes) const {
 void TGPSTime::GetDate(unsigned int& year, TMonth& month, unsigned int& day,
                        TDayOfWeek& dayOfWeek) const {
   const unsigned int gpsDay = GPSDay();
-  const ci::TCivilDate date = ci::CivilFromDays(ci::EpochCivilDays + gpsDay);
+  const ci::TCivilDate date = ci::DateOfGpsDay(gpsDay);
   year = date.year;
   month = static_cast<TMonth>(date.month);
   day = date.day;

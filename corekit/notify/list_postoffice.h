@@ -56,7 +56,7 @@ public:
   }
 
   void AddTarget(TPostTargetBase<T>* target) override {
-    m_entries.push_back(Entry{target, nullptr});
+    m_entries.push_back(Entry{target, false});
   }
 
   // Detaches every target, in attachment order, and releases the entries: the office is empty
@@ -70,22 +70,22 @@ public:
   }
 
 private:
-  // An attached target and the dynamic type it last had when it received a post.
+  // An attached target, and whether it was once found whole. A whole target stays whole until its
+  // TPostTarget<T> part is destroyed, and that part removes it from the list first.
   struct Entry {
     TPostTargetBase<T>* target;
-    const std::type_info* whole;
+    bool whole;
   };
 
-  // A target whose most derived part is not built yet or is already destroyed (a cache that is
-  // another base of the target posts from its constructor or destructor) is only a
-  // TPostTarget<T> or TPostTargetBase<T> at that moment, without a handler: it misses that post.
-  // A type once found whole is remembered, so that a delivery usually costs one pointer compare.
+  // A target whose most derived part is not built yet (a cache that is another base of the target
+  // posts from its constructor) is only a TPostTarget<T> or TPostTargetBase<T> at that moment,
+  // without a handler: it misses that post. The dynamic type is checked until the target is found
+  // whole, so that a delivery usually costs one flag test.
   static bool HandlerAvailable(Entry& entry) {
+    if (entry.whole) return true;
     const std::type_info& type = typeid(*entry.target);
-    if (&type == entry.whole) return true;
-    if (type == typeid(TPostTarget<T>) || type == typeid(TPostTargetBase<T>)) return false;
-    entry.whole = &type;
-    return true;
+    entry.whole = type != typeid(TPostTarget<T>) && type != typeid(TPostTargetBase<T>);
+    return entry.whole;
   }
 
   std::vector<Entry> m_entries;

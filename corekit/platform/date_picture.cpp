@@ -115,6 +115,60 @@ std::string IcuPatternFromPicture(const std::string& picture, PictureKind kind) 
   return pattern;
 }
 
+bool FormatNumericPicture(const char* picture, PictureKind kind, const SYSTEMTIME& record,
+                          std::string& out) {
+  out.clear();
+  const auto number = [&out](unsigned int value, std::size_t width) {
+    char digits[12];
+    std::size_t count = 0;
+    do {
+      digits[count++] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value != 0);
+    for (; count < width; ++count) digits[count] = '0';
+    while (count > 0) out += digits[--count];
+  };
+  bool quoted = false;
+  for (const char* at = picture; *at != '\0';) {
+    const char c = *at;
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+    if (c == '\'') {
+      if (at[1] == '\'') {
+        out += '\'';
+        at += 2;
+      } else {
+        quoted = !quoted;
+        ++at;
+      }
+      continue;
+    }
+    std::size_t run = 1;
+    if (!quoted) {
+      while (at[run] == c) ++run;
+    }
+    const unsigned int width = run >= 2 ? 2 : 1;
+    const unsigned int hour12 = record.wHour % 12 == 0 ? 12 : record.wHour % 12;
+    if (quoted) {
+      out += c;
+    } else if (kind == PictureKind::Date && c == 'd' && run <= 2) {
+      number(record.wDay, width);
+    } else if (kind == PictureKind::Date && c == 'M' && run <= 2) {
+      number(record.wMonth, width);
+    } else if (kind == PictureKind::Date && c == 'y') {
+      number(run >= 3 ? record.wYear : record.wYear % 100u, run >= 3 ? 4 : width);
+    } else if (kind == PictureKind::Time && (c == 'h' || c == 'H' || c == 'm' || c == 's')) {
+      number(c == 'h' ? hour12 : c == 'H' ? record.wHour : c == 'm' ? record.wMinute : record.wSecond,
+             width);
+    } else if (Field(c, run, kind).empty()) {
+      out.append(run, c);  // not a field: literal text
+    } else {
+      return false;  // a field made of the locale's texts
+    }
+    at += quoted ? 1 : run;
+  }
+  return true;
+}
+
 std::string WithFourDigitYear(const std::string& icuPattern) {
   std::string result;
   bool quoted = false;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "corekit/platform/types.h"
+
 namespace corekit::platform {
 
 // Which kind of Windows picture a text is: a date picture or a time picture.
@@ -17,6 +19,13 @@ inline constexpr char32_t AmPmLetterMarker = U'\uE002';  // "t": the first lette
 // 'quoted text' stays literal and '' is a quote. IcuPatternFromPicture("dddd, d. MMMM yyyy", Date)
 // is "EEEE', 'd'. 'MMMM' 'yyyy".
 std::string IcuPatternFromPicture(const std::string& picture, PictureKind kind);
+
+// Formats a picture whose fields are all numbers (d, dd, M, MM, y, yy, yyyy; h, hh, H, HH, m, mm,
+// s, ss) directly, with ASCII digits as Windows writes them, into out. False, with out unspecified,
+// when the picture has a field that needs the locale's texts (day and month names, era, AM/PM) or a
+// byte outside ASCII: those go through ICU.
+bool FormatNumericPicture(const char* picture, PictureKind kind, const SYSTEMTIME& record,
+                          std::string& out);
 
 // A locale's short date pattern with its year shown in four digits: "dd.MM.yy" becomes "dd.MM.yyyy".
 std::string WithFourDigitYear(const std::string& icuPattern);

@@ -11,12 +11,23 @@ unsigned char* TMemoryStream::BlockAt(LONG position) {
   const auto index = static_cast<std::size_t>(position / m_blockSize);
   while (m_blocks.size() <= index) {
     m_blocks.push_back(
-        std::make_unique<unsigned char[]>(static_cast<std::size_t>(m_blockSize)));  // zeroed
+        std::make_unique_for_overwrite<unsigned char[]>(static_cast<std::size_t>(m_blockSize)));
   }
   return m_blocks[index].get();
 }
 
+void TMemoryStream::FillTo(long long end) {
+  while (m_filled < end) {
+    const LONG offset = m_filled % m_blockSize;
+    const LONG n = static_cast<LONG>(std::min<long long>(end - m_filled, m_blockSize - offset));
+    std::memset(BlockAt(m_filled) + offset, 0, static_cast<std::size_t>(n));
+    m_filled += n;
+  }
+}
+
 LONG TMemoryStream::Write(const unsigned char* data, LONG count, bool) {
+  if (count <= 0) return 0;
+  FillTo(m_position);  // a gap before the written bytes
   while (count > 0) {
     const LONG offset = m_position % m_blockSize;
     const LONG n = std::min(count, m_blockSize - offset);
@@ -26,11 +37,13 @@ LONG TMemoryStream::Write(const unsigned char* data, LONG count, bool) {
     count -= n;
     m_size = std::max(m_size, m_position);
   }
+  m_filled = std::max(m_filled, m_position);
   return 0;
 }
 
 LONG TMemoryStream::Read(unsigned char* data, LONG count, LONG* done) {
   *done = 0;
+  FillTo(std::min<long long>(m_size, static_cast<long long>(m_position) + count));
   while (m_position < m_size && *done < count) {
     const LONG offset = m_position % m_blockSize;
     const LONG n = std::min({count - *done, m_blockSize - offset, m_size - m_position});

@@ -49,4 +49,51 @@ TEST(DatePicture, ShortDatesGetFourDigitYears) {
   EXPECT_EQ(corekit::platform::WithFourDigitYear("d 'y' yy"), "d 'y' yyyy");
 }
 
+TEST(DatePicture, NumericPicturesAreWrittenDirectly) {
+  SYSTEMTIME morning{};  // 2005-06-05 07:08:09
+  morning.wYear = 2005;
+  morning.wMonth = 6;
+  morning.wDay = 5;
+  morning.wHour = 7;
+  morning.wMinute = 8;
+  morning.wSecond = 9;
+  SYSTEMTIME noon = morning;
+  noon.wHour = 12;
+  SYSTEMTIME midnight = morning;
+  midnight.wHour = 0;
+  midnight.wYear = 2100;
+  const struct {
+    const char* picture;
+    PictureKind kind;
+    const SYSTEMTIME& record;
+    const char* text;  // null: the picture needs the locale
+  } cases[] = {
+      {"yyyy-MM-dd", PictureKind::Date, morning, "2005-06-05"},
+      {"d.M.y", PictureKind::Date, morning, "5.6.5"},
+      {"yy yyy yyyyy", PictureKind::Date, morning, "05 2005 2005"},
+      {"y/yy", PictureKind::Date, midnight, "0/00"},
+      {"'d''M' dd", PictureKind::Date, morning, "d'M 05"},
+      {"HH:mm dd", PictureKind::Date, morning, "HH:mm 05"},
+      {"HH:mm:ss", PictureKind::Time, morning, "07:08:09"},
+      {"H h hh m s", PictureKind::Time, morning, "7 7 07 8 9"},
+      {"h hhh", PictureKind::Time, noon, "12 12"},
+      {"h", PictureKind::Time, midnight, "12"},
+      {"", PictureKind::Time, morning, ""},
+      {"ddd", PictureKind::Date, morning, nullptr},
+      {"MMMM", PictureKind::Date, morning, nullptr},
+      {"gg yyyy", PictureKind::Date, morning, nullptr},
+      {"hh tt", PictureKind::Time, morning, nullptr},
+      {"dd\xC3\xA9", PictureKind::Date, morning, nullptr},
+  };
+  for (const auto& c : cases) {
+    std::string text;
+    const bool direct =
+        corekit::platform::FormatNumericPicture(c.picture, c.kind, c.record, text);
+    EXPECT_EQ(direct, c.text != nullptr) << c.picture;
+    if (direct && c.text != nullptr) {
+      EXPECT_EQ(text, c.text) << c.picture;
+    }
+  }
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 #include "tests/support/double_byte_locale.h"
@@ -59,5 +60,33 @@ TEST(MultibyteText, TrailBytesAreNeverSeparators) {
   EXPECT_EQ(Offset(text, MultibytePrevious(text.c_str(), text.c_str() + 3)), 2);
   EXPECT_EQ(Offset(text, MultibytePrevious(text.c_str(), text.c_str() + 2)), 0);
 }
+
+#if !defined(_WIN32)
+// UTF-8 is searched by byte; the character before a position is found by stepping back over
+// continuation bytes, and a broken sequence counts byte by byte.
+TEST(MultibyteText, Utf8TextIsSearchedByByte) {
+  ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+  const SearchCase cases[] = {
+      {"C:\\d\xC3\xA4t\xC3\xA4\\\xE2\x82\xAC.txt", '\\', 2, 9},
+      {"\xF0\x9F\x98\x80.\xF0\x9F\x98\x80.x", '.', 4, 9},
+  };
+  for (const SearchCase& c : cases) ExpectSearches(c);
+  const struct {
+    std::string text;
+    long previous;  // of the end of the text
+  } previous[] = {
+      {"a\xC3\xA4", 1}, {"a\xE2\x82\xAC", 1}, {"a\xF0\x9F\x98\x80", 1}, {"ab", 1},
+      {"a\x82\xAC", 2},   // continuations without a lead
+      {"a\xE2\x82", 2},   // a lead whose sequence is cut short
+      {"\xC3\xA4", 0},    // the first character
+  };
+  for (const auto& c : previous) {
+    EXPECT_EQ(Offset(c.text, MultibytePrevious(c.text.c_str(), c.text.c_str() + c.text.size())),
+              c.previous)
+        << c.text;
+  }
+  std::setlocale(LC_CTYPE, "C");
+}
+#endif
 
 }  // namespace

@@ -10,13 +10,36 @@
 namespace corekit::platform {
 namespace {
 
-// True when no byte below 0x80 can be part of a longer character: single-byte encodings and UTF-8.
-// Then the searches are plain byte searches. (Double-byte encodings such as Shift-JIS or GBK have
-// trail bytes in the ASCII range and are walked character by character.)
-bool AsciiBytesAreCharacters() noexcept {
-  if (MB_CUR_MAX == 1) return true;
-  const char* const codeset = nl_langinfo(CODESET);
-  return std::strcmp(codeset, "UTF-8") == 0;
+// How the current encoding relates ASCII bytes to characters. In single-byte encodings and UTF-8 no
+// byte below 0x80 is part of a longer character, so the searches are plain byte searches.
+// Double-byte encodings such as Shift-JIS or GBK have trail bytes in the ASCII range and are walked
+// character by character.
+enum class Encoding { SingleByte, Utf8, Other };
+
+Encoding CurrentEncoding() noexcept {
+  if (MB_CUR_MAX == 1) return Encoding::SingleByte;
+  return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? Encoding::Utf8 : Encoding::Other;
+}
+
+bool AsciiBytesAreCharacters() noexcept { return CurrentEncoding() != Encoding::Other; }
+
+// The start of the UTF-8 character that ends just before position: back over up to three
+// continuation bytes to a lead byte whose length reaches position; otherwise the byte before
+// position stands alone, as an invalid byte does in the character walk.
+const char* Utf8Previous(const char* start, const char* position) noexcept {
+  const char* p = position - 1;
+  std::size_t continuations = 0;
+  while (p > start && continuations < 3 && (static_cast<unsigned char>(*p) & 0xC0) == 0x80) {
+    --p;
+    ++continuations;
+  }
+  const unsigned char lead = static_cast<unsigned char>(*p);
+  const std::size_t length = lead < 0x80            ? 1
+                             : (lead & 0xE0) == 0xC0 ? 2
+                             : (lead & 0xF0) == 0xE0 ? 3
+                             : (lead & 0xF8) == 0xF0 ? 4
+                                                     : 0;
+  return length == continuations + 1 ? p : position - 1;
 }
 
 // The length in bytes of the character at text (at least 1; 0 only at the terminating NUL). A byte
@@ -69,6 +92,14 @@ const char* MultibyteFindAny(const char* text, const char* set) noexcept {
 
 const char* MultibytePrevious(const char* start, const char* position) noexcept {
   if (position <= start) return nullptr;
+  switch (CurrentEncoding()) {
+    case Encoding::SingleByte:
+      return position - 1;
+    case Encoding::Utf8:
+      return Utf8Previous(start, position);
+    case Encoding::Other:
+      break;
+  }
   // Characters are only known from the start of the text: walk forward to the last one that
   // begins before position.
   std::mbstate_t state{};

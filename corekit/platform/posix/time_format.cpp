@@ -132,14 +132,18 @@ void ReplaceMarkers(icu::UnicodeString& text, const SYSTEMTIME& record, const ic
 }
 
 void FormatPart(const SYSTEMTIME& record, const char* picture, char* buffer, PictureKind kind) noexcept {
-  icu::UnicodeString text;
-  icu::UnicodeString amPm;
-  if (!FormatterCache::Instance().Format(posix::UserLocale(), kind, picture, InstantOf(record),
-                                         record.wHour >= 12, text, amPm)) {
-    return;
+  // A picture of numbers only needs no locale data and is written directly.
+  std::string encoded;
+  if (picture == nullptr || !FormatNumericPicture(picture, kind, record, encoded)) {
+    icu::UnicodeString text;
+    icu::UnicodeString amPm;
+    if (!FormatterCache::Instance().Format(posix::UserLocale(), kind, picture, InstantOf(record),
+                                           record.wHour >= 12, text, amPm)) {
+      return;
+    }
+    ReplaceMarkers(text, record, amPm);
+    encoded = ToProcessEncoding(text);
   }
-  ReplaceMarkers(text, record, amPm);
-  const std::string encoded = ToProcessEncoding(text);
   // Text that does not fit the buffer is a failure, as on Windows: the buffer stays as it was.
   if (encoded.size() >= static_cast<std::size_t>(TimeTextBufferSize)) return;
   std::memcpy(buffer, encoded.c_str(), encoded.size() + 1);

@@ -1,0 +1,19 @@
+#pragma once
+
+// The resources of loaded modules, read once per module: the module's images and an index of its
+// resources by type, name and language, so that a lookup does not walk the loaded modules and
+// scan the images at each call. The index is dropped when a module is loaded or unloaded.
+
+#include "corekit/platform/res_format.h"
+#include "corekit/platform/types.h"
+
+namespace corekit::platform::posix {
+
+// The first resource of the module (the executable for null) with this type, name and language, as
+// FindModuleResource answers; null when there is none.
+HRSRC FindIndexedResource(HMODULE module, const char* type, const char* name, WORD language);
+
+// The resource whose header is at handle, when it lies in one of the module's images.
+bool IndexedResourceEntry(HMODULE module, HRSRC handle, ResEntry& entry);
+
+}  // namespace corekit::platform::posix
