@@ -25,21 +25,33 @@ void GpsTimeSetCorekit(benchmark::State& state) {
 }
 BENCHMARK(GpsTimeSetCorekit)->Name("GpsTimeSet/corekit");
 
+// Set checks its input; so does the peer, as a user given a date would.
+long long ChronoSeconds(const year_month_day& date, unsigned hour, unsigned minute, unsigned second) {
+  const bool valid = date.ok() && hour < 24 && minute < 60 && second < 60;
+  return valid ? (sys_days(date) - sys_days(year(1980) / 1 / 6)).count() * 86400LL + hour * 3600 +
+                     minute * 60 + second
+               : 0;
+}
+
+// The same behind a call, as corekit's conversion is: the difference to the inlined peer is the
+// cost of the call itself.
+[[gnu::noinline]] long long CalledChronoSeconds(const year_month_day& date, unsigned hour,
+                                                unsigned minute, unsigned second) {
+  return ChronoSeconds(date, hour, minute, second);
+}
+
+template <long long (*Convert)(const year_month_day&, unsigned, unsigned, unsigned)>
 void GpsTimeSetPeer(benchmark::State& state) {
   unsigned i = 0;
   for (auto _ : state) {
     const unsigned n = i++ % Days;
     const year_month_day date{year(static_cast<int>(2000 + n % 100)), month(1 + n % 12), day(1 + n % 28)};
-    const unsigned hour = n % 24, minute = n % 60, second = n % 60;
-    // Set checks its input; so does the peer, as a user given a date would.
-    const bool valid = date.ok() && hour < 24 && minute < 60 && second < 60;
-    const auto seconds = valid ? (sys_days(date) - sys_days(year(1980) / 1 / 6)).count() * 86400LL +
-                                     hour * 3600 + minute * 60 + second
-                               : 0;
-    benchmark::DoNotOptimize(seconds);
+    benchmark::DoNotOptimize(Convert(date, n % 24, n % 60, n % 60));
   }
 }
-BENCHMARK(GpsTimeSetPeer)->Name("GpsTimeSet/peer");
+BENCHMARK(GpsTimeSetPeer<ChronoSeconds>)->Name("GpsTimeSet/peer");
+BENCHMARK(GpsTimeSetCorekit)->Name("GpsTimeSetBehindCalls/corekit");
+BENCHMARK(GpsTimeSetPeer<CalledChronoSeconds>)->Name("GpsTimeSetBehindCalls/peer");
 
 void GpsTimeGetDateCorekit(benchmark::State& state) {
   ULONG seconds = 86400;
@@ -54,19 +66,32 @@ void GpsTimeGetDateCorekit(benchmark::State& state) {
 }
 BENCHMARK(GpsTimeGetDateCorekit)->Name("GpsTimeGetDate/corekit");
 
+struct ChronoDate {
+  int year;
+  unsigned month, day, dayOfWeek;
+};
+
+ChronoDate DateOfSeconds(ULONG seconds) {
+  const sys_days day = sys_days(year(1980) / 1 / 6) + days(seconds / 86400);
+  const year_month_day date(day);
+  return {static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+          static_cast<unsigned>(date.day()), weekday(day).c_encoding()};
+}
+
+[[gnu::noinline]] ChronoDate CalledDateOfSeconds(ULONG seconds) { return DateOfSeconds(seconds); }
+
+template <ChronoDate (*Convert)(ULONG)>
 void GpsTimeGetDatePeer(benchmark::State& state) {
   ULONG seconds = 86400;
-  const sys_days epoch = sys_days(year(1980) / 1 / 6);
   for (auto _ : state) {
-    const sys_days day = epoch + days(seconds / 86400);
-    const year_month_day date(day);
-    const weekday dayOfWeek(day);
-    benchmark::DoNotOptimize(static_cast<int>(date.year()) + static_cast<unsigned>(date.day()) +
-                             static_cast<unsigned>(date.month()) + dayOfWeek.c_encoding());
+    const ChronoDate date = Convert(seconds);
+    benchmark::DoNotOptimize(date.year + date.day + date.month + date.dayOfWeek);
     seconds += 86399;
   }
 }
-BENCHMARK(GpsTimeGetDatePeer)->Name("GpsTimeGetDate/peer");
+BENCHMARK(GpsTimeGetDatePeer<DateOfSeconds>)->Name("GpsTimeGetDate/peer");
+BENCHMARK(GpsTimeGetDateCorekit)->Name("GpsTimeGetDateBehindCalls/corekit");
+BENCHMARK(GpsTimeGetDatePeer<CalledDateOfSeconds>)->Name("GpsTimeGetDateBehindCalls/peer");
 
 void TimeMsAsStringCorekit(benchmark::State& state) {
   ULONG seconds = 802873845;

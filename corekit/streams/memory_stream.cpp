@@ -1,6 +1,7 @@
 #include "corekit/streams/memory_stream.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 TMemoryStream::TMemoryStream(LONG blockSize) : m_blockSize(blockSize) {}
@@ -8,12 +9,14 @@ TMemoryStream::TMemoryStream(LONG blockSize) : m_blockSize(blockSize) {}
 TMemoryStream::~TMemoryStream() = default;
 
 unsigned char* TMemoryStream::BlockAt(LONG position) {
-  const auto index = static_cast<std::size_t>(position / m_blockSize);
-  while (m_blocks.size() <= index) {
-    m_blocks.push_back(
-        std::make_unique_for_overwrite<unsigned char[]>(static_cast<std::size_t>(m_blockSize)));
+  // Block i lies in run k = floor(log2(i + 1)), at i + 1 - 2^k blocks from the run's start.
+  const auto index = static_cast<std::size_t>(position / m_blockSize) + 1;
+  const auto run = static_cast<std::size_t>(std::bit_width(index) - 1);
+  const auto blockBytes = static_cast<std::size_t>(m_blockSize);
+  while (m_runs.size() <= run) {
+    m_runs.push_back(std::make_unique_for_overwrite<unsigned char[]>(blockBytes << m_runs.size()));
   }
-  return m_blocks[index].get();
+  return m_runs[run].get() + (index - (std::size_t{1} << run)) * blockBytes;
 }
 
 void TMemoryStream::FillTo(long long end) {

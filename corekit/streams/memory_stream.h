@@ -6,7 +6,8 @@
 #include "corekit/platform/types.h"
 #include "corekit/streams/abstract_stream.h"
 
-// A growable stream in memory, held in blocks of a fixed size. Writing or seeking
+// A growable stream in memory, held in blocks of a fixed size. The blocks are allocated in runs
+// that double (1, 2, 4, ... blocks), so a large stream takes few allocations and is never copied. Writing or seeking
 // (from the end or the position) past the end extends it; gaps read as zero bytes. It never fails
 // and never shrinks. Internal to the library.
 class TMemoryStream : public TAbstractStream {
@@ -30,13 +31,13 @@ public:
   LONG GetSize() const { return m_size; }
 
 private:
-  // The block holding the byte at the position, made with all blocks before it. New blocks are
-  // not cleared: bytes from m_filled on have never been written or filled.
+  // The block holding the byte at the position; the runs up to its own are made. New runs are not
+  // cleared: bytes from m_filled on have never been written or filled.
   unsigned char* BlockAt(LONG position);
   // Writes zeros from m_filled up to end, so that gaps read as zero bytes.
   void FillTo(long long end);
 
-  std::vector<std::unique_ptr<unsigned char[]>> m_blocks;
+  std::vector<std::unique_ptr<unsigned char[]>> m_runs;  // run k holds 2^k blocks
   LONG m_size = 0;
   LONG m_position = 0;
   LONG m_filled = 0;  // the bytes before it are written or zero-filled
