@@ -22,9 +22,9 @@ inline constexpr unsigned int LastYear = 2116;
 inline constexpr unsigned char MonthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Days from 1970-01-01 to the given Gregorian date, for years 1 to 2,000,000 (months 1..12, days
-// from 1). Years are counted from March, so that the leap day ends the year; the month and year terms
-// are single multiplications and shifts (the Euclidean affine forms of Neri and Schneider), which
-// are cheaper than the divisions of the textbook forms.
+// from 1). Years are counted from March, so that the leap day ends the year; the month and year
+// terms are single multiplications and shifts (the Euclidean affine forms of Neri and Schneider),
+// which are cheaper than the divisions of the textbook forms.
 constexpr unsigned int DaysFromCivil(unsigned int year, unsigned int month, unsigned int day) {
   const bool earlyMonth = month < 3;
   const unsigned int marchYear = year - (earlyMonth ? 1 : 0);
@@ -63,7 +63,8 @@ static_assert(EpochCivilDays * SecondsPerDay == DOSTimeAtEpoch);
 
 // Calendar tables of the years a GPS time can fall in (1980 to 2116), built at compile time: the
 // conversions between a date and a day count are then a few table reads.
-inline constexpr unsigned int TableYears = LastYear - FirstYear + 2;  // with the year after the last
+// The years of the tables, with the year after the last.
+inline constexpr unsigned int TableYears = LastYear - FirstYear + 2;
 
 // Days from 1980-01-01 to 1 January of each year from FirstYear.
 inline constexpr auto YearStarts = [] {
@@ -106,7 +107,8 @@ inline constexpr auto YearInfo = [] {
   struct Table {
     unsigned int info[TableYears - 1];
   } table{};
-  for (unsigned int i = 0; i + 1 < TableYears; ++i) table.info[i] = YearStarts.days[i] | TableLeap(i) << 16;
+  for (unsigned int i = 0; i + 1 < TableYears; ++i)
+    table.info[i] = YearStarts.days[i] | TableLeap(i) << 16;
   return table;
 }();
 inline constexpr auto MonthInfo = [] {

@@ -23,7 +23,8 @@ struct CalendarDate {
 // The calendar date of the count shifted by a number of minutes.
 CalendarDate ShiftedDate(ULONG seconds, int offsetMinutes) {
   CalendarDate date;
-  TGPSTime(ShiftedByMinutes(seconds, offsetMinutes)).GetDate(date.year, date.month, date.day, date.dayOfWeek);
+  TGPSTime(ShiftedByMinutes(seconds, offsetMinutes))
+      .GetDate(date.year, date.month, date.day, date.dayOfWeek);
   return date;
 }
 
@@ -109,13 +110,17 @@ unsigned int TGPSTime::Minute(int offsetMinutes) const {
 
 unsigned int TGPSTime::Second() const { return m_seconds % ci::SecondsPerMinute; }
 
-unsigned int TGPSTime::Year(int offsetMinutes) const { return ShiftedDate(m_seconds, offsetMinutes).year; }
+unsigned int TGPSTime::Year(int offsetMinutes) const {
+  return ShiftedDate(m_seconds, offsetMinutes).year;
+}
 
 TGPSTime::TMonth TGPSTime::Month(int offsetMinutes) const {
   return ShiftedDate(m_seconds, offsetMinutes).month;
 }
 
-unsigned int TGPSTime::Day(int offsetMinutes) const { return ShiftedDate(m_seconds, offsetMinutes).day; }
+unsigned int TGPSTime::Day(int offsetMinutes) const {
+  return ShiftedDate(m_seconds, offsetMinutes).day;
+}
 
 TGPSTime::TDayOfWeek TGPSTime::DayOfWeek(int offsetMinutes) const {
   return ShiftedDate(m_seconds, offsetMinutes).dayOfWeek;

@@ -55,9 +55,7 @@ public:
     }
   }
 
-  void AddTarget(TPostTargetBase<T>* target) override {
-    m_entries.push_back(Entry{target, false});
-  }
+  void AddTarget(TPostTargetBase<T>* target) override { m_entries.push_back(Entry{target, false}); }
 
   // Detaches every target, in attachment order, and releases the entries: the office is empty
   // afterwards and stays usable.

@@ -157,7 +157,10 @@ bool FormatNumericPicture(const char* picture, PictureKind kind, const SYSTEMTIM
     } else if (kind == PictureKind::Date && c == 'y') {
       number(run >= 3 ? record.wYear : record.wYear % 100u, run >= 3 ? 4 : width);
     } else if (kind == PictureKind::Time && (c == 'h' || c == 'H' || c == 'm' || c == 's')) {
-      number(c == 'h' ? hour12 : c == 'H' ? record.wHour : c == 'm' ? record.wMinute : record.wSecond,
+      number(c == 'h'   ? hour12
+             : c == 'H' ? record.wHour
+             : c == 'm' ? record.wMinute
+                        : record.wSecond,
              width);
     } else if (Field(c, run, kind).empty()) {
       out.append(run, c);  // not a field: literal text

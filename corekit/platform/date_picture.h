@@ -11,11 +11,12 @@ enum class PictureKind { Date, Time };
 
 // Stand-ins in a translated pattern for the two Windows fields that ICU has no pattern letter for;
 // ICU reads them as literal text, and they are replaced after formatting.
-inline constexpr char32_t ShortYearMarker = U'\uE001';  // "y": the year's last two digits, no padding
-inline constexpr char32_t AmPmLetterMarker = U'\uE002';  // "t": the first letter of the AM/PM text
+// "y": the year's last two digits, no padding; "t": the first letter of the AM/PM text.
+inline constexpr char32_t ShortYearMarker = U'\uE001';
+inline constexpr char32_t AmPmLetterMarker = U'\uE002';
 
-// Translates a Windows date or time picture into an ICU date pattern (UTF-8). Picture letters of the
-// other kind, and every other character, become quoted literal text, as Windows copies them;
+// Translates a Windows date or time picture into an ICU date pattern (UTF-8). Picture letters of
+// the other kind, and every other character, become quoted literal text, as Windows copies them;
 // 'quoted text' stays literal and '' is a quote. IcuPatternFromPicture("dddd, d. MMMM yyyy", Date)
 // is "EEEE', 'd'. 'MMMM' 'yyyy".
 std::string IcuPatternFromPicture(const std::string& picture, PictureKind kind);
@@ -27,7 +28,8 @@ std::string IcuPatternFromPicture(const std::string& picture, PictureKind kind);
 bool FormatNumericPicture(const char* picture, PictureKind kind, const SYSTEMTIME& record,
                           std::string& out);
 
-// A locale's short date pattern with its year shown in four digits: "dd.MM.yy" becomes "dd.MM.yyyy".
+// A locale's short date pattern with its year shown in four digits: "dd.MM.yy" becomes
+// "dd.MM.yyyy".
 std::string WithFourDigitYear(const std::string& icuPattern);
 
 }  // namespace corekit::platform

@@ -7,9 +7,9 @@
 #include "corekit/streams/abstract_stream.h"
 
 // A growable stream in memory, held in blocks of a fixed size. The blocks are allocated in runs
-// that double (1, 2, 4, ... blocks), so a large stream takes few allocations and is never copied. Writing or seeking
-// (from the end or the position) past the end extends it; gaps read as zero bytes. It never fails
-// and never shrinks. Internal to the library.
+// that double (1, 2, 4, ... blocks), so a large stream takes few allocations and is never copied.
+// Writing or seeking (from the end or the position) past the end extends it; gaps read as zero
+// bytes. It never fails and never shrinks. Internal to the library.
 class TMemoryStream : public TAbstractStream {
 public:
   // An empty stream with blocks of blockSize bytes (positive).

@@ -87,8 +87,7 @@ TEST(DatePicture, NumericPicturesAreWrittenDirectly) {
   };
   for (const auto& c : cases) {
     std::string text;
-    const bool direct =
-        corekit::platform::FormatNumericPicture(c.picture, c.kind, c.record, text);
+    const bool direct = corekit::platform::FormatNumericPicture(c.picture, c.kind, c.record, text);
     EXPECT_EQ(direct, c.text != nullptr) << c.picture;
     if (direct && c.text != nullptr) {
       EXPECT_EQ(text, c.text) << c.picture;

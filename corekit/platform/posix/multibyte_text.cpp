@@ -34,7 +34,7 @@ const char* Utf8Previous(const char* start, const char* position) noexcept {
     ++continuations;
   }
   const unsigned char lead = static_cast<unsigned char>(*p);
-  const std::size_t length = lead < 0x80            ? 1
+  const std::size_t length = lead < 0x80             ? 1
                              : (lead & 0xE0) == 0xC0 ? 2
                              : (lead & 0xF0) == 0xE0 ? 3
                              : (lead & 0xF8) == 0xF0 ? 4

@@ -23,7 +23,8 @@ bool ReadTextFile(const char* path, std::string& content) {
   std::size_t kept = 0;
   for (std::size_t at = 0; at < size;) {
     const void* cr = std::memchr(data + at, '\r', size - at);
-    std::size_t runEnd = cr != nullptr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data) : size;
+    std::size_t runEnd =
+        cr != nullptr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data) : size;
     const bool dropped = runEnd + 1 < size && data[runEnd + 1] == '\n';
     if (!dropped && runEnd < size) ++runEnd;  // a lone CR stays
     std::memmove(data + kept, data + at, runEnd - at);

@@ -51,7 +51,8 @@ public:
     }
     found->second->format(instant, text);
     int32_t count = 0;
-    const icu::UnicodeString* strings = found->second->getDateFormatSymbols()->getAmPmStrings(count);
+    const icu::UnicodeString* strings =
+        found->second->getDateFormatSymbols()->getAmPmStrings(count);
     if (count >= 2) amPm = strings[afternoon ? 1 : 0];
     return true;
   }
@@ -69,8 +70,9 @@ private:
     } else {
       // The locale's short date with a four-digit year, or its time with seconds.
       std::unique_ptr<icu::DateFormat> standard(
-          kind == PictureKind::Date ? icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale)
-                                    : icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale));
+          kind == PictureKind::Date
+              ? icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale)
+              : icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale));
       auto* simple = dynamic_cast<icu::SimpleDateFormat*>(standard.get());
       if (simple == nullptr) return nullptr;
       simple->toPattern(pattern);
@@ -124,14 +126,16 @@ UDate InstantOf(const SYSTEMTIME& record) {
 }
 
 // Replaces the stand-ins for the fields ICU has no letter for.
-void ReplaceMarkers(icu::UnicodeString& text, const SYSTEMTIME& record, const icu::UnicodeString& amPm) {
+void ReplaceMarkers(icu::UnicodeString& text, const SYSTEMTIME& record,
+                    const icu::UnicodeString& amPm) {
   text.findAndReplace(icu::UnicodeString(static_cast<UChar32>(ShortYearMarker)),
                       icu::UnicodeString::fromUTF8(std::to_string(record.wYear % 100)));
   text.findAndReplace(icu::UnicodeString(static_cast<UChar32>(AmPmLetterMarker)),
                       amPm.isEmpty() ? icu::UnicodeString() : icu::UnicodeString(amPm, 0, 1));
 }
 
-void FormatPart(const SYSTEMTIME& record, const char* picture, char* buffer, PictureKind kind) noexcept {
+void FormatPart(const SYSTEMTIME& record, const char* picture, char* buffer,
+                PictureKind kind) noexcept {
   // A picture of numbers only needs no locale data and is written directly.
   std::string encoded;
   if (picture == nullptr || !FormatNumericPicture(picture, kind, record, encoded)) {
