@@ -52,13 +52,13 @@ std::string FormatErrorNumber(const char* format, LONG code) {
       continue;
     }
     // '%', an optional '#', an optional 'l', the conversion.
-    const char* spec = at + 1;
-    const bool alternate = *spec == '#';
-    if (alternate) ++spec;
-    if (*spec == 'l') ++spec;
-    if (IsConversion(*spec)) {
-      text += Converted(*spec, alternate, code);
-      at = spec + 1;
+    const char* directive = at + 1;
+    const bool alternate = *directive == '#';
+    if (alternate) ++directive;
+    if (*directive == 'l') ++directive;
+    if (IsConversion(*directive)) {
+      text += Converted(*directive, alternate, code);
+      at = directive + 1;
     } else {
       text += *at++;
     }
