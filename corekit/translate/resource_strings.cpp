@@ -39,18 +39,22 @@ std::optional<std::u16string> LoadStringResource(HMODULE module, unsigned id, WO
   const auto* data = static_cast<const unsigned char*>(platform::LockModuleResource(module, block));
   const DWORD size = platform::ModuleResourceSize(module, block);
   if (data == nullptr) return std::nullopt;
-  // Each entry is a count of UTF-16 units followed by the units, without terminator.
+  return StringBlockEntry(data, size, id % StringsPerBlock);
+}
+
+std::optional<std::u16string> StringBlockEntry(const unsigned char* block, std::size_t size,
+                                               unsigned index) {
   std::size_t at = 0;
-  for (unsigned index = 0; index < id % StringsPerBlock; ++index) {
+  for (unsigned skipped = 0; skipped < index; ++skipped) {
     if (at + 2 > size) return std::nullopt;
-    at += 2 + 2 * static_cast<std::size_t>(UnitAt(data + at));
+    at += 2 + 2 * static_cast<std::size_t>(UnitAt(block + at));
   }
   if (at + 2 > size) return std::nullopt;
-  const std::size_t count = UnitAt(data + at);
+  const std::size_t count = UnitAt(block + at);
   if (at + 2 + 2 * count > size) return std::nullopt;
   std::u16string text;
   text.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) text += UnitAt(data + at + 2 + 2 * i);
+  for (std::size_t i = 0; i < count; ++i) text += UnitAt(block + at + 2 + 2 * i);
   return text;
 }
 
