@@ -9,8 +9,6 @@
 namespace corekit::tool {
 namespace {
 
-constexpr std::int64_t DOSTimeAtEpoch = 315964800;
-constexpr std::int64_t LastSeconds = 0xFFFFFFFF;
 constexpr std::int64_t NanosecondsPerSecond = 1000000000;
 
 // The system clock to the nanosecond: seconds since 1970 and the fraction.

@@ -17,10 +17,8 @@ namespace {
 
 constexpr std::uint64_t SecondsPerDay = 86400;
 constexpr std::uint64_t SecondsPerWeek = 604800;
-constexpr std::uint64_t LastSeconds = 0xFFFFFFFF;
 constexpr unsigned int FirstYear = 1980;
 constexpr unsigned int LastYear = 2116;
-constexpr std::uint32_t DOSTimeAtEpoch = 315964800;
 constexpr const char* LastTimeText = "2116-02-12T06:28:15";
 
 TimeResult Fail(std::string message) { return {TGPSTime(), 0, std::move(message)}; }

@@ -12,8 +12,6 @@ namespace corekit::tool {
 namespace {
 
 constexpr int WeekRollover = 1024;
-constexpr ULONG LastSeconds = 0xFFFFFFFF;
-constexpr ULONG DOSTimeAtEpoch = 315964800;
 
 const char* const DayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                 "Thursday", "Friday", "Saturday"};

@@ -9,6 +9,10 @@
 
 namespace corekit::tool {
 
+// The last second that a TGPSTime holds, and the GPS epoch in seconds since 1970.
+inline constexpr ULONG LastSeconds = 0xFFFFFFFF;
+inline constexpr ULONG DOSTimeAtEpoch = 315964800;
+
 // A time as the tool reads it: whole seconds and a fraction of a second.
 struct PreciseTime {
   TGPSTime time{};
