@@ -17,3 +17,8 @@ if(COREKIT_SANITIZE)
   add_compile_options(${COREKIT_SANITIZER_FLAGS})
   add_link_options(${COREKIT_SANITIZER_FLAGS})
 endif()
+
+if(COREKIT_SANITIZE_THREAD)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()

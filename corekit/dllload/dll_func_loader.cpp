@@ -14,21 +14,26 @@ TDLLFuncLoader::~TDLLFuncLoader() {
 
 TDLLFuncLoader* TDLLFuncLoader::LoadDLL(const KString& dllName) {
   auto& table = TheLoaderTable();
-  const auto found = table.find(dllName);
-  if (found != table.end()) {
+  const std::lock_guard<std::mutex> guard(table.lock);
+  const auto found = table.loaders.find(dllName);
+  if (found != table.loaders.end()) {
     ++found->second->m_refCount;
     return found->second;
   }
   auto* loader = new TDLLFuncLoader(dllName);
-  table.emplace(dllName, loader);
+  table.loaders.emplace(dllName, loader);
   return loader;
 }
 
 void TDLLFuncLoader::ReleaseDLL(TDLLFuncLoader* loader) {
-  if (loader == nullptr || --loader->m_refCount != 0) return;
-  auto& table = TheLoaderTable();
-  const auto found = table.find(loader->m_dllName);
-  if (found != table.end()) table.erase(found);
+  if (loader == nullptr) return;
+  {
+    auto& table = TheLoaderTable();
+    const std::lock_guard<std::mutex> guard(table.lock);
+    if (--loader->m_refCount != 0) return;
+    const auto found = table.loaders.find(loader->m_dllName);
+    if (found != table.loaders.end() && found->second == loader) table.loaders.erase(found);
+  }
   delete loader;
 }
 

@@ -16,7 +16,8 @@
 //   if (open == nullptr) { /* plugin->GetResult(): 0 (no such function) or the load's error */ }
 //   TDLLFuncLoader::ReleaseDLL(plugin);
 //
-// Loaders are not locked: the process calls these functions from one thread at a time.
+// LoadDLL and ReleaseDLL may run on several threads at once; GetFunc of one loader is called from
+// one thread at a time.
 class COREKIT_API TDLLFuncLoader {
 public:
   // The loader of the named library, created on first use, else the existing one with its count

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <mutex>
 
 #include "corekit/core/kstring.h"
 
@@ -8,9 +9,13 @@ class TDLLFuncLoader;
 
 namespace corekit::internal {
 
-// The process's loaders by library name, one of the library's static objects. Its end frees only
-// the table: loaders still listed stay alive, and so do their libraries.
-using LoaderTable = std::map<KString, TDLLFuncLoader*>;
+// The process's loaders by library name, one of the library's static objects. Loaders are made
+// and released under its lock, so that threads asking for one library at once share one loader.
+// Its end frees only the table: loaders still listed stay alive, and so do their libraries.
+struct LoaderTable {
+  std::mutex lock;
+  std::map<KString, TDLLFuncLoader*> loaders;
+};
 
 LoaderTable& TheLoaderTable() noexcept;
 

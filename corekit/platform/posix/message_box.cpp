@@ -67,8 +67,8 @@ std::vector<DialogCommand> DialogCommands(const std::string& text, const std::st
   };
 }
 
-// Starts the command and waits until it has ended. False when it could not be started or was
-// killed, so that the next way of showing the text is tried.
+// Starts the command and waits until it has ended. False when it could not be started, could not
+// run or was killed, so that the next way of showing the text is tried.
 bool RunDialog(const DialogCommand& command) {
   std::vector<char*> argv;
   for (const std::string& argument : command.arguments) {
@@ -114,6 +114,8 @@ bool RunDialog(const DialogCommand& command) {
   } while (ended < 0 && errno == EINTR);
   // A process that ignores SIGCHLD cannot wait for its child; the box was shown all the same.
   if (ended < 0) return true;
+  // Status 127 is a tool that could not be run: a spawn may report its failure only that way.
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 127) return false;
   return !WIFSIGNALED(status);
 }
 
