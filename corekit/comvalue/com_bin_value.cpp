@@ -1,5 +1,7 @@
 #include "corekit/comvalue/com_bin_value.h"
 
+#include <climits>
+
 #include "corekit/platform/task_memory.h"
 
 TComBinValue::TTaskMemHolder::TTaskMemHolder(void* buffer)
@@ -71,5 +73,5 @@ int TComBinValue::get_size() const {
   bin_value_block block{0, 0, nullptr};
   if (p != nullptr) p->GetVal(&block, 0);
   if (block.owned != 0) corekit::platform::FreeTaskMemory(block.data);
-  return static_cast<int>(block.size);
+  return block.size > static_cast<ULONG>(INT_MAX) ? INT_MAX : static_cast<int>(block.size);
 }

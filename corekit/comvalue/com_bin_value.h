@@ -40,7 +40,8 @@ public:
   // The interface's bytes; an owned buffer is kept (the one kept before is let go), so the pointer
   // stays valid until the next owned get_data here, and while a copy still shares it.
   const unsigned char* get_data() const override;
-  // The interface's byte count; an owned buffer that comes with it is freed at once.
+  // The interface's byte count (INT_MAX for a larger one); an owned buffer that comes with it is
+  // freed at once.
   int get_size() const override;
 
 private:

@@ -4,9 +4,10 @@
 
 namespace {
 
-// The block that lends out the value's own bytes.
+// The block that lends out the value's own bytes; a negative size is lent as 0.
 bin_value_block BorrowedBytes(const kx_com::bin_value& value) {
-  return bin_value_block{static_cast<ULONG>(value.get_size()), 0,
+  const int size = value.get_size();
+  return bin_value_block{size > 0 ? static_cast<ULONG>(size) : 0, 0,
                          const_cast<unsigned char*>(value.get_data())};
 }
 

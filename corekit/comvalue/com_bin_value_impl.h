@@ -30,7 +30,7 @@ public:
   // The value's descriptor; E_POINTER for a null out.
   HRESULT STDMETHODCALLTYPE GetDescr(_bin_value_descr* descr) override;
   // Flags not 0: E_GV_UNSUPPORTED; null block: E_POINTER. Else the block borrows the value's
-  // bytes (owned 0).
+  // bytes (owned 0), with size 0 when the value's get_size is negative.
   HRESULT STDMETHODCALLTYPE GetVal(bin_value_block* block, ULONG flags) override;
   // Null want or block: E_POINTER; want->dims not 0: E_GV_UNSUPPORTED; another type, then another
   // size: E_GV_TYPEMISMATCH. Else as GetVal.

@@ -13,9 +13,11 @@ COREKIT_API KString GetAppName();
 COREKIT_API KString GetAppDir();
 
 // The per-user data folder: the user's profile folder followed by "MorvikTools" and a separator,
-// created when missing; GetAppDir() when the profile folder is unknown.
+// created when missing; GetAppDir() when the profile folder is unknown or the folder's path would
+// not fit in 259 characters.
 COREKIT_API KString GetUserDir();
 
 // The version number of a module (null: the executable): the decimal number after the first two
 // characters of its FileVersion text ("0x1040" gives 1040); 4096 when it has no such text.
+// A text shorter than two characters gives 0; a module path over 259 characters counts as no text.
 COREKIT_API ULONG GetModuleVersion(HINSTANCE module);

@@ -19,6 +19,7 @@ public:
   // generic text "Error # <code in hexadecimal>" in the calling thread's language. The three texts
   // are details of the failure (a file or object name) that reporters may place in their texts.
   // ErrorToText(0x80040510) is "could not open file"; ErrorToText(0x80040502) "Error # 80040502".
+  // A system text of two characters or fewer counts as none; its inserts beyond %3 stay empty.
   static KString ErrorToText(LONG code, const KString& text1 = KString(),
                              const KString& text2 = KString(), const KString& text3 = KString());
 

@@ -70,12 +70,14 @@ unsigned StdErrorStringId(LONG code) noexcept {
 KString SystemErrorText(LONG code, const KString& text1, const KString& text2,
                         const KString& text3) {
   std::string text;
+  return platform::SystemMessageText(code, text1, text2, text3, text) ? WithoutLineEnd(text)
+                                                                      : KString();
+}
+
+KString WithoutLineEnd(const std::string& text) {
   // The system's texts close with a line end of two characters; a shorter text has nothing else.
-  if (!platform::SystemMessageText(code, text1, text2, text3, text) || text.size() <= 2) {
-    return KString();
-  }
-  text.resize(text.size() - 2);
-  return KString(text.c_str());
+  if (text.size() <= 2) return KString();
+  return KString(text.c_str(), 0, static_cast<int>(text.size() - 2));
 }
 
 KString StdErrorText(LONG code, const KString& text1, const KString& text2, const KString& text3) {

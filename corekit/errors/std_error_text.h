@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "corekit/core/kstring.h"
 #include "corekit/platform/types.h"
 
@@ -16,8 +18,12 @@ KString StdErrorText(LONG code, const KString& text1, const KString& text2, cons
 unsigned StdErrorStringId(LONG code) noexcept;
 
 // The system's message text for code without the line end that closes it, the inserts %1 to %3
-// filled from the three texts; empty when the system has none.
+// filled from the three texts (inserts beyond %3 empty); empty when the system has none.
 KString SystemErrorText(LONG code, const KString& text1, const KString& text2,
                         const KString& text3);
+
+// A system message without the two characters of its closing line end; empty for a text of two
+// characters or fewer, which holds nothing else.
+KString WithoutLineEnd(const std::string& text);
 
 }  // namespace corekit::internal

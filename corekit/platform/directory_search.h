@@ -15,7 +15,8 @@
 namespace corekit::platform {
 
 // Starts a search and puts the first matching entry into data. Returns the search handle, or
-// INVALID_HANDLE_VALUE when nothing matches or the folder cannot be read.
+// INVALID_HANDLE_VALUE when nothing matches, the folder cannot be read or the pattern has more
+// than 259 characters.
 HANDLE StartDirectorySearch(const char* pattern, WIN32_FIND_DATAA* data);
 
 // Puts the next matching entry into data; false when there is none (or the handle is invalid).

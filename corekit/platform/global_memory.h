@@ -13,7 +13,8 @@
 #define GMEM_MOVEABLE 0x0002
 #define GMEM_ZEROINIT 0x0040
 
-// A new block of the given size, zero-filled with GMEM_ZEROINIT; null when memory is short.
+// A new block of the given size, zero-filled with GMEM_ZEROINIT; null when memory is short (as for
+// any size above PTRDIFF_MAX).
 COREKIT_API HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 // The block's bytes, its lock count raised; null for a handle that names no block.
 COREKIT_API LPVOID GlobalLock(HGLOBAL block);

@@ -13,7 +13,8 @@
 
 #else
 
-// A new block of the given size (also for 0); null when memory is short.
+// A new block of the given size (also for 0); null when memory is short (as for any size above
+// PTRDIFF_MAX).
 COREKIT_API LPVOID CoTaskMemAlloc(SIZE_T bytes);
 // Frees a block of CoTaskMemAlloc; null is ignored.
 COREKIT_API void CoTaskMemFree(LPVOID block);

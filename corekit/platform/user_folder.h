@@ -9,4 +9,9 @@ namespace corekit::platform {
 // directory is unknown or the folder's path does not fit the path buffer.
 std::string UserDataFolder(const char* name);
 
+// The path of that folder in the profile directory, without creating it: profile, a separator
+// unless profile ends with one, name and a separator; empty when profile is empty or the path would
+// have more than 259 characters.
+std::string UserFolderPath(const std::string& profile, const char* name);
+
 }  // namespace corekit::platform

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 TBufferedStream::TBufferedStream(TAbstractStream* inner, bool ownsInner, LONG bufferSize)
-    : m_inner(inner),
-      m_ownsInner(ownsInner),
-      m_buffer{std::make_unique<unsigned char[]>(static_cast<std::size_t>(bufferSize)), bufferSize,
-               0, 0} {}
+    : m_inner(inner), m_ownsInner(ownsInner), m_buffer{nullptr, 0, 0, 0} {
+  if (bufferSize > 0) {
+    m_buffer.data.reset(new (std::nothrow) unsigned char[static_cast<std::size_t>(bufferSize)]);
+    if (m_buffer.data != nullptr) m_buffer.capacity = bufferSize;
+  }
+}
 
 TBufferedStream::~TBufferedStream() {
   if (!m_reading) Write(nullptr, 0, true);
@@ -24,6 +27,7 @@ void TBufferedStream::DropReadAhead() {
 
 LONG TBufferedStream::Write(const unsigned char* data, LONG count, bool flush) {
   if (m_reading) DropReadAhead();
+  if (m_buffer.capacity == 0) return count > 0 ? m_inner->Write(data, count, true) : 0;
   while (true) {
     if (count > 0) {
       const LONG n = std::min(count, m_buffer.capacity - m_buffer.position);
@@ -49,6 +53,11 @@ LONG TBufferedStream::Read(unsigned char* data, LONG count, LONG* done) {
   }
   m_reading = true;
   *done = 0;
+  if (m_buffer.capacity == 0) {
+    const LONG result = count > 0 ? m_inner->Read(data, count, done) : 0;
+    if (result < 0) return result;
+    return *done < count ? S_STREAM_END : 0;
+  }
   while (count - *done > 0) {
     bool innerEnded = false;
     if (m_buffer.position == m_buffer.fill) {

@@ -16,7 +16,8 @@
 // only bytes that were written. Bytes written and not yet passed on are dropped by Seek.
 class TBufferedStream : public TAbstractStream {
 public:
-  // A buffer of bufferSize bytes (positive) over inner, which it destroys when ownsInner.
+  // A buffer of bufferSize bytes over inner, which it destroys when ownsInner. Without a buffer
+  // (a size below 1, or no memory for it) reads and writes go straight to the inner stream.
   TBufferedStream(TAbstractStream* inner, bool ownsInner, LONG bufferSize);
   TBufferedStream(const TBufferedStream&) = delete;
   TBufferedStream& operator=(const TBufferedStream&) = delete;

@@ -19,9 +19,10 @@ public:
   TClipboardStream(const TClipboardStream&) = delete;
   TClipboardStream& operator=(const TClipboardStream&) = delete;
 
-  // Collects the bytes (one piece per call); with flush, finishes: joins the pieces and a zero byte
-  // into a new block and puts it on the clipboard or keeps it. Nothing collected, nothing finished.
-  // Always 0.
+  // Collects the bytes (one piece per call; none for null data or a count of 0 or less); with
+  // flush, finishes: joins the pieces and a zero byte into a new block and puts it on the clipboard
+  // or keeps it. Nothing collected, nothing finished. A block that cannot be allocated or locked
+  // drops the text and keeps nothing. Always 0.
   LONG Write(const unsigned char* data, LONG count, bool flush) override;
 
   // The block of the last finishing write in keeping mode, or null. The caller owns it: it locks,

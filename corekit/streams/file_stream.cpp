@@ -36,6 +36,7 @@ TFileStream::~TFileStream() { platform::CloseFileHandle(m_handle); }
 LONG TFileStream::Write(const unsigned char* data, LONG count, bool) {
   if (Invalid(m_handle)) return m_openStatus;
   DWORD written = 0, error = 0;
+  if (count < 0) count = 0;  // never read past the caller's bytes
   if (!platform::WriteFileHandle(m_handle, data, static_cast<DWORD>(count), written, error)) {
     return StreamErrorFromSystem(error);
   }
@@ -45,6 +46,7 @@ LONG TFileStream::Write(const unsigned char* data, LONG count, bool) {
 LONG TFileStream::Read(unsigned char* data, LONG count, LONG* done) {
   if (Invalid(m_handle)) return m_openStatus;
   DWORD read = 0, error = 0;
+  if (count < 0) count = 0;  // never write past the caller's buffer
   const bool succeeded =
       platform::ReadFileHandle(m_handle, data, static_cast<DWORD>(count), read, error);
   *done = static_cast<LONG>(read);

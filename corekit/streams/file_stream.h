@@ -19,9 +19,10 @@ public:
   TFileStream& operator=(const TFileStream&) = delete;
   ~TFileStream() override;
 
-  // Writes count bytes: E_STREAM_SHORTWRITE when fewer were written. flush is not used.
+  // Writes count bytes: E_STREAM_SHORTWRITE when fewer were written. flush is not used. A negative
+  // count counts as 0.
   LONG Write(const unsigned char* data, LONG count, bool flush) override;
-  // Reads up to count bytes: S_STREAM_END when fewer were read.
+  // Reads up to count bytes: S_STREAM_END when fewer were read. A negative count counts as 0.
   LONG Read(unsigned char* data, LONG count, LONG* done) override;
   // Moves by a signed 32-bit offset from the start (0), the end (2) or the position (other).
   LONG Seek(LONG offset, int origin) override;

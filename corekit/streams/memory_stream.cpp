@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <new>
 
-TMemoryStream::TMemoryStream(LONG blockSize) : m_blockSize(blockSize) {}
+TMemoryStream::TMemoryStream(LONG blockSize) : m_blockSize(std::max<LONG>(blockSize, 1)) {}
 
 TMemoryStream::~TMemoryStream() = default;
 
@@ -14,42 +15,51 @@ unsigned char* TMemoryStream::BlockAt(LONG position) {
   const auto run = static_cast<std::size_t>(std::bit_width(index) - 1);
   const auto blockBytes = static_cast<std::size_t>(m_blockSize);
   while (m_runs.size() <= run) {
-    m_runs.push_back(std::make_unique_for_overwrite<unsigned char[]>(blockBytes << m_runs.size()));
+    unsigned char* bytes = new (std::nothrow) unsigned char[blockBytes << m_runs.size()];
+    if (bytes == nullptr) return nullptr;
+    m_runs.emplace_back(bytes);
   }
   return m_runs[run].get() + (index - (std::size_t{1} << run)) * blockBytes;
 }
 
-void TMemoryStream::FillTo(long long end) {
+bool TMemoryStream::FillTo(long long end) {
   while (m_filled < end) {
     const LONG offset = m_filled % m_blockSize;
     const LONG n = static_cast<LONG>(std::min<long long>(end - m_filled, m_blockSize - offset));
-    std::memset(BlockAt(m_filled) + offset, 0, static_cast<std::size_t>(n));
+    unsigned char* block = BlockAt(m_filled);
+    if (block == nullptr) return false;
+    std::memset(block + offset, 0, static_cast<std::size_t>(n));
     m_filled += n;
   }
+  return true;
 }
 
 LONG TMemoryStream::Write(const unsigned char* data, LONG count, bool) {
   if (count <= 0) return 0;
-  FillTo(m_position);  // a gap before the written bytes
+  if (!FillTo(m_position)) return E_STREAM_SHORTWRITE;  // a gap before the written bytes
   while (count > 0) {
     const LONG offset = m_position % m_blockSize;
     const LONG n = std::min(count, m_blockSize - offset);
-    std::memcpy(BlockAt(m_position) + offset, data, static_cast<std::size_t>(n));
+    unsigned char* block = BlockAt(m_position);
+    if (block == nullptr) break;
+    std::memcpy(block + offset, data, static_cast<std::size_t>(n));
     data += n;
     m_position += n;
     count -= n;
     m_size = std::max(m_size, m_position);
   }
   m_filled = std::max(m_filled, m_position);
-  return 0;
+  return count > 0 ? E_STREAM_SHORTWRITE : 0;
 }
 
 LONG TMemoryStream::Read(unsigned char* data, LONG count, LONG* done) {
   *done = 0;
   FillTo(std::min<long long>(m_size, static_cast<long long>(m_position) + count));
-  while (m_position < m_size && *done < count) {
+  // Bytes from m_filled on lie in blocks that could not be made.
+  const LONG end = std::min(m_size, m_filled);
+  while (m_position < end && *done < count) {
     const LONG offset = m_position % m_blockSize;
-    const LONG n = std::min({count - *done, m_blockSize - offset, m_size - m_position});
+    const LONG n = std::min({count - *done, m_blockSize - offset, end - m_position});
     std::memcpy(data, BlockAt(m_position) + offset, static_cast<std::size_t>(n));
     data += n;
     *done += n;

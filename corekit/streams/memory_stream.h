@@ -9,17 +9,20 @@
 // A growable stream in memory, held in blocks of a fixed size. The blocks are allocated in runs
 // that double (1, 2, 4, ... blocks), so a large stream takes few allocations and is never copied.
 // Writing or seeking (from the end or the position) past the end extends it; gaps read as zero
-// bytes. It never fails and never shrinks. Internal to the library.
+// bytes. It never shrinks, and fails only when memory is short. Internal to the library.
 class TMemoryStream : public TAbstractStream {
 public:
-  // An empty stream with blocks of blockSize bytes (positive).
+  // An empty stream with blocks of blockSize bytes; a size below 1 counts as 1.
   explicit TMemoryStream(LONG blockSize);
   TMemoryStream(const TMemoryStream&) = delete;
   TMemoryStream& operator=(const TMemoryStream&) = delete;
   ~TMemoryStream() override;
 
+  // Writes count bytes (none for a count of 0 or less): 0, or E_STREAM_SHORTWRITE when memory for a
+  // block runs out; the bytes before that block are written.
   LONG Write(const unsigned char* data, LONG count, bool flush) override;
-  // Delivers what lies between the position and the end, up to count bytes; always 0 (the count
+  // Delivers what lies between the position and the end, up to count bytes (none for a count of 0
+  // or less), and stops before a block that memory cannot be found for; always 0 (the count
   // delivered tells of the end).
   LONG Read(unsigned char* data, LONG count, LONG* done) override;
   // From the start the position stays within 0 to the size; from the end or the position it may
@@ -31,11 +34,12 @@ public:
   LONG GetSize() const { return m_size; }
 
 private:
-  // The block holding the byte at the position; the runs up to its own are made. New runs are not
-  // cleared: bytes from m_filled on have never been written or filled.
+  // The block holding the byte at the position; the runs up to its own are made (null when memory
+  // is short). New runs are not cleared: bytes from m_filled on have never been written or filled.
   unsigned char* BlockAt(LONG position);
-  // Writes zeros from m_filled up to end, so that gaps read as zero bytes.
-  void FillTo(long long end);
+  // Writes zeros from m_filled up to end, so that gaps read as zero bytes; false when a block
+  // cannot be made.
+  bool FillTo(long long end);
 
   std::vector<std::unique_ptr<unsigned char[]>> m_runs;  // run k holds 2^k blocks
   LONG m_size = 0;

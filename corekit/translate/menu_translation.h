@@ -17,6 +17,6 @@ HMENU LoadTranslatedMenu(HMODULE module, WORD menuId, WORD language, const char*
 // Translates the texts of the menu's items in place, from one language to another, through the
 // dictionary name or, when name is null, the one named after the module's file title. Submenus
 // are translated before the item that opens them; separators are left alone; a translation is cut
-// to 254 characters. Returns menu.
+// to 254 characters. Returns menu; one whose items cannot be counted (no menu) is left untouched.
 HMENU TranslateMenu(HMENU menu, HMODULE module, WORD fromLanguage, WORD toLanguage,
                     const char* name);

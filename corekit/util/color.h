@@ -32,7 +32,8 @@ public:
 
   void SetValue(const ULONG& value);
 
-  // The word, with a system colour resolved to the colour the user interface uses now.
+  // The word, with a system colour resolved to the colour the user interface uses now; an index the
+  // system has no colour for (on POSIX any above 24) gives 0, black.
   ULONG GetValue() const;
   operator ULONG() const;
 

@@ -8,7 +8,8 @@
 //   for (TFileFinder found(pattern); !found.done; found.Next()) use(found.findData.cFileName);
 class TFileFinder {
 public:
-  // Starts the search; the first entry is current, or done is true at once when nothing matches.
+  // Starts the search; the first entry is current, or done is true at once when nothing matches
+  // (also for a pattern of more than 259 characters).
   explicit TFileFinder(const KString& pattern);
   // Ends the search.
   ~TFileFinder();

@@ -98,6 +98,22 @@ TEST(ComBinValueImpl, GettersCheckInOrder) {
   EXPECT_TRUE(value.calls.empty());
 }
 
+TEST(ComBinValueImpl, ANegativeSizeIsLentAsNone) {
+  struct NegativeValue : RecordedValue {
+    using RecordedValue::RecordedValue;
+    int get_size() const override { return -5; }
+  } value(kText, WithZero("abc"));
+  TComBinValueImpl shown(value);
+  bin_value_block block = kUntouched;
+  EXPECT_EQ(shown.GetVal(&block, 0), S_OK);
+  EXPECT_EQ(block.size, 0u);
+}
+
+TEST(TaskMemory, SizesNoMemoryCanHoldGiveNoBlock) {
+  EXPECT_EQ(CoTaskMemAlloc(~SIZE_T{0}), nullptr);
+  EXPECT_EQ(CoTaskMemAlloc(~SIZE_T{0} / 2 + 1), nullptr);
+}
+
 TEST(ComBinValueImpl, GetValToGenericChecksInOrder) {
   const struct {
     const char* title;

@@ -90,6 +90,17 @@ TEST(ComBinValue, GettersGiveDefaultsWhenTheInterfaceFails) {
   EXPECT_EQ(TComBinValue().set_value({5, 0, 1}, Bytes("abc"), true), E_POINTER);
 }
 
+TEST(ComBinValue, SizesBeyondIntStopAtItsLargest) {
+  struct HugeValue : ScriptedValue {
+    HRESULT STDMETHODCALLTYPE GetVal(bin_value_block* block, ULONG flags) override {
+      const HRESULT result = ScriptedValue::GetVal(block, flags);
+      block->size = 0xFFFFFFF0u;
+      return result;
+    }
+  } huge;
+  EXPECT_EQ(TComBinValue(&huge).get_size(), 0x7FFFFFFF);
+}
+
 class OwnedBuffers : public ::testing::Test {
 protected:
   OwnedBuffers() {

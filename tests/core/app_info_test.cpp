@@ -7,9 +7,12 @@
 #include <string>
 
 #include "corekit/core/module_file_info.h"
+#include "corekit/platform/dynamic_library.h"
 #include "corekit/platform/module_file.h"
+#include "corekit/platform/user_folder.h"
 #include "tests/core/loaded_module.h"
 #include "tests/support/double_byte_locale.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -69,6 +72,39 @@ TEST(AppPaths, VersionNumbersSkipTheirPrefix) {
       {"0x99999999999", 2147483647},
   };
   for (const auto& c : cases) EXPECT_EQ(ci::VersionNumberOfText(c.text), c.number) << c.text;
+}
+
+TEST(AppPaths, UserFolderFitsThePathBuffer) {
+  const char sep = corekit::platform::PathSeparator;
+  const std::string fits(259 - 13, 'p');  // with the separator, MorvikTools and a separator: 259
+  const struct {
+    std::string profile;
+    std::string folder;
+  } cases[] = {
+      {fits, fits + sep + "MorvikTools" + sep},
+      {fits + sep, fits + sep + "MorvikTools" + sep},
+      {fits + "p", ""},
+      {std::string(300, 'p'), ""},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(corekit::platform::UserFolderPath(c.profile, "MorvikTools"), c.folder)
+        << c.profile.size();
+  }
+}
+
+TEST(AppInfo, AModuleWithAPathTooLongHasNoFileName) {
+  const ScratchFolder scratch;
+  const std::filesystem::path folder = scratch.Entry(std::string(240, 'm'));
+  std::error_code error;
+  std::filesystem::create_directory(folder, error);
+  const std::filesystem::path copy = folder / std::filesystem::path(BARE_PLUGIN).filename();
+  std::filesystem::copy_file(BARE_PLUGIN, copy, error);
+  const HMODULE module = corekit::platform::LoadDynamicLibrary(copy.string().c_str(), nullptr);
+  if (module == nullptr) GTEST_SKIP() << "the system loads no module from a path this long";
+  EXPECT_EQ(ModuleFileName(module), "");
+  EXPECT_EQ(GetModuleVersion(module), 4096u);
+  corekit::platform::FreeDynamicLibrary(module);
 }
 
 TEST(AppInfo, ThisProgramIsNamedByItsVersionBlock) {

@@ -21,7 +21,8 @@ TEST(KXsscanf, ScansTheFirstLineWithUpToFiveConversions) {
   EXPECT_EQ(a, 7);
   EXPECT_EQ(KXsscanf("1 2", "%*d %d", &a, &b), 1);  // a suppressed conversion counts
   EXPECT_EQ(a, 2);
-  const std::string longLine = std::string(300, ' ') + "42 x\nignored";
+  std::string longLine(300, ' ');
+  longLine += "42 x\nignored";
   EXPECT_EQ(KXsscanf(longLine.c_str(), "%d", &a), 1);
   EXPECT_EQ(a, 42);
   char word[8] = {};

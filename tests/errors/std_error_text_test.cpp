@@ -9,6 +9,10 @@
 #include "corekit/platform/system_message.h"
 #include "tests/errors/thread_language_scope.h"
 
+#if defined(_WIN32)
+#include "corekit/platform/win32/formatted_message.h"
+#endif
+
 namespace {
 
 using corekit::internal::SystemErrorText;
@@ -91,7 +95,23 @@ TEST_F(StdErrorTextTest, OtherCodesGiveTheSystemsTextWithoutItsLineEnd) {
   }
 }
 
+TEST(SystemErrorText, TheLineEndIsCutOnlyWhenThereIsMore) {
+  const std::pair<std::string, const char*> cases[] = {
+      {"", ""}, {"x", ""}, {"\r\n", ""}, {"ab", ""}, {"a\r\n", "a"}, {"Denied.\r\n", "Denied."},
+  };
+  for (const auto& [text, cut] : cases) {
+    EXPECT_STREQ(corekit::internal::WithoutLineEnd(text), cut) << text;
+  }
+}
+
 #if defined(_WIN32)
+TEST(SystemErrorText, InsertsBeyondTheThirdStayEmpty) {
+  std::string text;
+  ASSERT_TRUE(corekit::platform::FormattedMessage(FORMAT_MESSAGE_FROM_STRING,
+                                                  "<%1|%2|%3|%4|%9|%99>", 0, "a", "b", "c", text));
+  EXPECT_EQ(text, "<a|b|c|||>");
+}
+
 TEST_F(StdErrorTextTest, SystemTextsReceiveTheInserts) {
   // ERROR_BAD_EXE_FORMAT names the file in its insert %1.
   const KString text = SystemErrorText(193, "survey.exe", "", "");

@@ -40,6 +40,26 @@ private:
 using Log = std::vector<std::string>;
 const unsigned char Bytes[] = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
 
+TEST(BufferedStream, WithoutABufferPassesStraightThrough) {
+  for (const LONG size : {0, -8}) {
+    Log log;
+    RecordingStream inner(log);
+    {
+      TBufferedStream stream(&inner, false, size);
+      EXPECT_EQ(stream.Write(Bytes, 3, false), 0);
+      EXPECT_EQ(stream.Write(Bytes, -2, true), 0);
+      EXPECT_EQ(stream.Seek(0, 0), 0);
+      unsigned char data[8] = {};
+      LONG done = -1;
+      EXPECT_EQ(stream.Read(data, 8, &done), S_STREAM_END);
+      EXPECT_EQ(done, 3);
+      EXPECT_EQ(stream.Read(data, -1, &done), 0);
+      EXPECT_EQ(done, 0);
+    }
+    EXPECT_EQ(log, (Log{"W3f", "S0,0", "R8"})) << size;
+  }
+}
+
 TEST(BufferedStream, PassesOnWholeBuffersAndEverythingAtAFlush) {
   Log log;
   RecordingStream inner(log);

@@ -51,6 +51,11 @@ TEST(ClipboardStream, UnfinishedTextIsDroppedAndOnlyWritingIsSupported) {
     stream.Write(Bytes("never finished"), 14, false);
     EXPECT_EQ(stream.GetMemHandle(), nullptr);
   }
+  {
+    TClipboardStream stream(nullptr, false);
+    EXPECT_EQ(stream.Write(Bytes("x"), -1, true), 0);  // no piece, so nothing to finish
+    EXPECT_EQ(stream.GetMemHandle(), nullptr);
+  }
   TClipboardStream stream(nullptr, false);
   unsigned char data[4];
   LONG done = 0;
@@ -68,6 +73,9 @@ TEST(GlobalMemory, BlocksAreReachedOnlyThroughTheirHandles) {
   EXPECT_EQ(bytes[0] | bytes[1] | bytes[2], 0);  // zero-filled
   EXPECT_EQ(GlobalUnlock(block), FALSE);
   EXPECT_EQ(GlobalFree(block), nullptr);
+  // Sizes no memory can hold give no block.
+  EXPECT_EQ(GlobalAlloc(0x42, ~SIZE_T{0}), nullptr);
+  EXPECT_EQ(GlobalAlloc(0x42, ~SIZE_T{0} / 2 + 1), nullptr);
 }
 
 // Needs a desktop with a clipboard: under ./dev test a virtual X server with xclip on POSIX

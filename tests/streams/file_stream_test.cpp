@@ -104,6 +104,24 @@ TEST(FileStream, CopiesShareThePosition) {
   corekit::platform::CloseFileHandle(handle);
 }
 
+TEST(FileStream, NegativeCountsMoveNoBytes) {
+  const ScratchFolder folder;
+  const std::string path = folder.Entry("negative.bin");
+  {
+    TFileStream stream(path.c_str(), CreateAlways, ReadAccess | WriteAccess, ShareAll);
+    ASSERT_EQ(stream.OpenStatus(), 0);
+    EXPECT_EQ(stream.Write(Bytes("abc"), 3, false), 0);
+    EXPECT_EQ(stream.Write(Bytes("abc"), -1, false), 0);
+    stream.Seek(0, 0);
+    unsigned char guard[2] = {0xEE, 0xEE};
+    LONG done = -1;
+    EXPECT_EQ(stream.Read(guard, -1, &done), 0);
+    EXPECT_EQ(done, 0);
+    EXPECT_EQ(guard[0], 0xEE);
+  }
+  EXPECT_EQ(Contents(path), "abc");
+}
+
 TEST(FileStream, AFailedOpenAnswersEveryOperation) {
   const ScratchFolder folder;
   TFileStream stream(folder.Entry("missing/none.bin").c_str(), OpenExisting, ReadAccess, ShareAll);

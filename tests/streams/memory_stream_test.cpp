@@ -2,13 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <new>
 #include <random>
 #include <vector>
 
 #include "corekit/streams/buffered_stream.h"
 #include "tests/streams/byte_model.h"
 
+// The streams take their blocks with the nothrow form of new[]; while refusing is set it finds no
+// memory, as when the system has none left.
 namespace {
+std::atomic<bool> refusing{false};
+}  // namespace
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  if (refusing) return nullptr;
+  try {
+    return ::operator new[](size);
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+namespace {
+
+// Memory is refused for the life of the object.
+struct NoMemory {
+  NoMemory() { refusing = true; }
+  ~NoMemory() { refusing = false; }
+};
 
 const unsigned char Ten[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
@@ -31,6 +54,41 @@ TEST(MemoryStream, WritesThroughBlocksAndReadsBack) {
   EXPECT_EQ(ReadAll(stream, 100, &result), std::vector<unsigned char>(Ten, Ten + 10));
   EXPECT_EQ(result, 0);  // a short read is no error here
   EXPECT_EQ(ReadAll(stream, 5), std::vector<unsigned char>{});
+}
+
+TEST(MemoryStream, BadCountsAndSizesWriteNothingOutside) {
+  for (const LONG blockSize : {0, -4}) {  // taken as blocks of one byte
+    TMemoryStream stream(blockSize);
+    EXPECT_EQ(stream.Write(Ten, 10, false), 0);
+    EXPECT_EQ(stream.Write(Ten, -3, false), 0);
+    EXPECT_EQ(stream.GetSize(), 10);
+    stream.Seek(0, 0);
+    EXPECT_EQ(ReadAll(stream, 10), std::vector<unsigned char>(Ten, Ten + 10));
+    unsigned char guard = 0xEE;
+    LONG done = -1;
+    stream.Seek(0, 0);
+    EXPECT_EQ(stream.Read(&guard, -5, &done), 0);
+    EXPECT_EQ(done, 0);
+    EXPECT_EQ(guard, 0xEE);
+  }
+}
+
+TEST(MemoryStream, ShortMemoryEndsWritesAndReadsAtTheMissingBlock) {
+  TMemoryStream stream(4);
+  ASSERT_EQ(stream.Write(Ten, 6, false), 0);  // runs of 1 and 2 blocks: 12 bytes
+  {
+    const NoMemory none;
+    EXPECT_EQ(stream.Write(Ten, 10, false), E_STREAM_SHORTWRITE);
+    EXPECT_EQ(stream.GetSize(), 12);
+    EXPECT_EQ(stream.Seek(8, 2), 0);  // a gap from 12 to 20 in a block that cannot be made
+    EXPECT_EQ(stream.Write(Ten, 1, false), E_STREAM_SHORTWRITE);
+    stream.Seek(0, 0);
+    LONG result = -1;
+    EXPECT_EQ(ReadAll(stream, 100, &result).size(), 12u);
+    EXPECT_EQ(result, 0);
+  }
+  stream.Seek(0, 0);
+  EXPECT_EQ(ReadAll(stream, 100).size(), 20u);  // the gap reads as zeros once memory is back
 }
 
 TEST(MemoryStream, SeeksByOrigin) {

@@ -66,6 +66,10 @@ TEST(Color, KindsAndDerivedColours) {
   EXPECT_TRUE(TColor::Transparent.IsSpecialColor());
   EXPECT_TRUE(TColor(0xF0123456UL).IsSpecialColor());
   EXPECT_FALSE(TColor::SysWindow.IsSpecialColor());
+  // Indexes without a system colour resolve to black.
+  for (const unsigned long raw : {0x80000063UL, 0x8000FFFFUL}) {
+    EXPECT_EQ(TColor(raw).GetValue(), 0u) << std::hex << raw;
+  }
   const TColor flags81(0x81000005UL);
   EXPECT_FALSE(flags81.IsSysColor());
   EXPECT_FALSE(flags81.IsSpecialColor());

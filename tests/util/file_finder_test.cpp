@@ -33,8 +33,14 @@ protected:
 };
 
 TEST_F(FileFinderTest, NothingFoundIsDoneAtOnce) {
-  for (const char* pattern : {"*.none", "missing\\*", "sub\\*.txt"}) {
-    TFileFinder finder(scratch.Entry(pattern).c_str());
+  // A pattern of more than 259 characters finds nothing, even where a file matches it.
+  const std::string folderName(240, 'f');
+  std::filesystem::create_directory(scratch.Entry(folderName));
+  std::ofstream(scratch.Entry(folderName + "/nnnnnnnnnnnnnnnnnnnn.txt")) << "x";
+  const std::string longPattern = scratch.Entry(folderName + "/????????????????????.txt");
+  for (const std::string& pattern : {scratch.Entry("*.none"), scratch.Entry("missing\\*"),
+                                     scratch.Entry("sub\\*.txt"), longPattern}) {
+    TFileFinder finder(pattern.c_str());
     EXPECT_TRUE(finder.done) << pattern;
     EXPECT_EQ(finder.handle, INVALID_HANDLE_VALUE) << pattern;
     finder.Next();

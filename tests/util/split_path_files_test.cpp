@@ -135,8 +135,21 @@ TEST_F(SplitPathFiles, CanonicalCompletesRelativePaths) {
         << c.text;
   }
   EXPECT_EQ(TSplitPath("").Canonical(), "");
-  // A full path longer than 259 characters is no answer.
-  EXPECT_EQ(TSplitPath(std::string(250, 'n').c_str()).Canonical(), "");
+  // A full path longer than 259 characters is no answer, and so neither are its other forms.
+  const TSplitPath tooLong(std::string(250, 'n').c_str());
+  EXPECT_EQ(tooLong.Canonical(), "");
+  EXPECT_EQ(tooLong.ShortPath(), "");
+  EXPECT_EQ(tooLong.DisplayTitle(), "");
+}
+
+TEST_F(SplitPathFiles, ACurrentFolderTooLongIsNoAnswer) {
+  const CurrentFolderKeeper keeper;
+  const std::string folder = scratch.Entry(std::string(250, 'c'));
+  std::error_code error;
+  fs::create_directory(folder, error);
+  fs::current_path(folder, error);
+  if (error) GTEST_SKIP() << "the system keeps no current folder this long";
+  EXPECT_FALSE(TSplitPath(TSplitPath::WorkingFolder).HasParts(TSplitPath::AllParts));
 }
 
 TEST_F(SplitPathFiles, ShortPathAndTitleOfExistingFiles) {

@@ -82,6 +82,7 @@ bool NextMatch(Search& search, WIN32_FIND_DATAA* data) {
 }  // namespace
 
 HANDLE StartDirectorySearch(const char* pattern, WIN32_FIND_DATAA* data) {
+  if (std::strlen(pattern) >= sizeof data->cFileName) return INVALID_HANDLE_VALUE;
   const std::string path = NativePath(pattern);
   const char* slash = MultibyteFindLast(path.c_str(), '/');
   const std::string folder = slash == nullptr        ? std::string(".")

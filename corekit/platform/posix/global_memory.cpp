@@ -1,5 +1,6 @@
 #include "corekit/platform/global_memory.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -25,6 +26,8 @@ public:
   }
 
   HGLOBAL Add(SIZE_T size, bool zeroed) {
+    // No object is larger than half the address space; such sizes are refused before malloc.
+    if (size > static_cast<SIZE_T>(PTRDIFF_MAX)) return nullptr;
     void* bytes = zeroed ? std::calloc(size != 0 ? size : 1, 1) : std::malloc(size != 0 ? size : 1);
     if (bytes == nullptr) return nullptr;
     // The handle is an address of its own, so that nobody mistakes it for the bytes.

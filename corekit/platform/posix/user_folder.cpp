@@ -30,13 +30,8 @@ std::string HomeDirectory() {
 }  // namespace
 
 std::string UserDataFolder(const char* name) {
-  std::string folder = HomeDirectory();
-  if (folder.empty()) return {};
-  if (folder.back() != PathSeparator) folder += PathSeparator;
-  folder += name;
-  folder += PathSeparator;
-  if (folder.size() >= static_cast<std::size_t>(PathBufferSize)) return {};
-  mkdir(folder.c_str(), 0777);  // an existing folder is fine
+  const std::string folder = UserFolderPath(HomeDirectory(), name);
+  if (!folder.empty()) mkdir(folder.c_str(), 0777);  // an existing folder is fine
   return folder;
 }
 

@@ -1,8 +1,15 @@
 #include "corekit/platform/directory_search.h"
 
+#include <cstring>
+
 namespace corekit::platform {
 
 HANDLE StartDirectorySearch(const char* pattern, WIN32_FIND_DATAA* data) {
+  // The ANSI functions take paths of up to MAX_PATH - 1 characters.
+  if (std::strlen(pattern) >= MAX_PATH) {
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return INVALID_HANDLE_VALUE;
+  }
   return FindFirstFileA(pattern, data);
 }
 

@@ -52,15 +52,12 @@ std::string UserDataFolder(const char* name) {
   std::string folder;
   const auto getUserProfileDirectory = reinterpret_cast<GetUserProfileDirectoryFunction>(
       reinterpret_cast<void*>(GetProcAddress(libraries.userenv.Get(), "GetUserProfileDirectoryA")));
+  // A profile too long for the buffer fails here and gives no folder.
   char profile[PathBufferSize];
   DWORD size = PathBufferSize;
   if (getUserProfileDirectory != nullptr && getUserProfileDirectory(token, profile, &size)) {
-    folder = std::string(profile) + PathSeparator + name + PathSeparator;
-    if (folder.size() < static_cast<std::size_t>(PathBufferSize)) {
-      CreateDirectoryA(folder.c_str(), nullptr);
-    } else {
-      folder.clear();
-    }
+    folder = UserFolderPath(profile, name);
+    if (!folder.empty()) CreateDirectoryA(folder.c_str(), nullptr);
   }
   CloseHandle(token);
   return folder;
