@@ -31,12 +31,8 @@ void AddItems(HMENU menu, const std::string& indent, std::string& tree) {
   const int count = platform::MenuItemCount(menu);
   for (int position = 0; position < count; ++position) {
     char text[1024] = {};
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
-    item.dwTypeData = text;
-    item.cch = sizeof text;
-    if (!platform::ReadMenuItem(menu, static_cast<UINT>(position), item)) continue;
+    MENUITEMINFOA item;
+    if (!platform::ReadWholeMenuItem(menu, position, item, text)) continue;
     if (item.fType & MFT_SEPARATOR) {
       tree += indent + "----\n";
       continue;

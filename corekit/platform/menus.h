@@ -26,6 +26,18 @@ int MenuItemCount(HMENU menu);
 // given. False for an unknown handle, a position past the end or a bad record.
 bool ReadMenuItem(HMENU menu, UINT position, MENUITEMINFOA& info);
 
+// Reads everything about the item at position (kind, state, id, submenu) into item and its text
+// into text, a buffer of Size characters. False as ReadMenuItem.
+template <UINT Size>
+bool ReadWholeMenuItem(HMENU menu, int position, MENUITEMINFOA& item, char (&text)[Size]) {
+  item = MENUITEMINFOA{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+  item.dwTypeData = text;
+  item.cch = Size;
+  return ReadMenuItem(menu, static_cast<UINT>(position), item);
+}
+
 // Writes the fields that info.fMask selects into the item at position, as SetMenuItemInfoA does
 // by position. False, and the item unchanged, for an unknown handle, a position past the end, a
 // bad record or a submenu that is no menu.

@@ -9,12 +9,8 @@ std::string MenuOutline(HMENU menu) {
   for (int position = 0; position < count; ++position) {
     if (position > 0) outline += " | ";
     char text[1024] = {};
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
-    item.dwTypeData = text;
-    item.cch = sizeof text;
-    if (!corekit::platform::ReadMenuItem(menu, static_cast<UINT>(position), item)) {
+    MENUITEMINFOA item;
+    if (!corekit::platform::ReadWholeMenuItem(menu, position, item, text)) {
       outline += "<unreadable>";
     } else if (item.fType & MFT_SEPARATOR) {
       outline += "-";
