@@ -1,13 +1,15 @@
 // TSplitPath: parsing, the five-part constructor, Compose and Squeezed against a plain byte-wise
-// reference of the same rules (the fuzzer runs in the C locale, where every byte is a character).
+// reference of the same rules. The searches run in the C locale or in UTF-8, where they step over
+// whole characters; separators, colons and dots are ASCII, so both find what the bytes show.
 //
-// Input: two bytes of squeeze width (signed, little-endian), one byte of part selection, then
-// texts separated by zero bytes: the path to parse, then host, volume, dir, name and ext for the
-// five-part constructor (a missing text is a null pointer).
+// Input: two bytes of squeeze width (signed, little-endian), one byte of part selection (bit 5
+// chooses UTF-8), then texts separated by zero bytes: the path to parse, then host, volume, dir,
+// name and ext for the five-part constructor (a missing text is a null pointer).
 
 #include "corekit/util/split_path.h"
 
 #include <algorithm>
+#include <clocale>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -168,6 +170,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 3) return 0;
   const int maxLen = static_cast<std::int16_t>(data[0] | (data[1] << 8));
   const unsigned selection = data[2] & TSplitPath::AllParts;
+  static bool utf8 = false;
+  if (((data[2] & 0x20) != 0) != utf8) {
+    utf8 = !utf8;
+    EXPECT(std::setlocale(LC_ALL, utf8 ? "C.UTF-8" : "C") != nullptr);
+  }
   std::vector<std::string> texts;
   const std::string rest(reinterpret_cast<const char*>(data) + 3, size - 3);
   for (std::size_t at = 0; at <= rest.size() && texts.size() < 6;) {

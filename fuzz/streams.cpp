@@ -17,7 +17,7 @@
 namespace {
 
 // Seeks that would make the stream longer than this are skipped, to keep runs fast.
-constexpr long long MaxSize = 1 << 20;
+constexpr long long MaxSize = 1 << 16;
 
 class Input {
 public:
