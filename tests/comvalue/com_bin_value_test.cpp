@@ -35,31 +35,17 @@ TEST(ComBinValue, SetValueSendsTheTypeThenTheByteCount) {
     LONG result;
     std::vector<std::string> calls;
   } cases[] = {
+      // clang-format off
       {"string", {5, 0, 1}, abc, S_OK, S_OK, 0, {"SetValType 5 0", "SetVal 4 flags 0 abc"}},
-      {"fixed-size string",
-       {5, 8, 1},
-       abc,
-       S_OK,
-       S_OK,
-       0,
-       {"SetValType 5 8", "SetVal 8 flags 0 abc"}},
+      {"fixed size", {5, 8, 1}, abc, S_OK, S_OK, 0, {"SetValType 5 8", "SetVal 8 flags 0 abc"}},
       {"no bytes", {5, 0, 1}, nullptr, S_OK, S_OK, 0, {"SetValType 5 0", "SetVal 0 flags 0 null"}},
       {"other type", {7, 0, 1}, abc, S_OK, S_OK, 0, {"SetValType 7 0", "SetVal 0 flags 0 abc"}},
-      {"type refused",
-       {5, 0, 1},
-       abc,
-       E_GV_UNSUPPORTED,
-       S_OK,
-       E_GV_UNSUPPORTED,
+      {"type refused", {5, 0, 1}, abc, E_GV_UNSUPPORTED, S_OK, E_GV_UNSUPPORTED,
        {"SetValType 5 0"}},
       {"type half refused", {5, 0, 1}, abc, S_FALSE, S_OK, S_FALSE, {"SetValType 5 0"}},
-      {"bytes refused",
-       {5, 0, 1},
-       abc,
-       S_OK,
-       E_GV_TYPEMISMATCH,
-       E_GV_TYPEMISMATCH,
+      {"bytes refused", {5, 0, 1}, abc, S_OK, E_GV_TYPEMISMATCH, E_GV_TYPEMISMATCH,
        {"SetValType 5 0", "SetVal 4 flags 0 abc"}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     ScriptedValue target;

@@ -17,10 +17,8 @@ IGenericValue* AsValue(ScriptedValue& value) { return &value; }
 // One outgoing interface: it records the sink it connects and gives cookie 7.
 class EventPoint : public IConnectionPoint {
 public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
+  // Never asked: the smart pointer reaches the point through its container.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void**) override { return E_NOTIMPL; }
   ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++refs); }
   ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(--refs); }
   HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID*) override { return E_NOTIMPL; }
