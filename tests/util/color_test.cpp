@@ -33,25 +33,6 @@ TEST(Color, ConstructorsStoreTheirWords) {
   }
 }
 
-TEST(Color, NamedColours) {
-  const struct {
-    const TColor& color;
-    ULONG raw;
-  } cases[] = {
-      {TColor::Black, 0x00000000},        {TColor::LtGray, 0x00C0C0C0},
-      {TColor::Gray, 0x00808080},         {TColor::LtRed, 0x000000FF},
-      {TColor::LtGreen, 0x0000FF00},      {TColor::LtYellow, 0x0000FFFF},
-      {TColor::LtBlue, 0x00FF0000},       {TColor::LtMagenta, 0x00FF00FF},
-      {TColor::LtCyan, 0x00FFFF00},       {TColor::White, 0x00FFFFFF},
-      {TColor::None, 0xFF000000},         {TColor::Transparent, 0xFE000000},
-      {TColor::SysScrollbar, 0x80000000}, {TColor::SysWindow, 0x80000005},
-      {TColor::SysInfoBk, 0x80000018},    {TColor::Sys3dFace, 0x8000000F},
-      {TColor::SysBtnText, 0x80000012},
-  };
-  for (const auto& c : cases)
-    EXPECT_TRUE(c.color == TColor(static_cast<unsigned long>(c.raw))) << std::hex << c.raw;
-}
-
 TEST(Color, KindsAndDerivedColours) {
   const ULONG window = corekit::platform::SystemColor(5);
   EXPECT_TRUE(TColor::SysWindow.IsSysColor());
