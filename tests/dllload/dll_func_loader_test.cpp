@@ -108,9 +108,7 @@ TEST_F(DLLFuncLoaderTest, NamesAreCaseSensitive) {
   } functions[] = {{"Scale", 30}, {"scale", 300}, {"SCALE", -1}, {"Scale ", -1}};
   for (const auto& function : functions) {
     EXPECT_EQ(CallScale(loader, function.name), function.answer) << function.name;
-    EXPECT_EQ(g_calls.resolved[function.name], 1) << function.name;
   }
-  EXPECT_EQ(loader->GetResult(), 0);
   TDLLFuncLoader::ReleaseDLL(loader);
 }
 
