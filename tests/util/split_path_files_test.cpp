@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,31 +14,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void WriteFile(const std::string& path, const std::string& contents) {
-  std::ofstream(path, std::ios::binary) << contents;
-}
-
-// The file's contents, or "(missing)".
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return "(missing)";
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 // Backslashes turned into slashes, so that paths compare alike on every system.
 std::string Slashed(std::string path) {
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
+  std::replace(path.begin(), path.end(), '\\', '/');
   return path;
 }
 
 class SplitPathFiles : public ::testing::Test {
 protected:
   TSplitPath At(const std::string& name) const { return TSplitPath(scratch.Entry(name).c_str()); }
-  std::string Read(const std::string& name) const { return ReadFile(scratch.Entry(name)); }
+  // The file's contents, or "(missing)".
+  std::string Read(const std::string& name) const {
+    std::ifstream file(scratch.Entry(name), std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "(missing)";
+  }
   void Write(const std::string& name, const std::string& text) const {
-    WriteFile(scratch.Entry(name), text);
+    std::ofstream(scratch.Entry(name), std::ios::binary) << text;
   }
 
   ScratchFolder scratch;
