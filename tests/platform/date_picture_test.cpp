@@ -30,16 +30,13 @@ TEST(DatePicture, TranslatesWindowsPicturesToIcuPatterns) {
       {"dd HH", PictureKind::Time, "'dd 'HH"},
       {"HH dd", PictureKind::Date, "'HH 'dd"},
       {"", PictureKind::Date, ""},
+      // Fields without an ICU letter become the markers U+E001 and U+E002 (in UTF-8).
+      {"y", PictureKind::Date, "\xEE\x80\x81"},
+      {"h t", PictureKind::Time, "h' '\xEE\x80\x82"},
   };
   for (const PictureCase& c : cases) {
     EXPECT_EQ(IcuPatternFromPicture(c.picture, c.kind), c.pattern) << c.picture;
   }
-}
-
-TEST(DatePicture, FieldsWithoutIcuLetterBecomeMarkers) {
-  // U+E001 and U+E002 in UTF-8.
-  EXPECT_EQ(IcuPatternFromPicture("y", PictureKind::Date), "\xEE\x80\x81");
-  EXPECT_EQ(IcuPatternFromPicture("h t", PictureKind::Time), "h' '\xEE\x80\x82");
 }
 
 TEST(DatePicture, ShortDatesGetFourDigitYears) {
@@ -50,18 +47,9 @@ TEST(DatePicture, ShortDatesGetFourDigitYears) {
 }
 
 TEST(DatePicture, NumericPicturesAreWrittenDirectly) {
-  SYSTEMTIME morning{};  // 2005-06-05 07:08:09
-  morning.wYear = 2005;
-  morning.wMonth = 6;
-  morning.wDay = 5;
-  morning.wHour = 7;
-  morning.wMinute = 8;
-  morning.wSecond = 9;
-  SYSTEMTIME noon = morning;
-  noon.wHour = 12;
-  SYSTEMTIME midnight = morning;
-  midnight.wHour = 0;
-  midnight.wYear = 2100;
+  // June 5th of the year at hh:08:09.
+  const auto at = [](WORD year, WORD hour) { return SYSTEMTIME{year, 6, 0, 5, hour, 8, 9, 0}; };
+  const SYSTEMTIME morning = at(2005, 7), noon = at(2005, 12), midnight = at(2100, 0);
   const struct {
     const char* picture;
     PictureKind kind;

@@ -9,6 +9,13 @@ namespace {
 using corekit::platform::MenuTemplateItem;
 using corekit::platform::ReadMenuTemplate;
 
+// A menu of popups nested to the depth, around one item.
+std::vector<BYTE> Nested(int depth) {
+  MenuTemplateBytes bytes = MenuTemplateBytes::Normal();
+  for (int level = 0; level < depth; ++level) bytes.Popup(MF_END, u"p");
+  return bytes.Item(MF_END, 1, u"x").Bytes();
+}
+
 // The reading of well-formed templates is tested through the menus built from them; here the
 // bytes that are not.
 TEST(MenuTemplate, RefusesMalformedBytes) {
@@ -39,24 +46,13 @@ TEST(MenuTemplate, RefusesMalformedBytes) {
       {"no end flag", MenuTemplateBytes::Normal().Item(0, 1, u"x").Bytes(), false},
       {"extended without end flag",
        MenuTemplateBytes::Extended().ExtendedItem(0, 0, 1, 0, u"x").Bytes(), false},
+      {"deepest nesting", Nested(corekit::platform::MenuTemplateMaxDepth), true},
+      {"nested too deeply", Nested(corekit::platform::MenuTemplateMaxDepth + 1), false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ReadMenuTemplate(c.bytes.data(), c.bytes.size(), items), c.read) << c.label;
   }
   EXPECT_FALSE(ReadMenuTemplate(nullptr, 0, items));
-}
-
-TEST(MenuTemplate, RefusesPopupsNestedTooDeeply) {
-  const auto nested = [](int depth) {
-    MenuTemplateBytes bytes = MenuTemplateBytes::Normal();
-    for (int level = 0; level < depth; ++level) bytes.Popup(MF_END, u"p");
-    return bytes.Item(MF_END, 1, u"x").Bytes();
-  };
-  std::vector<MenuTemplateItem> items;
-  const std::vector<BYTE> deepest = nested(corekit::platform::MenuTemplateMaxDepth);
-  EXPECT_TRUE(ReadMenuTemplate(deepest.data(), deepest.size(), items));
-  const std::vector<BYTE> tooDeep = nested(corekit::platform::MenuTemplateMaxDepth + 1);
-  EXPECT_FALSE(ReadMenuTemplate(tooDeep.data(), tooDeep.size(), items));
 }
 
 }  // namespace

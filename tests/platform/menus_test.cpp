@@ -84,9 +84,7 @@ TEST(Menus, BuildsBothTemplateFormats) {
     EXPECT_EQ(info.wID, item.id);
   }
 
-  MenuTemplateBytes version2;
-  version2.Word(2).Word(0).Item(MF_END, 1, u"x");
-  EXPECT_EQ(Build(version2), nullptr);
+  EXPECT_EQ(Build(MenuTemplateBytes().Word(2).Word(0).Item(MF_END, 1, u"x")), nullptr);
 }
 
 TEST(Menus, CopiesTextAsTheSystemDoes) {
