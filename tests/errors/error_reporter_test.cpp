@@ -22,7 +22,6 @@ class ModuleReporter : public TErrorReporter {
 public:
   explicit ModuleReporter(std::string answer) : m_answer(std::move(answer)) {}
   ModuleReporter(const ModuleReporter&) = default;
-  ~ModuleReporter() = default;
 
   std::vector<LONG> asked;
   std::vector<std::string> details;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "corekit/errors/error_reporter.h"
 #include "corekit/platform/system_message.h"
@@ -23,50 +24,47 @@ protected:
 };
 
 TEST_F(StdErrorTextTest, TheLibrarysCodesGiveItsTexts) {
-  const std::pair<DWORD, const char*> cases[] = {
-      {0x80040001, "Name cannot be empty"},
-      {0x80040002, "Name is too long"},
-      {0x80040003, "Name cannot be changed"},
-      {0x80040004, "Name must be unique"},
-      {0x80040010, "Value cannot be negative"},
-      {0x80040011, "Value must be positive"},
-      {0x80040012, "Value is out of range"},
-      {0x80040014, "Value not chosen"},
-      {0x80040015, "Invalid input"},
-      {0x80040021, "DLL not found"},
-      {0x80040040, "Cannot connect to the device"},
-      {0x80040050, "Invalid file"},
-      {0x80040102, "File format was not recognized"},
-      {0x80040103, "There is no registered viewer for this file"},
-      {0x80040104, "No data in file"},
-      {0x80040105, "File is read-only"},
-      {0x80040106, "Unknown format version"},
-      {0x80040301, "Object with this name already exists"},
-      {0x80040302, "Not a valid choice"},
-      {0x80040408, "Value cannot be empty"},
-      {0x80040410, "Object is in use and cannot be modified"},
-      {0x80040412, "Cannot be deleted"},
-      {0x80040510, "could not open file"},
-      {0x80040511, "Not a valid KFF file"},
-      {0x80040515, "Not a valid KFF file"},
-      {0x80040519, "Not a valid KFF file"},
-      {0x8004051A, "Not a valid KFF file version"},
-      {0x8004051B, "Not a valid KFF file signature"},
-      {0x00000002, "File not found"},
-      {0x000400A3, "Field cannot be saved"},
-      {0x000400A4, "Some of the values are too long to be saved in this file format"},
-      {0x000400A5, "Some of the values are too long to be saved in this file format"},
-      {0x00040104, "No data in file"},
-      {0x00040301, "Object with this name already exists"},
-      {0x00040302, "Not a valid choice"},
+  const struct {
+    const char* text;
+    std::vector<DWORD> codes;
+  } cases[] = {
+      {"Name cannot be empty", {0x80040001}},
+      {"Name is too long", {0x80040002}},
+      {"Name cannot be changed", {0x80040003}},
+      {"Name must be unique", {0x80040004}},
+      {"Value cannot be negative", {0x80040010}},
+      {"Value must be positive", {0x80040011}},
+      {"Value is out of range", {0x80040012}},
+      {"Value not chosen", {0x80040014}},
+      {"Invalid input", {0x80040015}},
+      {"DLL not found", {0x80040021}},
+      {"Cannot connect to the device", {0x80040040}},
+      {"Invalid file", {0x80040050}},
+      {"File format was not recognized", {0x80040102}},
+      {"There is no registered viewer for this file", {0x80040103}},
+      {"No data in file", {0x80040104, 0x00040104}},
+      {"File is read-only", {0x80040105}},
+      {"Unknown format version", {0x80040106}},
+      {"Object with this name already exists", {0x80040301, 0x00040301}},
+      {"Not a valid choice", {0x80040302, 0x00040302}},
+      {"Value cannot be empty", {0x80040408}},
+      {"Object is in use and cannot be modified", {0x80040410}},
+      {"Cannot be deleted", {0x80040412}},
+      {"could not open file", {0x80040510}},
+      {"Not a valid KFF file", {0x80040511, 0x80040515, 0x80040519}},
+      {"Not a valid KFF file version", {0x8004051A}},
+      {"Not a valid KFF file signature", {0x8004051B}},
+      {"File not found", {0x00000002}},
+      {"Field cannot be saved", {0x000400A3}},
+      {"Some of the values are too long to be saved in this file format", {0x000400A4, 0x000400A5}},
       // Facility 4 outside the table, of either severity, is left to the modules' reporters.
-      {0x80040000, ""},
-      {0x8004050F, ""},
-      {0x8004051C, ""},
-      {0x00040510, ""},
-      {0x00040105, ""}};
-  for (const auto& [code, text] : cases) {
-    EXPECT_STREQ(corekit::internal::StdErrorText(LONG(code), "", "", ""), text) << std::hex << code;
+      {"", {0x80040000, 0x8004050F, 0x8004051C, 0x00040510, 0x00040105}},
+  };
+  for (const auto& c : cases) {
+    for (const DWORD code : c.codes) {
+      EXPECT_STREQ(corekit::internal::StdErrorText(LONG(code), "", "", ""), c.text)
+          << std::hex << code;
+    }
   }
 }
 
