@@ -41,42 +41,26 @@ TEST(CacheManager, CopiesAreNotListedButStillAnnounceTheirEnd) {
   const int count = Manager().GetCachesCount();
   auto copy = std::make_unique<TestCache>(original);
   const TestCache* const copyAddress = copy.get();
+  *copy = original;
   EXPECT_EQ(Manager().GetCachesCount(), count);
   EXPECT_TRUE(log.seen.empty());
-  *copy = original;
+  // Registering a listed cache again gives it a second entry, which unregistering removes.
+  TCacheManager::Register(original);
+  EXPECT_EQ(Manager().GetCachesCount(), count + 1);
+  TCacheManager::UnRegister(original);
+  EXPECT_EQ(Manager().GetCachesCount(), count);
+  TCacheManager::UnRegister(*copy);  // not listed: unregistering it only posts
   copy.reset();
   EXPECT_EQ(Manager().GetCachesCount(), count);
-  EXPECT_EQ(log.seen, (std::vector<SeenPost>{{CacheUnRegistered, copyAddress}}));
-}
-
-TEST(CacheManager, RegisteringTwiceGivesTwoEntries) {
-  TestCache cache;
-  PostLog log;
-  const int count = Manager().GetCachesCount();
-  TCacheManager::Register(cache);
-  EXPECT_EQ(Manager().GetCachesCount(), count + 1);
-  TCacheManager::UnRegister(cache);
-  EXPECT_EQ(Manager().GetCachesCount(), count);
-  TestCache stranger(cache);  // not listed: unregistering it only posts
-  TCacheManager::UnRegister(stranger);
-  EXPECT_EQ(Manager().GetCachesCount(), count);
-  EXPECT_EQ(log.seen, (std::vector<SeenPost>{{CacheRegistered, &cache},
-                                             {CacheUnRegistered, &cache},
-                                             {CacheUnRegistered, &stranger}}));
-}
-
-TEST(CacheManager, FlushAsksEveryCacheOnce) {
-  TestCache clean, dirty, alsoClean;
-  dirty.needsFlush = true;
-  TCacheManager::FlushCaches();
-  EXPECT_EQ(clean.flushes, 0);
-  EXPECT_EQ(dirty.flushes, 1);
-  EXPECT_EQ(alsoClean.flushes, 0);
+  EXPECT_EQ(log.seen, (std::vector<SeenPost>{{CacheRegistered, &original},
+                                             {CacheUnRegistered, &original},
+                                             {CacheUnRegistered, copyAddress},
+                                             {CacheUnRegistered, copyAddress}}));
 }
 
 TEST(CacheManager, FlushVisitsCachesRegisteredMeanwhileAndSkipsTheOneMovedBack) {
   std::unique_ptr<TestCache> registered;
-  TestCache first;
+  TestCache clean, first;
   first.needsFlush = true;
   first.onFlush = [&registered] {
     if (!registered) {
@@ -87,6 +71,8 @@ TEST(CacheManager, FlushVisitsCachesRegisteredMeanwhileAndSkipsTheOneMovedBack) 
   TCacheManager::FlushCaches();
   ASSERT_NE(registered, nullptr);
   EXPECT_EQ(registered->flushes, 1);
+  EXPECT_EQ(first.flushes, 1);
+  EXPECT_EQ(clean.flushes, 0);
 
   // A cache that unregisters itself while flushing makes the next one move into its place.
   auto leaving = std::make_unique<TestCache>();
@@ -97,6 +83,7 @@ TEST(CacheManager, FlushVisitsCachesRegisteredMeanwhileAndSkipsTheOneMovedBack) 
   TCacheManager::FlushCaches();
   EXPECT_EQ(leaving->flushes, 1);
   EXPECT_EQ(next.flushes, 0);
+  EXPECT_EQ(first.flushes + registered->flushes, 2) << "caches that need no flush get none";
 }
 
 TEST(CacheManager, UpdatesArePostedFromTheFinishedCache) {
