@@ -42,11 +42,8 @@ TEST(ToolTextOptions, ChecksModeZoneAndPrecision) {
       {{.milliseconds = true}, true, Precision::Milliseconds, 3, 0},
       {{.nanoseconds = true}, true, Precision::Nanoseconds, 3, 0},
       {{.milliseconds = true, .nanoseconds = true}, false, Precision::Seconds, 0, 0},
-      {{.timeFormat = "HH", .nanoseconds = true},
-       false,
-       Precision::Seconds,
-       0,
-       0},  // their time of day is fixed
+      // The sub-second classes' time of day is fixed.
+      {{.timeFormat = "HH", .nanoseconds = true}, false, Precision::Seconds, 0, 0},
       {{.dateFormat = "yyyy", .timeFormat = "HH"}, true, Precision::Seconds, 3, 0},
   };
   for (const auto& c : cases) {
