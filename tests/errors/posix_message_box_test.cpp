@@ -6,8 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "corekit/platform/message_box.h"
@@ -47,9 +47,7 @@ protected:
   }
   std::string Output(const std::string& name) {
     std::ifstream file(m_folder.Entry(name), std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return std::string(std::istreambuf_iterator<char>(file), {});
   }
 
   ScratchFolder m_folder;

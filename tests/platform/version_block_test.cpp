@@ -31,15 +31,13 @@ const QueryCase Queries[] = {
     {"\\StringFileInfo\\040904B", false, ""},
 };
 
-std::string Narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
-
 TEST(VersionBlock, FindsTextsByTheirPath) {
   const std::vector<BYTE> block = FileVersionInfo(NAMED_VERSION_PLUGIN);
   ASSERT_FALSE(block.empty());
   for (const QueryCase& c : Queries) {
     std::u16string text;
     EXPECT_EQ(VersionBlockText(block.data(), block.size(), c.path, text), c.found) << c.path;
-    EXPECT_EQ(Narrow(text), c.text) << c.path;  // left empty when not found
+    EXPECT_EQ(std::string(text.begin(), text.end()), c.text) << c.path;  // empty when not found
     // The system's own reading agrees (on POSIX the same code reads it).
     std::string systemText;
     EXPECT_EQ(QueryVersionText(block, c.path, systemText), c.found) << c.path;
