@@ -5,6 +5,7 @@
 // the buffer size, then operations: a byte whose low two bits choose write, read, seek or tell,
 // followed by its arguments.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -88,7 +89,9 @@ void RunMemoryStream(Input& input) {
 // written to the buffer and not yet passed on; reading passes them on first, a seek drops them.
 void RunBufferedStream(Input& input) {
   TMemoryStream inner(1 + input.Byte() % 64);
-  const LONG capacity = 1 + input.Byte() % 64;
+  // Sizes below 1 give a stream without a buffer, whose bytes pass on at once, as with 1.
+  const LONG capacity = static_cast<LONG>(input.Byte() % 66) - 1;
+  const LONG held = std::max<LONG>(capacity, 1);
   ByteModel model;
   std::vector<unsigned char> pending;
   {
@@ -102,9 +105,9 @@ void RunBufferedStream(Input& input) {
           const unsigned char* data = bytes.empty() ? nullptr : bytes.data();
           EXPECT(stream.Write(data, static_cast<LONG>(bytes.size()), flush) == 0);
           pending.insert(pending.end(), bytes.begin(), bytes.end());
-          while (pending.size() >= static_cast<std::size_t>(capacity)) {
-            model.Write(pending.data(), capacity);
-            pending.erase(pending.begin(), pending.begin() + capacity);
+          while (pending.size() >= static_cast<std::size_t>(held)) {
+            model.Write(pending.data(), held);
+            pending.erase(pending.begin(), pending.begin() + held);
           }
           if (flush && !pending.empty()) {
             model.Write(pending.data(), static_cast<long>(pending.size()));
