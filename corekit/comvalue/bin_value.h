@@ -2,7 +2,7 @@
 
 #include "corekit/comvalue/bin_value_descr.h"
 #include "corekit/core/export.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 namespace kx_com {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 // What the bytes of a typed binary value are. Type 0 is an untyped (empty) value, type 5 a
 // zero-terminated character string; every other code belongs to the modules that exchange values.

@@ -2,7 +2,7 @@
 
 #include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 // The application's product name: the ProductName of the executable's version block (English,
 // Unicode table 040904B0), else the executable's file name up to its first dot ("survey" for

@@ -4,7 +4,7 @@
 
 #include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 // Shared, reference-counted access to a plug-in library and its functions by name. Every LoadDLL
 // of the same name (compared case-sensitively, unchanged: a file name or a path) gives the same

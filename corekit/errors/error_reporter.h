@@ -2,7 +2,7 @@
 
 #include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 // TErrorReporter: turns error codes (32-bit, HRESULT layout: bit 31 failure, bits 16 to 28 the
 // facility) into message texts for the user. A module contributes texts for its own codes by

@@ -3,7 +3,7 @@
 #include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
 #include "corekit/gpstime/gps_week.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 // A GPS calendar time: whole seconds since 1980-01-06 00:00:00, without leap seconds (every day has
 // 86400 s). The count 0 means "no time"; valid times run to 2116-02-12 06:28:15. In 1980, day and

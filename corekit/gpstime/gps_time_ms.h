@@ -3,7 +3,7 @@
 #include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
 #include "corekit/gpstime/gps_time.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 class TGPSTimeNS;
 

@@ -4,7 +4,7 @@
 #include "corekit/core/kstring.h"
 #include "corekit/gpstime/gps_time.h"
 #include "corekit/gpstime/gps_time_ms.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 // A GPS time with a nanosecond part: whole seconds as in TGPSTime (0 means no time) and 0 to
 // 999999999 nanoseconds after every normalising operation. The raw setters store what they are

@@ -1,5 +1,7 @@
 #include "corekit/streams/abstract_stream.h"
 
+#include "corekit/platform/types.h"
+
 TAbstractStream::~TAbstractStream() = default;
 
 LONG TAbstractStream::Write(const unsigned char*, LONG, bool) { return E_NOTIMPL; }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "corekit/core/export.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 #include "corekit/streams/abstract_stream.h"
 
 // A stream that collects the text written to it and, at a write with flush, joins it into one

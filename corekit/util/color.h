@@ -1,7 +1,7 @@
 #pragma once
 
 #include "corekit/core/export.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 // A colour word in the platform's colour-reference layout: red, green and blue in bits 0-23 and a
 // flags byte in bits 24-31 that makes it a plain colour (0x00), a palette index (0x01), a

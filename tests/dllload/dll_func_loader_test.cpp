@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+#include "corekit/platform/types.h"
+
 namespace {
 
 // The system calls that loaders make, counted. The program is linked so that the library's calls
