@@ -20,11 +20,11 @@ typedef struct HWND__* HWND;
 typedef void* HANDLE;
 typedef HANDLE HGLOBAL;
 
-#  if defined(_WIN64)
+#if defined(_WIN64)
 typedef long long(__stdcall* FARPROC)();
-#  else
+#else
 typedef int(__stdcall* FARPROC)();
-#  endif
+#endif
 
 // Colour records, taken by reference only.
 typedef struct tagPALETTEENTRY PALETTEENTRY;
@@ -33,6 +33,6 @@ typedef struct tagRGBTRIPLE RGBTRIPLE;
 
 #else
 
-#  include "corekit/platform/types.h"
+#include "corekit/platform/types.h"
 
 #endif
