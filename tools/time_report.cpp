@@ -1,5 +1,6 @@
 #include "tools/time_report.h"
 
+#include <charconv>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -75,9 +76,12 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
   char calendar[32];
   std::snprintf(calendar, sizeof calendar, "%04u-%02u-%02uT%02u:%02u:%02u", year,
                 static_cast<unsigned int>(month), day, time.Hour(), time.Minute(), time.Second());
+  // A point before the decimals whatever the locale, as the tool reads them back.
   char julian[32];
-  std::snprintf(julian, sizeof julian, form.precision == Precision::Seconds ? "%.6f" : "%.9f",
-                sub.julianDay);
+  const std::to_chars_result written =
+      std::to_chars(julian, julian + sizeof julian - 1, sub.julianDay, std::chars_format::fixed,
+                    form.precision == Precision::Seconds ? 6 : 9);
+  *written.ptr = '\0';
   const std::string dos = time.Seconds() <= LastSeconds - DOSTimeAtEpoch
                               ? std::to_string(time.GetDOSTime())
                               : std::string("beyond 32 bits (after 2106-02-07T06:28:15)");

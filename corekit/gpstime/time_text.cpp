@@ -1,5 +1,6 @@
 #include "corekit/gpstime/time_text.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "corekit/gpstime/gps_time.h"
@@ -12,6 +13,18 @@ namespace {
 
 constexpr int LocalTimeZone = 800;
 constexpr int LargestZoneOffset = 720;
+
+// "%02d:%02d:%0*.*f" of the hour, minute and seconds as the "C" locale prints it: the decimal
+// point stays a point whatever LC_NUMERIC the program chose.
+void WriteClock(char* clock, std::size_t size, WORD hour, WORD minute, double seconds, int width,
+                int decimals) {
+  char digits[32];
+  const std::to_chars_result result =
+      std::to_chars(digits, digits + sizeof digits, seconds, std::chars_format::fixed, decimals);
+  const int length = static_cast<int>(result.ptr - digits);
+  std::snprintf(clock, size, "%02d:%02d:%.*s%.*s", hour, minute,
+                length < width ? width - length : 0, "0000000000000000", length, digits);
+}
 
 // The calendar record of a time, milliseconds as given.
 SYSTEMTIME RecordOf(const TGPSTime& time, WORD milliseconds) {
@@ -57,12 +70,12 @@ KString GpsTimeText(ULONG seconds, ULONG subSecond, SubSecondPart part, int mode
         platform::FormatTime(record, timeFormat, clock);
         break;
       case SubSecondPart::Milliseconds:
-        std::snprintf(clock, sizeof clock, "%02d:%02d:%06.3f", record.wHour, record.wMinute,
-                      record.wSecond + milliseconds * 0.001);
+        WriteClock(clock, sizeof clock, record.wHour, record.wMinute,
+                   record.wSecond + milliseconds * 0.001, 6, 3);
         break;
       case SubSecondPart::Nanoseconds:
-        std::snprintf(clock, sizeof clock, "%02d:%02d:%012.9f", record.wHour, record.wMinute,
-                      record.wSecond + subSecond * 1e-9);
+        WriteClock(clock, sizeof clock, record.wHour, record.wMinute,
+                   record.wSecond + subSecond * 1e-9, 12, 9);
         break;
     }
   }

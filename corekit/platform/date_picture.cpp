@@ -65,9 +65,15 @@ public:
   }
   void Flush() {
     if (m_text.empty()) return;
-    m_pattern += '\'';
-    m_pattern += m_text;
-    m_pattern += '\'';
+    // Quotes alone stay unquoted: outside quoted text ICU reads each "''" as one quote, so a
+    // quoted "''" (four quotes) would print two.
+    if (m_text.find_first_not_of('\'') == std::string::npos) {
+      m_pattern += m_text;
+    } else {
+      m_pattern += '\'';
+      m_pattern += m_text;
+      m_pattern += '\'';
+    }
     m_text.clear();
   }
 

@@ -5,7 +5,8 @@
 namespace corekit::platform {
 
 // The language of the calling thread's locale: on Windows the thread locale's low 16 bits; on
-// POSIX the thread's own setting, which starts as the user's locale (LC_ALL, LC_TIME, LANG).
+// POSIX the thread's own setting, which starts as the user's locale for texts (LC_ALL, LC_MESSAGES,
+// LANG).
 WORD ThreadLanguage();
 
 // Sets the calling thread's locale to a language with the default sort order; false when the

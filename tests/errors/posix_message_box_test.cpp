@@ -11,29 +11,12 @@
 #include <string>
 
 #include "corekit/platform/message_box.h"
+#include "tests/support/environment_scope.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
 
 using corekit::platform::SystemMessageBox;
-
-// Sets (or with null removes) an environment variable for the life of the object.
-class EnvironmentScope {
-public:
-  EnvironmentScope(const char* name, const char* value) : m_name(name) {
-    if (const char* old = getenv(name)) m_old = old;
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~EnvironmentScope() {
-    m_old ? setenv(m_name.c_str(), m_old->c_str(), 1) : unsetenv(m_name.c_str());
-  }
-  EnvironmentScope(const EnvironmentScope&) = delete;
-  EnvironmentScope& operator=(const EnvironmentScope&) = delete;
-
-private:
-  std::string m_name;
-  std::optional<std::string> m_old;
-};
 
 // A folder of stand-in dialog tools that is the whole PATH, with a display named.
 class DialogToolsTest : public testing::Test {

@@ -2,12 +2,16 @@
 
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gps_time.h"
 #include "corekit/gpstime/gps_time_ms.h"
 #include "corekit/gpstime/gps_time_ns.h"
+#include "corekit/platform/thread_locale.h"
 #include "corekit/platform/time_format.h"
+#include "tests/support/environment_scope.h"
+#include "tests/support/process_encoding.h"
 
 namespace {
 
@@ -130,27 +134,6 @@ TEST(CurrentTime, ReadsTheUtcClockInWholeSeconds) {
 }
 
 #if !defined(_WIN32)
-// On POSIX the user's locale and the zone come from the environment; these tests set them.
-class ScopedEnvironment {
-public:
-  ScopedEnvironment(const char* name, const char* value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old, m_had = true;
-    setenv(name, value, 1);
-  }
-  ~ScopedEnvironment() {
-    if (m_had) {
-      setenv(m_name, m_old.c_str(), 1);
-    } else {
-      unsetenv(m_name);
-    }
-  }
-
-private:
-  const char* m_name;
-  std::string m_old;
-  bool m_had = false;
-};
-
 struct LocaleCase {
   const char* locale;
   const char* picture;
@@ -167,36 +150,72 @@ TEST(TimeText, DatePicturesInUserLocales) {
       {"en_US.UTF-8", nullptr, "6/15/2005"},
       {"C", nullptr, "6/15/2005"},
       {"de_DE", "yyyy-MM-dd 'Woche' y", "2005-06-15 Woche 5"},
+      {"en_US.UTF-8", "MMM''yy dddd'' ''", "Jun'05 Wednesday' '"},
+      // A locale without data is English (United States), not ICU's root ("M06", "2005-06-15").
+      {"xx_YY.UTF-8", "MMMM", "June"},
+      {"xx_YY.UTF-8", nullptr, "6/15/2005"},
   };
   for (const LocaleCase& c : cases) {
-    const ScopedEnvironment locale("LC_ALL", c.locale);
+    const EnvironmentScope locale("LC_ALL", c.locale);
     EXPECT_EQ(std::string(Noon.AsString(2, 0, c.picture, nullptr)), c.expected) << c.locale;
   }
 }
 
+// Names come in the program's encoding, whatever the language's own.
+TEST(TimeText, NamesInTheProgramsEncoding) {
+  const EnvironmentScope locale("LC_ALL", "de_DE.UTF-8");
+  const TGPSTime march(2005, TGPSTime::March, 2, 8, 0, 0);
+  EXPECT_EQ(std::string(march.AsString(2, 0, "d. MMMM", nullptr)),
+            InProcessEncoding("2. M\xC3\xA4rz"));
+}
+
+// Dates follow LC_ALL, then LC_TIME, then LANG; texts (the thread's language) LC_ALL, then
+// LC_MESSAGES, then LANG.
+TEST(TimeText, LocaleVariablesForDatesAndTexts) {
+  const EnvironmentScope all("LC_ALL", nullptr);
+  const EnvironmentScope time("LC_TIME", "de_DE.UTF-8");
+  const EnvironmentScope messages("LC_MESSAGES", "fr_FR.UTF-8");
+  const EnvironmentScope lang("LANG", "it_IT.UTF-8");
+  const auto threadLanguage = [] {
+    WORD language = 0;
+    std::thread([&language] { language = corekit::platform::ThreadLanguage(); }).join();
+    return language;
+  };
+  EXPECT_EQ(std::string(Noon.AsString(2, 0, "MMMM", nullptr)), "Juni");
+  EXPECT_EQ(threadLanguage(), 0x040C);
+  const EnvironmentScope noTime("LC_TIME", nullptr);
+  const EnvironmentScope noMessages("LC_MESSAGES", nullptr);
+  EXPECT_EQ(std::string(Noon.AsString(2, 0, "MMMM", nullptr)), "giugno");
+  EXPECT_EQ(threadLanguage(), 0x0410);
+}
+
 TEST(TimeText, TimePicturesInUserLocales) {
-  const ScopedEnvironment locale("LC_ALL", "en_US.UTF-8");
+  const EnvironmentScope locale("LC_ALL", "en_US.UTF-8");
   EXPECT_EQ(std::string(Noon.AsString(1, 0, nullptr, "h:mm:ss tt")), "12:30:45 PM");
+  // The default time has a plain space before PM, as Windows writes it (ICU's data has U+202F).
+  EXPECT_EQ(std::string(Noon.AsString(1, 0, nullptr, nullptr)), "12:30:45 PM");
   EXPECT_EQ(std::string(Noon.AsString(1, -720, nullptr, "hh 'h' t")), "12 h A");
-  const ScopedEnvironment german("LC_ALL", "de_DE.UTF-8");
+  const EnvironmentScope spanish("LC_ALL", "es_ES.UTF-8");
+  EXPECT_EQ(std::string(Noon.AsString(1, 0, nullptr, "h:mm tt")), "12:30 p. m.");
+  const EnvironmentScope german("LC_ALL", "de_DE.UTF-8");
   EXPECT_EQ(std::string(Noon.AsString(1, 0, nullptr, nullptr)), "12:30:45");
 }
 
 TEST(TimeText, LocalTimeFollowsTheZoneInForceAtThatDate) {
-  const ScopedEnvironment zone("TZ", "Europe/Berlin");
+  const EnvironmentScope zone("TZ", "Europe/Berlin");
   const TGPSTime winter(2005, TGPSTime::January, 15, 12, 30, 45);
   EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 14:30:45");    // summer time, UTC+2
   EXPECT_EQ(Text(winter, 3, 800), "2005-01-15 13:30:45");  // standard time, UTC+1
   const TGPSTime lateEvening(2005, TGPSTime::December, 31, 23, 30, 0);
   EXPECT_EQ(Text(lateEvening, 3, 800), "2006-01-01 00:30:00");
-  const ScopedEnvironment york("TZ", "America/New_York");
+  const EnvironmentScope york("TZ", "America/New_York");
   EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 08:30:45");
   EXPECT_EQ(std::string(TGPSTimeMS(Noon.Seconds(), 7).AsString(3, 800, IsoDate)),
             "2005-06-15 08:30:45.007");
   // Zones that are not whole hours, and the southern summer.
-  const ScopedEnvironment kolkata("TZ", "Asia/Kolkata");
+  const EnvironmentScope kolkata("TZ", "Asia/Kolkata");
   EXPECT_EQ(Text(Noon, 1, 800), "18:00:45");
-  const ScopedEnvironment sydney("TZ", "Australia/Sydney");
+  const EnvironmentScope sydney("TZ", "Australia/Sydney");
   EXPECT_EQ(Text(winter, 3, 800), "2005-01-15 23:30:45");  // summer time there, UTC+11
   EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 22:30:45");    // standard time, UTC+10
 }

@@ -65,6 +65,7 @@ TEST(MultibyteText, TrailBytesAreNeverSeparators) {
 // UTF-8 is searched by byte; the character before a position is found by stepping back over
 // continuation bytes, and a broken sequence counts byte by byte.
 TEST(MultibyteText, Utf8TextIsSearchedByByte) {
+  const std::string encoding = std::setlocale(LC_CTYPE, nullptr);
   ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
   const SearchCase cases[] = {
       {"C:\\d\xC3\xA4t\xC3\xA4\\\xE2\x82\xAC.txt", '\\', 2, 9},
@@ -85,7 +86,7 @@ TEST(MultibyteText, Utf8TextIsSearchedByByte) {
               c.previous)
         << c.text;
   }
-  std::setlocale(LC_CTYPE, "C");
+  std::setlocale(LC_CTYPE, encoding.c_str());
 }
 #endif
 

@@ -14,13 +14,14 @@ DoubleByteLocale::~DoubleByteLocale() { _setmbcp(_MB_CP_ANSI); }
 
 // The build generates the locale into a folder of its own (no system-wide install needed).
 DoubleByteLocale::DoubleByteLocale() {
+  m_previous = std::setlocale(LC_CTYPE, nullptr);
   setenv("LOCPATH", COREKIT_TEST_LOCALE_DIR, 1);
   m_active = std::setlocale(LC_CTYPE, "zh_CN.GBK") != nullptr;
 }
 
 DoubleByteLocale::~DoubleByteLocale() {
-  std::setlocale(LC_CTYPE, "C");
   unsetenv("LOCPATH");
+  std::setlocale(LC_CTYPE, m_previous.c_str());
 }
 
 #endif

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // Switches the process's multibyte encoding to a double-byte one for the life of the object: GBK
 // (code page 936), in which the trail byte of a character may be a backslash ("\x81\x5C"), a slash
 // or a dot. Used by the tests of every multibyte-aware search.
@@ -15,4 +17,5 @@ public:
 
 private:
   bool m_active = false;
+  std::string m_previous;  // the encoding before, restored at the end (POSIX)
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/support/double_byte_locale.h"
+#include "tests/support/process_encoding.h"
 
 namespace {
 
@@ -181,8 +182,10 @@ TEST(SplitPath, SetsClearsAndTestsParts) {
 
 TEST(SplitPath, TrailBytesAreNeverSeparators) {
   const char* const text = "C:\\dir\\a\x81\x5Cz.txt";
-  // In a single-byte encoding the trail byte is a backslash.
-  EXPECT_EQ(TSplitPath(text).name, "z");
+  // In a single-byte encoding or UTF-8 the trail byte is a backslash.
+  if (!ProcessEncodingIsDoubleByte()) {
+    EXPECT_EQ(TSplitPath(text).name, "z");
+  }
 
   const DoubleByteLocale gbk;
   ASSERT_TRUE(gbk.Active());

@@ -20,8 +20,11 @@ void* ReopenLoaded(HMODULE module) noexcept {
   return dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD);
 }
 
+// dlopen reports why in text only: a missing file ends its message with the C library's text for
+// ENOENT, in the language of the program's locale.
 DWORD LoadFailureCode(const char* message) noexcept {
-  return (message && std::strstr(message, "No such file")) ? ENOENT : ENOEXEC;
+  if (message == nullptr) return ENOEXEC;
+  return std::strstr(message, std::strerror(ENOENT)) != nullptr ? ENOENT : ENOEXEC;
 }
 
 }  // namespace
@@ -39,7 +42,8 @@ HMODULE LoadDynamicLibrary(const char* path, DWORD* error) noexcept {
   // The module's handle is its load address: that of the segment holding its dynamic section.
   link_map* map = nullptr;
   HMODULE module = nullptr;
-  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map != nullptr) module = ModuleOfAddress(map->l_ld);
+  if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map != nullptr)
+    module = ModuleOfAddress(map->l_ld);
   if (module == nullptr) {
     dlclose(handle);
     if (error) *error = ENOEXEC;

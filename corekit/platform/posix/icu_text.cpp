@@ -2,10 +2,14 @@
 
 #include <langinfo.h>
 #include <unicode/ucnv.h>
+#include <unicode/uloc.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
 
 namespace corekit::platform::posix {
 namespace {
@@ -20,22 +24,50 @@ const char* FirstSet(std::initializer_list<const char*> names) {
 
 bool IsUtf8(const std::string& encoding) { return encoding == "UTF-8" || encoding == "utf8"; }
 
+// True when ICU holds locale data for the language ("de", "zh"); a language it lacks would fall
+// to ICU's root data, whose month names are "M06" and dates "2005-06-15".
+bool HasLanguageData(const char* language) {
+  static const std::set<std::string> languages = [] {
+    std::set<std::string> found;
+    const int32_t count = uloc_countAvailable();
+    for (int32_t i = 0; i < count; ++i) {
+      char name[ULOC_LANG_CAPACITY];
+      UErrorCode status = U_ZERO_ERROR;
+      uloc_getLanguage(uloc_getAvailable(i), name, sizeof name, &status);
+      if (U_SUCCESS(status) && status != U_STRING_NOT_TERMINATED_WARNING) found.insert(name);
+    }
+    return found;
+  }();
+  return languages.count(language) != 0;
+}
+
 struct ConverterCloser {
   void operator()(UConverter* converter) const noexcept { ucnv_close(converter); }
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
+// A converter for the encoding that writes '?' for what the encoding cannot hold; null when ICU
+// does not know the encoding.
 Converter OpenConverter(const std::string& encoding) {
   UErrorCode status = U_ZERO_ERROR;
   Converter converter(ucnv_open(encoding.c_str(), &status));
-  if (U_FAILURE(status)) converter.reset();
-  return converter;
+  if (U_FAILURE(status)) return nullptr;
+  ucnv_setSubstChars(converter.get(), "?", 1, &status);
+  return U_SUCCESS(status) ? std::move(converter) : nullptr;
+}
+
+// Bytes as ISO-8859-1, for an encoding that ICU does not know: each byte keeps a character.
+icu::UnicodeString FromLatin1(const std::string& text) {
+  icu::UnicodeString result;
+  for (const char c : text) result.append(static_cast<char16_t>(static_cast<unsigned char>(c)));
+  return result;
 }
 
 }  // namespace
 
-icu::Locale UserLocale() {
-  const char* value = FirstSet({"LC_ALL", "LC_TIME", "LANG"});
+icu::Locale UserLocale(LocaleUse use) {
+  const char* value =
+      FirstSet({"LC_ALL", use == LocaleUse::Messages ? "LC_MESSAGES" : "LC_TIME", "LANG"});
   if (value == nullptr || std::strcmp(value, "C") == 0 || std::strcmp(value, "POSIX") == 0 ||
       std::strncmp(value, "C.", 2) == 0) {
     return icu::Locale("en_US");
@@ -44,7 +76,8 @@ icu::Locale UserLocale() {
   std::string name(value);
   name = name.substr(0, name.find_first_of(".@"));
   icu::Locale locale(name.c_str());
-  return locale.isBogus() ? icu::Locale("en_US") : locale;
+  if (locale.isBogus() || !HasLanguageData(locale.getLanguage())) return icu::Locale("en_US");
+  return locale;
 }
 
 std::string ProcessEncoding() {
@@ -61,18 +94,37 @@ std::string ToProcessEncoding(const icu::UnicodeString& text) {
   if (IsUtf8(encoding)) return text.toUTF8String(result);
   Converter converter = OpenConverter(encoding);
   if (!converter) return text.toUTF8String(result);
+  // Measure with a null destination, then convert into a buffer of that size.
   UErrorCode status = U_ZERO_ERROR;
-  const int32_t size = text.extract(result.data(), 0, converter.get(), status);
+  const int32_t size =
+      ucnv_fromUChars(converter.get(), nullptr, 0, text.getBuffer(), text.length(), &status);
+  if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status)) return {};
+  if (size <= 0) return {};
   result.resize(static_cast<std::size_t>(size));
   status = U_ZERO_ERROR;
-  text.extract(result.data(), size, converter.get(), status);
+  ucnv_fromUChars(converter.get(), result.data(), size, text.getBuffer(), text.length(), &status);
+  if (U_FAILURE(status)) return {};
   return result;
 }
 
 icu::UnicodeString FromProcessEncoding(const std::string& text) {
   const std::string encoding = ProcessEncoding();
   if (IsUtf8(encoding)) return icu::UnicodeString::fromUTF8(text);
-  return icu::UnicodeString(text.data(), static_cast<int32_t>(text.size()), encoding.c_str());
+  Converter converter = OpenConverter(encoding);
+  if (!converter) return FromLatin1(text);
+  const auto length = static_cast<int32_t>(std::min<std::size_t>(text.size(), INT32_MAX));
+  UErrorCode status = U_ZERO_ERROR;
+  const int32_t size = ucnv_toUChars(converter.get(), nullptr, 0, text.data(), length, &status);
+  if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status)) return FromLatin1(text);
+  icu::UnicodeString result;
+  if (size <= 0) return result;
+  char16_t* buffer = result.getBuffer(size);
+  if (buffer == nullptr) return result;
+  status = U_ZERO_ERROR;
+  const int32_t written =
+      ucnv_toUChars(converter.get(), buffer, size, text.data(), length, &status);
+  result.releaseBuffer(U_FAILURE(status) ? 0 : written);
+  return result;
 }
 
 }  // namespace corekit::platform::posix

@@ -31,7 +31,8 @@ HKL LayoutOf(WORD language) {
 // thread locale. Both start from the user's locale.
 struct ThreadSettings {
   ThreadSettings() {
-    const auto lcid = static_cast<WORD>(posix::UserLocale().getLCID() & 0xFFFF);
+    const auto lcid =
+        static_cast<WORD>(posix::UserLocale(posix::LocaleUse::Messages).getLCID() & 0xFFFF);
     language = lcid != 0 ? lcid : EnglishUnitedStates;
     layout = LayoutOf(language);
   }

@@ -5,12 +5,14 @@
 #include <unicode/dtfmtsym.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
+#include <unicode/uchar.h>
 
 #include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "corekit/platform/date_picture.h"
 #include "corekit/platform/posix/icu_text.h"
@@ -20,6 +22,41 @@ namespace {
 
 using posix::FromProcessEncoding;
 using posix::ToProcessEncoding;
+
+// Windows writes plain spaces where ICU's locale data has no-break, narrow or thin ones (U+00A0,
+// U+202F, U+2009): "12:30:45 PM", not U+202F before "PM". Programs split such texts on spaces,
+// and a single-byte encoding would show most of them as '?'.
+void UsePlainSpaces(icu::UnicodeString& text) {
+  for (int32_t i = 0; i < text.length(); ++i) {
+    if (text.charAt(i) != u' ' && u_charType(text.charAt(i)) == U_SPACE_SEPARATOR) {
+      text.setCharAt(i, u' ');
+    }
+  }
+}
+
+// The names a Windows picture shows (months, weekdays, eras, AM/PM) with plain spaces.
+void UsePlainSpaces(icu::SimpleDateFormat& formatter) {
+  icu::DateFormatSymbols symbols(*formatter.getDateFormatSymbols());
+  // A copy of the names with plain spaces; count is set by the getter before it is read.
+  int32_t count = 0;
+  const auto plain = [&count](const icu::UnicodeString* names) {
+    std::vector<icu::UnicodeString> copy(names, names + count);
+    for (icu::UnicodeString& name : copy) UsePlainSpaces(name);
+    return copy;
+  };
+  using Symbols = icu::DateFormatSymbols;
+  for (const Symbols::DtWidthType width : {Symbols::WIDE, Symbols::ABBREVIATED}) {
+    auto months = plain(symbols.getMonths(count, Symbols::FORMAT, width));
+    symbols.setMonths(months.data(), count, Symbols::FORMAT, width);
+    auto weekdays = plain(symbols.getWeekdays(count, Symbols::FORMAT, width));
+    symbols.setWeekdays(weekdays.data(), count, Symbols::FORMAT, width);
+  }
+  auto eras = plain(symbols.getEras(count));
+  symbols.setEras(eras.data(), count);
+  auto amPm = plain(symbols.getAmPmStrings(count));
+  symbols.setAmPmStrings(amPm.data(), count);
+  formatter.setDateFormatSymbols(symbols);
+}
 
 // ICU formatters, built once for each locale, kind and picture. Formatting with them is
 // serialised: an ICU formatter is not meant to be shared by threads.
@@ -79,9 +116,11 @@ private:
       if (kind == PictureKind::Date) {
         pattern = icu::UnicodeString::fromUTF8(WithFourDigitYear(ToUtf8(pattern)));
       }
+      UsePlainSpaces(pattern);
     }
     auto formatter = std::make_unique<icu::SimpleDateFormat>(pattern, locale, status);
     if (U_FAILURE(status)) return nullptr;
+    UsePlainSpaces(*formatter);
     formatter->adoptTimeZone(icu::TimeZone::createTimeZone("Etc/UTC"));
     return formatter;
   }
@@ -141,8 +180,8 @@ void FormatPart(const SYSTEMTIME& record, const char* picture, char* buffer,
   if (picture == nullptr || !FormatNumericPicture(picture, kind, record, encoded)) {
     icu::UnicodeString text;
     icu::UnicodeString amPm;
-    if (!FormatterCache::Instance().Format(posix::UserLocale(), kind, picture, InstantOf(record),
-                                           record.wHour >= 12, text, amPm)) {
+    if (!FormatterCache::Instance().Format(posix::UserLocale(posix::LocaleUse::Time), kind, picture,
+                                           InstantOf(record), record.wHour >= 12, text, amPm)) {
       return;
     }
     ReplaceMarkers(text, record, amPm);
