@@ -77,10 +77,13 @@ LONG TBufferedStream::Read(unsigned char* data, LONG count, LONG* done) {
 }
 
 LONG TBufferedStream::Seek(LONG offset, int origin) {
-  long long inner = offset;
-  if (m_reading && origin != 0 && origin != 2) inner -= m_buffer.fill - m_buffer.position;
+  const LONG unread = m_reading ? m_buffer.fill - m_buffer.position : 0;
   m_buffer.position = m_buffer.fill = 0;
   m_reading = false;
-  return m_inner->Seek(
-      static_cast<LONG>(std::clamp<long long>(inner, -0x7FFFFFFFLL - 1, 0x7FFFFFFF)), origin);
+  if (origin == 0 || origin == 2 || unread == 0) return m_inner->Seek(offset, origin);
+  // From the position the inner stream is ahead by the unread bytes. When the offset does not fit
+  // a LONG together with them, the inner stream first moves back over them.
+  if (offset >= -0x7FFFFFFF - 1 + unread) return m_inner->Seek(offset - unread, origin);
+  const LONG result = m_inner->Seek(-unread, origin);
+  return result < 0 ? result : m_inner->Seek(offset, origin);
 }

@@ -36,6 +36,10 @@ bool TMemoryStream::FillTo(long long end) {
 
 LONG TMemoryStream::Write(const unsigned char* data, LONG count, bool) {
   if (count <= 0) return 0;
+  // Only the bytes up to the largest position fit; with none, no gap is filled for them.
+  const bool cut = count > MaxSize - m_position;
+  if (cut) count = MaxSize - m_position;
+  if (count == 0) return E_STREAM_SHORTWRITE;
   if (!FillTo(m_position)) return E_STREAM_SHORTWRITE;  // a gap before the written bytes
   while (count > 0) {
     const LONG offset = m_position % m_blockSize;
@@ -49,11 +53,12 @@ LONG TMemoryStream::Write(const unsigned char* data, LONG count, bool) {
     m_size = std::max(m_size, m_position);
   }
   m_filled = std::max(m_filled, m_position);
-  return count > 0 ? E_STREAM_SHORTWRITE : 0;
+  return count > 0 || cut ? E_STREAM_SHORTWRITE : 0;
 }
 
 LONG TMemoryStream::Read(unsigned char* data, LONG count, LONG* done) {
   *done = 0;
+  if (count <= 0 || m_position >= m_size) return 0;  // nothing to read: no gap is filled
   FillTo(std::min<long long>(m_size, static_cast<long long>(m_position) + count));
   // Bytes from m_filled on lie in blocks that could not be made.
   const LONG end = std::min(m_size, m_filled);
@@ -82,7 +87,7 @@ LONG TMemoryStream::Seek(LONG offset, int origin) {
       position = std::max<long long>(static_cast<long long>(m_position) + offset, 0);
       break;
   }
-  m_position = static_cast<LONG>(std::min<long long>(position, 0x7FFFFFFF));
+  m_position = static_cast<LONG>(std::min<long long>(position, MaxSize));
   m_size = std::max(m_size, m_position);
   return 0;
 }

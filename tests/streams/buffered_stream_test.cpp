@@ -121,6 +121,18 @@ TEST(BufferedStream, SeeksCountFromTheCallersPositionAfterReading) {
   unsigned char all[8] = {};
   inner.Read(all, 8, &done);
   EXPECT_EQ(std::string(all, all + 8), "abcdXfgh");
+  // An offset that does not fit a LONG together with the bytes read ahead still moves the inner
+  // stream by exactly that much in all.
+  stream.Seek(0, 0);
+  stream.Read(data, 1, &done);  // the caller is at 1, the inner stream at 4
+  log.clear();
+  EXPECT_EQ(stream.Seek(-0x7FFFFFFF, 1), 0);
+  long long moved = 0;
+  for (const std::string& seek : log) {
+    ASSERT_EQ(seek.substr(seek.find(',')), ",1") << seek;
+    moved += std::stoll(seek.substr(1));
+  }
+  EXPECT_EQ(moved, -0x7FFFFFFFLL - 3);
 }
 
 TEST(BufferedStream, InnerFailuresComeBackAndOwnedStreamsAreDestroyed) {

@@ -11,13 +11,17 @@
 #include "tests/streams/byte_model.h"
 
 // The streams take their blocks with the nothrow form of new[]; while refusing is set it finds no
-// memory, as when the system has none left.
+// memory, as when the system has none left, and counts the requests it refused.
 namespace {
 std::atomic<bool> refusing{false};
+std::atomic<int> refused{0};
 }  // namespace
 
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-  if (refusing) return nullptr;
+  if (refusing) {
+    ++refused;
+    return nullptr;
+  }
   try {
     return ::operator new[](size);
   } catch (...) {
@@ -29,7 +33,10 @@ namespace {
 
 // Memory is refused for the life of the object.
 struct NoMemory {
-  NoMemory() { refusing = true; }
+  NoMemory() {
+    refused = 0;
+    refusing = true;
+  }
   ~NoMemory() { refusing = false; }
 };
 
@@ -81,6 +88,22 @@ TEST(MemoryStream, ShortMemoryEndsWritesAndReadsAtTheMissingBlock) {
   }
   stream.Seek(0, 0);
   EXPECT_EQ(ReadAll(stream, 100).size(), 20u);  // the gap reads as zeros once memory is back
+}
+
+// A stream holds at most 0x7FFFFFFF bytes. Reaching that position takes no memory, and neither does
+// a write there (nothing fits) nor a read (nothing lies beyond): the gap before it stays unfilled.
+TEST(MemoryStream, StopsAtTheLargestPosition) {
+  TMemoryStream stream(4);
+  const NoMemory none;
+  EXPECT_EQ(stream.Seek(0x7FFFFFFF, 1), 0);
+  EXPECT_EQ(stream.Seek(5, 1), 0);
+  EXPECT_EQ(stream.Write(Ten, 2, false), E_STREAM_SHORTWRITE);
+  LONG result = -1;
+  EXPECT_EQ(ReadAll(stream, 4, &result).size(), 0u);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(stream.GetPosition(), 0x7FFFFFFF);
+  EXPECT_EQ(stream.GetSize(), 0x7FFFFFFF);
+  EXPECT_EQ(refused, 0);
 }
 
 TEST(MemoryStream, SeeksByOrigin) {

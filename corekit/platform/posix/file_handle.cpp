@@ -2,6 +2,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -95,6 +96,18 @@ bool ReadFileHandle(HANDLE handle, void* data, DWORD count, DWORD& done, DWORD& 
 
 DWORD SetFileHandlePosition(HANDLE handle, LONG offset, DWORD method, DWORD& error) {
   const int whence = method == 0 ? SEEK_SET : method == 2 ? SEEK_END : SEEK_CUR;
+  // Without a high part the new position must fit 32 bits: a move beyond fails and keeps the
+  // position. A base that cannot be found leaves the failure to lseek.
+  if (whence != SEEK_SET) {
+    struct stat status {};
+    const off_t base = whence == SEEK_CUR ? lseek(Descriptor(handle), 0, SEEK_CUR)
+                       : fstat(Descriptor(handle), &status) == 0 ? status.st_size
+                                                                 : -1;
+    if (base >= 0 && base + offset > off_t{0xFFFFFFFF}) {
+      error = EINVAL;
+      return 0xFFFFFFFF;
+    }
+  }
   const off_t position = lseek(Descriptor(handle), offset, whence);
   if (position < 0) {
     error = static_cast<DWORD>(errno);

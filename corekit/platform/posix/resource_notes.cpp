@@ -3,6 +3,7 @@
 #include <elf.h>
 #include <link.h>
 
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 
@@ -21,17 +22,21 @@ constexpr std::size_t AlignUp(std::size_t value, std::size_t align) {
 }
 
 // Calls found(descriptor, size) for every resource note in the bytes of a note segment.
+// Notes are aligned to four or eight bytes; a segment that claims another alignment is not read,
+// since its offsets could wrap.
 template <typename Found>
 void ForEachResourceNote(const BYTE* notes, std::size_t size, std::size_t align, Found found) {
   if (align < 4) align = 4;
+  if (align != 4 && align != 8) return;
   std::size_t at = 0;
   while (at + sizeof(ElfW(Nhdr)) <= size) {
     ElfW(Nhdr) header;
     std::memcpy(&header, notes + at, sizeof header);
     const std::size_t name = at + sizeof header;
+    if (header.n_namesz > size - name) return;
     const std::size_t descriptor = AlignUp(name + header.n_namesz, align);
-    const std::size_t next = AlignUp(descriptor + header.n_descsz, align);
     if (descriptor > size || header.n_descsz > size - descriptor) return;
+    const std::size_t next = AlignUp(descriptor + header.n_descsz, align);
     if (header.n_type == NoteType && header.n_namesz == sizeof NoteName &&
         std::memcmp(notes + name, NoteName, sizeof NoteName) == 0) {
       found(notes + descriptor, static_cast<std::size_t>(header.n_descsz));
@@ -93,10 +98,13 @@ std::vector<std::vector<BYTE>> FileResourceImages(const char* path) {
       elf.e_ident[EI_CLASS] != NativeClass || elf.e_phentsize != sizeof(ElfW(Phdr))) {
     return images;
   }
+  file.seekg(0, std::ios::end);
+  const auto fileSize = static_cast<std::uint64_t>(file.tellg());
   std::vector<ElfW(Phdr)> segments(elf.e_phnum);
   if (!ReadAt(file, elf.e_phoff, segments.data(), segments.size())) return images;
   for (const ElfW(Phdr) & segment : segments) {
-    if (segment.p_type != PT_NOTE) continue;
+    // A segment larger than the file is damaged; its size is not allocated.
+    if (segment.p_type != PT_NOTE || segment.p_filesz > fileSize) continue;
     std::vector<BYTE> notes(segment.p_filesz);
     if (!ReadAt(file, segment.p_offset, notes.data(), notes.size())) continue;
     ForEachResourceNote(
