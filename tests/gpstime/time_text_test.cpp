@@ -10,8 +10,11 @@
 #include "corekit/gpstime/gps_time_ns.h"
 #include "corekit/platform/thread_locale.h"
 #include "corekit/platform/time_format.h"
-#include "tests/support/environment_scope.h"
 #include "tests/support/process_encoding.h"
+
+#if !defined(_WIN32)
+#include "tests/support/environment_scope.h"
+#endif
 
 namespace {
 
