@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/double_byte_locale.h"
+#include "tests/support/process_encoding.h"
 
 namespace {
 
@@ -34,9 +35,10 @@ TEST(MultibyteText, SearchesSingleByteText) {
       {"no separator", '\\', -1, -1},
       {"", '.', -1, -1},
       {"a.b.c", '.', 1, 3},
-      {"\xE4.\xF6", '.', 1, 1},  // Latin-1 bytes are whole characters
   };
   for (const SearchCase& c : cases) ExpectSearches(c);
+  // Latin-1 bytes are whole characters, unless the encoding reads them as lead bytes.
+  if (!ProcessEncodingIsDoubleByte()) ExpectSearches({"\xE4.\xF6", '.', 1, 1});
   const std::string path = "dir/sub\\x";
   EXPECT_EQ(Offset(path, MultibyteFindAny(path.c_str(), "\\/")), 3);
   EXPECT_EQ(MultibyteFindAny(path.c_str(), ":"), nullptr);
