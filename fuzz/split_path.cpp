@@ -71,6 +71,8 @@ Parts Parse(const std::string& text) {
   parts.name = text.substr(nameStart, nameEnd - nameStart);
   if (separator != std::string::npos && separator > rest) {
     parts.dir = text.substr(rest, separator - rest);
+  } else if (separator == 0) {
+    parts.dir = text.substr(0, 1);  // the root folder (the targets run on POSIX)
   }
   return parts;
 }
@@ -121,7 +123,8 @@ std::optional<std::string> Compose(const Parts& path, unsigned parts) {
     text += path.volume + ":";
   }
   if ((parts & TSplitPath::DirPart) != 0 && !path.dir.empty()) {
-    text += path.dir + "\\";
+    const bool root = text.empty() && (path.dir == "/" || path.dir == "\\");
+    text += root ? path.dir : path.dir + "\\";
   } else if (!text.empty()) {
     text += "\\";
   }

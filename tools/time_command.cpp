@@ -209,7 +209,7 @@ public:
     m_app->footer(
         "Give exactly one form. Times are GPS time without leap seconds, from 1980-01-06T00:00:01 "
         "to 2116-02-12T06:28:15. A fraction of a second (a date and time, --seconds, --sow) needs "
-        "--ms or --ns.");
+        "--ms or --ns, and rounds to the nearest millisecond or 100 ns as those classes do.");
     Add(m_calendar,
         m_app->add_option(
             "datetime", m_calendar.text,
@@ -253,6 +253,7 @@ public:
     if (result.error.empty() && result.nanoseconds != 0 && form.precision == Precision::Seconds) {
       result.error = "a fraction of a second needs --ms or --ns";
     }
+    if (result.error.empty()) result = RoundedTo(form.precision, result);
     if (!result.error.empty()) {
       err << "corekit: time: " << result.error << '\n';
       return ExitUsage;
@@ -305,6 +306,32 @@ TimeResult ResolveTime(const TimeInputs& in) {
     return Fail("the result is not a valid time");
   }
   return result;
+}
+
+TimeResult RoundedTo(Precision precision, const TimeResult& time) {
+  constexpr ULONG NanosecondsPerSecond = 1000000000;
+  ULONG step = 0;
+  switch (precision) {
+    case Precision::Seconds:
+      return time;
+    case Precision::Milliseconds:
+      step = 1000000;
+      break;
+    case Precision::Nanoseconds:
+      step = 100;
+      break;
+  }
+  TimeResult rounded = time;
+  rounded.nanoseconds = (time.nanoseconds + step / 2) / step * step;
+  if (rounded.nanoseconds >= NanosecondsPerSecond) {
+    if (time.time.Seconds() == LastSeconds) {
+      return Fail("the fraction of a second rounds past the last GPS time " +
+                  std::string(LastTimeText));
+    }
+    rounded.nanoseconds -= NanosecondsPerSecond;
+    rounded.time = TGPSTime(time.time.Seconds() + 1);
+  }
+  return rounded;
 }
 
 std::unique_ptr<Command> AddTimeCommand(CLI::App& app) {

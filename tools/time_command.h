@@ -8,6 +8,7 @@
 
 #include "corekit/gpstime/gps_time.h"
 #include "tools/command.h"
+#include "tools/text_options.h"
 #include "tools/time_report.h"
 
 namespace corekit::tool {
@@ -34,6 +35,12 @@ struct TimeResult {
 // Checks that exactly one form was given and converts it; never yields an invalid time. A Julian
 // day is rounded to the nearest second.
 TimeResult ResolveTime(const TimeInputs& inputs);
+
+// The fraction of a second as the class of the precision holds it: TGPSTimeMS rounds to the
+// nearest millisecond and TGPSTimeNS to the nearest 100 ns, halves up, a whole second carrying
+// into the seconds. The rule applies to the decimals as given, so 45.9999 s with milliseconds is
+// 46.000 s. Whole seconds stay as they are. A carry past the last GPS second is refused.
+TimeResult RoundedTo(Precision precision, const TimeResult& time);
 
 // Adds the `time` subcommand to the application.
 std::unique_ptr<Command> AddTimeCommand(CLI::App& app);

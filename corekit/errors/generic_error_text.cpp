@@ -5,28 +5,52 @@
 namespace corekit::internal {
 namespace {
 
-// The length of a conversion that formats one 32-bit number, starting at its '%'; 0 for others.
-std::size_t NumberConversionLength(const char* at) {
-  std::size_t length = 1;
-  if (at[length] == '#') ++length;
-  if (at[length] == 'l') ++length;
-  switch (at[length]) {
-    case 'd':
-    case 'i':
-    case 'u':
-    case 'x':
-    case 'X':
-      return length + 1;
-    default:
-      return 0;
+// Reads the decimal digits at `at` into value (the first three at most) and gives their count.
+int ReadDigits(const char*& at, unsigned int& value) {
+  int count = 0;
+  value = 0;
+  for (; *at >= '0' && *at <= '9'; ++at, ++count) {
+    if (count < 3) value = value * 10 + static_cast<unsigned int>(*at - '0');
   }
+  return count;
+}
+
+bool FieldFits(int digits, unsigned int value) {
+  return digits <= 2 && value <= MaxErrorFormatField;
+}
+
+// The length of a safe conversion that formats one 32-bit number, starting at its '%'; 0 for
+// others.
+std::size_t NumberConversionLength(const char* percent) {
+  const char* at = percent + 1;
+  if (*at == '-') ++at;
+  const bool alternate = *at == '#';
+  if (alternate) ++at;
+  const bool zeroPadded = *at == '0';
+  if (zeroPadded) ++at;
+  unsigned int width = 0;
+  const int widthDigits = ReadDigits(at, width);
+  if (!FieldFits(widthDigits, width)) return 0;
+  const bool hasPrecision = *at == '.';
+  if (hasPrecision) {
+    ++at;
+    unsigned int precision = 0;
+    const int precisionDigits = ReadDigits(at, precision);
+    if (precisionDigits == 0 || precision == 0 || !FieldFits(precisionDigits, precision)) return 0;
+  }
+  if (*at == 'l') ++at;
+  const char type = *at;
+  const bool hex = type == 'x' || type == 'X';
+  const bool signedType = type == 'd' || type == 'i';
+  if (!hex && !signedType && type != 'u') return 0;
+  if (alternate && (!hex || widthDigits > 0)) return 0;
+  if (hasPrecision && (signedType || zeroPadded)) return 0;
+  return static_cast<std::size_t>(at + 1 - percent);
 }
 
 }  // namespace
 
 std::string SafeErrorFormat(const char* format) {
-  // What the format prints stays within its own length + 9 characters (one conversion gives at
-  // most 11), so the Windows formatter's buffer of length + 33 always holds it.
   std::string safe;
   bool converted = false;
   for (const char* at = format; *at != '\0';) {

@@ -26,6 +26,10 @@
 
 namespace corekit::platform {
 
+// True where a path that begins with a separator starts at the file system's root (POSIX). In
+// Windows syntax such a path is relative to the current drive.
+bool LeadingSeparatorIsRoot();
+
 // Size of the path buffers, in bytes with the terminating NUL: the system's longest path.
 inline constexpr int PathBufferSize = MAX_PATH;
 

@@ -75,6 +75,12 @@ private:
   bool m_tooLong = false;
 };
 
+// True for the directory of a path in the root folder on POSIX: the root's separator alone.
+bool IsRootFolder(const KString& dir) {
+  return dir.GetLength() == 1 && (dir[0] == '/' || dir[0] == '\\') &&
+         platform::LeadingSeparatorIsRoot();
+}
+
 PathText Composed(const TSplitPath& path, unsigned int parts) {
   PathText text;
   const bool wantsVolume = (parts & TSplitPath::VolumePart) != 0;
@@ -93,8 +99,10 @@ PathText Composed(const TSplitPath& path, unsigned int parts) {
     text.Append(":");
   }
   if ((parts & TSplitPath::DirPart) != 0 && !path.dir.IsEmpty()) {
+    // The root folder begins the text and already ends with its separator.
+    const bool root = text.Empty() && IsRootFolder(path.dir);
     text.Append(path.dir);
-    text.Append("\\");
+    if (!root) text.Append("\\");
   } else if (!text.Empty()) {
     text.Append("\\");
   }
@@ -197,7 +205,13 @@ void TSplitPath::Parse(const char* path) {
     nameEnd = dot;
   }
   name = Range(separator != nullptr ? separator + 1 : rest, nameEnd);
-  if (separator != nullptr && separator > rest) dir = Range(rest, separator);
+  if (separator != nullptr && separator > rest) {
+    dir = Range(rest, separator);
+  } else if (separator == path && platform::LeadingSeparatorIsRoot()) {
+    // The text begins with its only separator: on POSIX a name in the root folder, which the
+    // directory keeps as that separator.
+    dir = Range(path, path + 1);
+  }
 }
 
 KString TSplitPath::Compose(unsigned int parts) const { return Composed(*this, parts).Result(); }

@@ -12,9 +12,9 @@
 //   TSplitPath("C:\\data\\survey.job"): volume "C", dir "\\data", name "survey", ext ".job".
 //   TSplitPath("\\\\srv\\share\\dir\\f.txt"): unc, host "srv", volume "share", dir "dir".
 // A composition, and every answer of the system, holds at most 259 characters: a longer one is
-// not made, and gives an empty text. As in Windows syntax, a separator that directly begins a text
-// without volume is not kept ("\\x.txt" composes to "x.txt"); on POSIX this concerns a path one
-// level below the root, such as the default temporary folder /tmp/.
+// not made, and gives an empty text. In Windows syntax a separator that directly begins a text
+// without volume is not kept ("\\x.txt" composes to "x.txt"). On POSIX it is the root folder and
+// stays: "/etc" has the directory "/" and composes to "/etc", "/tmp/" to "/tmp/".
 class TSplitPath {
 public:
   // Part selection, bits of an unsigned int.
@@ -98,7 +98,8 @@ public:
   bool unc = false;  // a network path \\host\share\...
   KString host;      // server of a network path, without the leading backslashes
   KString volume;    // share of a network path, else the text before the first colon
-  KString dir;       // the folders up to the last separator (a drive path keeps its leading one)
+  KString dir;       // the folders up to the last separator (a drive path keeps its leading one;
+                     // on POSIX the root folder is its separator alone)
   KString name;      // the file name without extension
   KString ext;       // the extension with its dot, or empty
 

@@ -7,7 +7,8 @@
 namespace {
 
 // The system's formatter and the library's guard for translated formats together: the number
-// conversions print the code, anything else after a percent sign prints as it stands.
+// conversion prints the code with its flags, width and precision; anything else after a percent
+// sign, and a width or precision above 32, prints as it stands.
 TEST(GenericErrorText, FormatsTheCodeAndPrintsTheRestLiterally) {
   const struct {
     const char* format;
@@ -20,18 +21,40 @@ TEST(GenericErrorText, FormatsTheCodeAndPrintsTheRestLiterally) {
       {"%x|%lX|%#lx", 0xFFFFFFFF, "ffffffff|%lX|%#lx"},
       {"%lX", 0x8004051A, "8004051A"},
       {"%#lx", 0x80040502, "0x80040502"},
+      {"%#lX", 0, "0X0"},
       {"%lu", 0x80040502, "2147747074"},
       {"%ld", 0x80040502, "-2147220222"},
       {"%i", 0x80000000, "-2147483648"},
       {"100%% sure: %lx%%", 2, "100% sure: 2%"},
       {"", 2, ""},
       {"%s %lx", 2, "%s 2"},
-      {"%8lx|%-lx|%.20lx|%hx|%llx", 2, "%8lx|%-lx|%.20lx|%hx|%llx"},
+      // Flags, width and precision of the one conversion.
+      {"Fehler %08lx", 0x80040502, "Fehler 80040502"},
+      {"Fehler %08lx", 0x502, "Fehler 00000502"},
+      {"%8lx|%-8X|%-08x|", 0x502, "     502|%-8X|%-08x|"},
+      {"%-8X|", 0x502, "502     |"},
+      {"%-08x|", 0x502, "502     |"},
+      {"%.5lu|%8.5x", 0x502, "01282|%8.5x"},
+      {"%8.5x|", 0x502, "   00502|"},
+      {"%-8.5x|", 0x502, "00502   |"},
+      {"%#.8lX", 0x502, "0X00000502"},
+      {"%.3x", 0, "000"},
+      {"%05ld|", 0xFFFFFFFB, "-0005|"},
+      {"%-5d|", 0xFFFFFFFB, "-5   |"},
+      {"%12i", 0x80000000, " -2147483648"},
+      {"%032x", 1, "00000000000000000000000000000001"},
+      {"%.32u", 1, "00000000000000000000000000000001"},
+      {"%-lx", 2, "2"},
+      // A width or precision above 32 could overrun the system's buffer of the format's length
+      // + 33 characters; these and the forms wsprintfA and printf read differently stay text.
+      {"%033x|%.33x|%100d|%.0x|%.x", 2, "%033x|%.33x|%100d|%.0x|%.x"},
+      {"%#8lx|%#08x|%#d|%.3d|%08.3x", 2, "%#8lx|%#08x|%#d|%.3d|%08.3x"},
+      {"%hx|%llx|%+d|% d|%0-5d|%--5d|%I32x|%wx", 2, "%hx|%llx|%+d|% d|%0-5d|%--5d|%I32x|%wx"},
       {"%n%p%c%S", 2, "%n%p%c%S"},
       {"100%", 2, "100%"},
       {"%%%", 2, "%%"},
       {"%lx%", 2, "2%"},
-      {"%#|%l", 2, "%#|%l"},
+      {"%#|%l|%5|%-", 2, "%#|%l|%5|%-"},
   };
   for (const auto& c : cases) {
     EXPECT_STREQ(corekit::internal::GenericErrorText(c.format, LONG(c.code)), c.text) << c.format;

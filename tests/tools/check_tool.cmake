@@ -25,6 +25,12 @@ expect_shows("802873845" "1327" "303" "304245" "1118838645" "Wednesday")
 
 expect_run(0 time 2005-06-15T12:30:45.25 --ns --mode 1 --zone 60)
 expect_shows("2005-06-15T12:30:45.250000000" "802873845.250000000" "13:30:45.250000000")
+# A fraction of a second rounds as TGPSTimeMS and TGPSTimeNS round: to the nearest millisecond or
+# 100 ns, halves up, carrying into the seconds.
+expect_run(0 time 2005-06-15T12:30:45.9999 --ms)
+expect_shows("2005-06-15T12:30:46.000" "802873846.000")
+expect_run(0 time --week 1327 --sow 304245.12345675 --ns)
+expect_shows("304245.123456800")
 expect_run(0 time --seconds 802873845 --mode 2 --date-format yyyy/MM/dd)
 expect_shows("Text               2005/06/15")
 

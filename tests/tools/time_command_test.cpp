@@ -98,6 +98,37 @@ TEST(ToolTimeCommand, KeepsTheFractionOfASecond) {
   }
 }
 
+// With milliseconds or nanoseconds the fraction rounds as TGPSTimeMS and TGPSTimeNS round floating
+// seconds, halves up, applied to the decimals as given.
+TEST(ToolTimeCommand, RoundsTheFractionAsTheChosenClass) {
+  const struct {
+    TimeInputs in;
+    Precision precision;
+    ULONG seconds;  // 0: refused
+    ULONG nanoseconds;
+  } cases[] = {
+      {{.calendar = "2005-06-15T12:30:45.9999"}, Precision::Milliseconds, 802873846, 0},
+      {{.calendar = "2005-06-15T12:30:45.0005"}, Precision::Milliseconds, 802873845, 1000000},
+      {{.seconds = "7.00049999"}, Precision::Milliseconds, 7, 0},
+      {{.week = "1327", .secondOfWeek = "304245.12345675"},
+       Precision::Nanoseconds,
+       802873845,
+       123456800},
+      {{.seconds = "7.99999995"}, Precision::Nanoseconds, 8, 0},
+      {{.seconds = "7.123456789"}, Precision::Seconds, 7, 123456789},
+      {{.seconds = "4294967295.9994"}, Precision::Milliseconds, 4294967295, 999000000},
+      {{.calendar = "2116-02-12T06:28:15.9995"}, Precision::Milliseconds, 0, 0},
+      {{.seconds = "4294967295.99999995"}, Precision::Nanoseconds, 0, 0},
+  };
+  for (const auto& c : cases) {
+    const corekit::tool::TimeResult r =
+        corekit::tool::RoundedTo(c.precision, corekit::tool::ResolveTime(c.in));
+    EXPECT_EQ(r.time.Seconds(), c.seconds) << TimeLabel(c.in);
+    EXPECT_EQ(r.nanoseconds, c.nanoseconds) << TimeLabel(c.in);
+    EXPECT_EQ(r.error.empty(), c.seconds != 0) << TimeLabel(c.in) << r.error;
+  }
+}
+
 // Every printed form, read back, gives the time again.
 TEST(ToolTimeCommand, PrintedFormsReadBack) {
   for (ULONG s :

@@ -180,6 +180,13 @@ TEST_F(SplitPathFiles, TemporaryFilesAndFolderComeFromTheSystem) {
   EXPECT_FALSE(file.Exists());
   EXPECT_TRUE(second.Exists());
 
+#if !defined(_WIN32)
+  // A folder just below the root stays absolute.
+  scratch.UseAsTempFolder("/tmp");
+  EXPECT_EQ(TSplitPath(TSplitPath::TempFolder).Compose(TSplitPath::AllParts), "/tmp/");
+  EXPECT_EQ(TSplitPath("/tmp").Canonical(), "/tmp");
+#endif
+
   // A temporary folder longer than 259 characters is no answer.
   scratch.UseAsTempFolder(scratch.Entry(std::string(255, 't')));
   EXPECT_FALSE(TSplitPath(TSplitPath::TempFolder).HasParts(TSplitPath::AllParts));

@@ -9,6 +9,14 @@
 
 namespace {
 
+#if defined(_WIN32)
+// In Windows syntax a separator that begins a text without volume is not kept.
+constexpr bool RootStays = false;
+#else
+// On POSIX that separator is the root folder, which the directory keeps.
+constexpr bool RootStays = true;
+#endif
+
 // The flag and the five parts of a path, and its Compose(AllParts).
 struct Split {
   const char* text;
@@ -57,8 +65,12 @@ TEST(SplitPath, ParsesAndComposes) {
       {"a\\b:c", false, "", "a\\b", "", "c", "", "a\\b:\\c"},
       {"x:y:z", false, "", "x", "", "y:z", "", "x:\\y:z"},
       {"C:", false, "", "C", "", "", "", "C:\\"},
-      // A separator that begins a text without volume is not kept.
-      {"\\x.txt", false, "", "", "", "x", ".txt", "x.txt"},
+      // A separator that begins a text without volume: the root folder on POSIX.
+      {"\\x.txt", false, "", "", RootStays ? "\\" : "", "x", ".txt",
+       RootStays ? "\\x.txt" : "x.txt"},
+      {"/tmp/", false, "", "", RootStays ? "/" : "", "tmp/", "", RootStays ? "/tmp/" : "tmp/"},
+      {"//x", false, "", "", "/", "x", "", RootStays ? "/x" : "/\\x"},
+      {"/", false, "", "", "", "/", "", "/"},
       {"", false, "", "", "", "", "", ""},
   };
   for (const Split& c : cases) {
@@ -70,6 +82,7 @@ TEST(SplitPath, ParsesAndComposes) {
 TEST(SplitPath, ComposesSelectedParts) {
   const TSplitPath drive("C:\\data\\survey.job");
   const TSplitPath network("\\\\srv\\share\\dir\\f.txt");
+  const TSplitPath rooted("/etc");
   const struct {
     const TSplitPath& path;
     unsigned int parts;
@@ -92,6 +105,9 @@ TEST(SplitPath, ComposesSelectedParts) {
       {network, TSplitPath::VolumePart | TSplitPath::NamePart, "share\\\\f"},
       {network, TSplitPath::NamePart | TSplitPath::ExtPart, "f.txt"},
       {network, TSplitPath::AllParts & ~unsigned(TSplitPath::DirPart), "\\\\srv\\share\\\\f.txt"},
+      {rooted, TSplitPath::DirPart, RootStays ? "/" : ""},
+      {rooted, TSplitPath::DirPart | TSplitPath::NamePart, RootStays ? "/etc" : "etc"},
+      {rooted, TSplitPath::VolumePart | TSplitPath::NamePart, "etc"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.path.Compose(c.parts), c.composed)

@@ -47,6 +47,8 @@ std::string FolderOf(const char* file) {
 
 }  // namespace
 
+bool LeadingSeparatorIsRoot() { return true; }
+
 bool FullPathName(const char* path, char* buffer) {
   std::string text = NativePath(path);
   if (text.empty()) return false;

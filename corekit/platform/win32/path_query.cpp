@@ -12,6 +12,8 @@ bool Fits(DWORD length) { return length != 0 && length < static_cast<DWORD>(Path
 
 }  // namespace
 
+bool LeadingSeparatorIsRoot() { return false; }
+
 bool FullPathName(const char* path, char* buffer) {
   return Fits(GetFullPathNameA(path, PathBufferSize, buffer, nullptr));
 }
