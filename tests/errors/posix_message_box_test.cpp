@@ -2,12 +2,10 @@
 // scripts) note how they were called, so that no dialog appears.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string>
 
 #include "corekit/platform/message_box.h"
