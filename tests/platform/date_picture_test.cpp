@@ -1,11 +1,11 @@
-#include "corekit/platform/date_picture.h"
+#include "corekit/platform/posix/date_picture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using corekit::platform::IcuPatternFromPicture;
-using corekit::platform::PictureKind;
+using corekit::platform::posix::IcuPatternFromPicture;
+using corekit::platform::posix::PictureKind;
 
 struct PictureCase {
   const char* picture;
@@ -40,10 +40,10 @@ TEST(DatePicture, TranslatesWindowsPicturesToIcuPatterns) {
 }
 
 TEST(DatePicture, ShortDatesGetFourDigitYears) {
-  EXPECT_EQ(corekit::platform::WithFourDigitYear("M/d/yy"), "M/d/yyyy");
-  EXPECT_EQ(corekit::platform::WithFourDigitYear("dd.MM.y"), "dd.MM.yyyy");
-  EXPECT_EQ(corekit::platform::WithFourDigitYear("y-MM-dd"), "yyyy-MM-dd");
-  EXPECT_EQ(corekit::platform::WithFourDigitYear("d 'y' yy"), "d 'y' yyyy");
+  EXPECT_EQ(corekit::platform::posix::WithFourDigitYear("M/d/yy"), "M/d/yyyy");
+  EXPECT_EQ(corekit::platform::posix::WithFourDigitYear("dd.MM.y"), "dd.MM.yyyy");
+  EXPECT_EQ(corekit::platform::posix::WithFourDigitYear("y-MM-dd"), "yyyy-MM-dd");
+  EXPECT_EQ(corekit::platform::posix::WithFourDigitYear("d 'y' yy"), "d 'y' yyyy");
 }
 
 TEST(DatePicture, NumericPicturesAreWrittenDirectly) {
@@ -75,7 +75,8 @@ TEST(DatePicture, NumericPicturesAreWrittenDirectly) {
   };
   for (const auto& c : cases) {
     std::string text;
-    const bool direct = corekit::platform::FormatNumericPicture(c.picture, c.kind, c.record, text);
+    const bool direct =
+        corekit::platform::posix::FormatNumericPicture(c.picture, c.kind, c.record, text);
     EXPECT_EQ(direct, c.text != nullptr) << c.picture;
     if (direct && c.text != nullptr) {
       EXPECT_EQ(text, c.text) << c.picture;

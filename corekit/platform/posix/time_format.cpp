@@ -14,14 +14,20 @@
 #include <string>
 #include <vector>
 
-#include "corekit/platform/date_picture.h"
+#include "corekit/platform/posix/date_picture.h"
 #include "corekit/platform/posix/icu_text.h"
 
 namespace corekit::platform {
 namespace {
 
+using posix::AmPmLetterMarker;
+using posix::FormatNumericPicture;
 using posix::FromProcessEncoding;
+using posix::IcuPatternFromPicture;
+using posix::PictureKind;
+using posix::ShortYearMarker;
 using posix::ToProcessEncoding;
+using posix::WithFourDigitYear;
 
 // Windows writes plain spaces where ICU's locale data has no-break, narrow or thin ones (U+00A0,
 // U+202F, U+2009): "12:30:45 PM", not U+202F before "PM". Programs split such texts on spaces,

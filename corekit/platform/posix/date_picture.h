@@ -4,7 +4,7 @@
 
 #include "corekit/platform/types.h"
 
-namespace corekit::platform {
+namespace corekit::platform::posix {
 
 // Which kind of Windows picture a text is: a date picture or a time picture.
 enum class PictureKind { Date, Time };
@@ -32,4 +32,4 @@ bool FormatNumericPicture(const char* picture, PictureKind kind, const SYSTEMTIM
 // "dd.MM.yyyy".
 std::string WithFourDigitYear(const std::string& icuPattern);
 
-}  // namespace corekit::platform
+}  // namespace corekit::platform::posix

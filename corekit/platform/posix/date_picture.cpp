@@ -1,8 +1,8 @@
-#include "corekit/platform/date_picture.h"
+#include "corekit/platform/posix/date_picture.h"
 
 #include <cstddef>
 
-namespace corekit::platform {
+namespace corekit::platform::posix {
 namespace {
 
 // UTF-8 of a character of the Basic Multilingual Plane.
@@ -195,4 +195,4 @@ std::string WithFourDigitYear(const std::string& icuPattern) {
   return result;
 }
 
-}  // namespace corekit::platform
+}  // namespace corekit::platform::posix
