@@ -2,7 +2,7 @@
 // from a template must hold the items read from it, down through its popups, until it is
 // destroyed with them.
 
-#include "corekit/platform/menu_template.h"
+#include "corekit/winres/menu_template.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -17,16 +17,17 @@
 namespace {
 
 namespace platform = corekit::platform;
+namespace winres = corekit::winres;
 
 // The menu's items are those of the template; returns its submenus, depth first.
-void CheckMenu(HMENU menu, const std::vector<platform::MenuTemplateItem>& items, int depth,
+void CheckMenu(HMENU menu, const std::vector<winres::MenuTemplateItem>& items, int depth,
                std::vector<HMENU>& submenus) {
-  EXPECT(depth <= platform::MenuTemplateMaxDepth + 1);
+  EXPECT(depth <= winres::MenuTemplateMaxDepth + 1);
   EXPECT(platform::MenuItemCount(menu) == static_cast<int>(items.size()));
   for (UINT position = 0; position < items.size(); ++position) {
-    const platform::MenuTemplateItem& item = items[position];
-    EXPECT((item.type & ~platform::MenuTypeFlags) == 0 &&
-           (item.state & ~platform::MenuStateFlags) == 0);
+    const winres::MenuTemplateItem& item = items[position];
+    EXPECT((item.type & ~winres::MenuTypeFlags) == 0 &&
+           (item.state & ~winres::MenuStateFlags) == 0);
     EXPECT(item.popup || item.children.empty());
 
     char text[8] = {};
@@ -56,8 +57,8 @@ void CheckMenu(HMENU menu, const std::vector<platform::MenuTemplateItem>& items,
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::vector<platform::MenuTemplateItem> items;
-  const bool read = platform::ReadMenuTemplate(data, size, items);
+  std::vector<winres::MenuTemplateItem> items;
+  const bool read = winres::ReadMenuTemplate(data, size, items);
   HMENU menu = platform::LoadMenuTemplate(data, size);
   EXPECT(read == (menu != nullptr));
   if (!read) {

@@ -3,7 +3,7 @@
 //
 // Input: a byte giving the length of the query path, the path, then the block.
 
-#include "corekit/platform/version_block.h"
+#include "corekit/winres/version_block.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -16,7 +16,7 @@ namespace {
 
 void Check(const BYTE* block, std::size_t size, const std::string& path) {
   std::u16string text;
-  if (corekit::platform::VersionBlockText(block, size, path.c_str(), text)) {
+  if (corekit::winres::VersionBlockText(block, size, path.c_str(), text)) {
     EXPECT(2 * text.size() <= size && text.find(u'\0') == std::u16string::npos);
   }
 }

@@ -5,6 +5,7 @@
 #include "corekit/platform/resources.h"
 #include "corekit/platform/wide_text.h"
 #include "corekit/translate/translate_text.h"
+#include "corekit/winres/string_block.h"
 
 namespace {
 
@@ -13,8 +14,6 @@ constexpr WORD PrimaryLanguageMask = 0x3FF;
 constexpr WORD DefaultSublanguage = 0x400;
 constexpr WORD NeutralLanguage = 0;
 constexpr unsigned StringsPerBlock = 16;
-
-char16_t UnitAt(const unsigned char* at) { return static_cast<char16_t>(at[0] | (at[1] << 8)); }
 
 }  // namespace
 
@@ -39,23 +38,7 @@ std::optional<std::u16string> LoadStringResource(HMODULE module, unsigned id, WO
   const auto* data = static_cast<const unsigned char*>(platform::LockModuleResource(module, block));
   const DWORD size = platform::ModuleResourceSize(module, block);
   if (data == nullptr) return std::nullopt;
-  return StringBlockEntry(data, size, id % StringsPerBlock);
-}
-
-std::optional<std::u16string> StringBlockEntry(const unsigned char* block, std::size_t size,
-                                               unsigned index) {
-  std::size_t at = 0;
-  for (unsigned skipped = 0; skipped < index; ++skipped) {
-    if (at + 2 > size) return std::nullopt;
-    at += 2 + 2 * static_cast<std::size_t>(UnitAt(block + at));
-  }
-  if (at + 2 > size) return std::nullopt;
-  const std::size_t count = UnitAt(block + at);
-  if (at + 2 + 2 * count > size) return std::nullopt;
-  std::u16string text;
-  text.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) text += UnitAt(block + at + 2 + 2 * i);
-  return text;
+  return corekit::winres::StringBlockEntry(data, size, id % StringsPerBlock);
 }
 
 KString WideToAnsi(const char16_t* text) {

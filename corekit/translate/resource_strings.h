@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -20,11 +19,6 @@ HRSRC FindResourceFallback(HMODULE module, const char* type, const char* name, W
 // block; nothing when the block is missing or cannot be read. An empty entry gives empty text.
 std::optional<std::u16string> LoadStringResource(HMODULE module, unsigned id, WORD language,
                                                  bool allowNeutral);
-
-// Entry index (0 to 15) of a string table block, whose entries are each a count of UTF-16 units
-// followed by the units, without terminator; nothing when the block ends before the entry does.
-std::optional<std::u16string> StringBlockEntry(const unsigned char* block, std::size_t size,
-                                               unsigned index);
 
 // UTF-16 text in the process's multibyte encoding (the ANSI code page on Windows); null gives empty
 // text.

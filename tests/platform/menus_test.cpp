@@ -6,8 +6,8 @@
 #include <string>
 
 #include "corekit/platform/wide_text.h"
-#include "tests/platform/menu_template_bytes.h"
 #include "tests/support/menu_outline.h"
+#include "tests/winres/menu_template_bytes.h"
 
 namespace {
 

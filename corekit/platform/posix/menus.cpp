@@ -5,10 +5,10 @@
 #include <mutex>
 #include <utility>
 
-#include "corekit/platform/menu_template.h"
 #include "corekit/platform/posix/icu_text.h"
 #include "corekit/platform/posix/menu_table.h"
 #include "corekit/platform/wide_text.h"
+#include "corekit/winres/menu_template.h"
 
 namespace corekit::platform {
 namespace {
@@ -16,6 +16,10 @@ namespace {
 using posix::Menu;
 using posix::MenuItem;
 using posix::MenuTable;
+using winres::MenuStateFlags;
+using winres::MenuTemplateItem;
+using winres::MenuTypeFlags;
+using winres::ReadMenuTemplate;
 
 // The record is accepted whole, or without its last field hbmpItem (its size on older systems).
 constexpr UINT WholeRecord = sizeof(MENUITEMINFOA);

@@ -2,9 +2,9 @@
 
 #include <link.h>
 
-#include <cstdint>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -15,56 +15,24 @@
 namespace corekit::platform::posix {
 namespace {
 
-// Type and name as index keys: "N" and the number, or "T" and the text in upper case, as
-// ResIdMatches compares them. A wanted text or a stored name with characters outside ASCII can
-// match nothing and has no key.
-bool AddKey(std::string& key, const ResId& id) {
-  if (id.isNumber) {
-    key += 'N';
-    key += std::to_string(id.number);
-  } else {
-    key += 'T';
-    for (std::size_t i = 0; i < id.length; ++i) {
-      const char16_t c = id.At(i);
-      if (c >= 0x80) return false;
-      key += static_cast<char>(c >= u'a' && c <= u'z' ? c - 32 : c);
-    }
-  }
-  key += '\0';
-  return true;
-}
+using winres::NextResEntry;
+using winres::ResEntry;
+using winres::ResIdKey;
 
-bool AddKey(std::string& key, const char* wanted) {
-  if (wanted == nullptr) return false;
-  ResId id;
-  if (IS_INTRESOURCE(wanted)) {
-    id.isNumber = true;
-    id.number = static_cast<WORD>(reinterpret_cast<std::uintptr_t>(wanted));
-    return AddKey(key, id);
-  }
-  // "#123" is the number 123.
-  if (wanted[0] == '#' && wanted[1] != '\0') {
-    unsigned long number = 0;
-    const char* c = wanted + 1;
-    for (; *c >= '0' && *c <= '9' && number <= 0xFFFF; ++c) number = number * 10 + (*c - '0');
-    if (*c == '\0' && number <= 0xFFFF) {
-      id.isNumber = true;
-      id.number = static_cast<WORD>(number);
-      return AddKey(key, id);
-    }
-  }
-  key += 'T';
-  for (const char* c = wanted; *c != '\0'; ++c) {
-    if (static_cast<unsigned char>(*c) >= 0x80) return false;
-    key += *c >= 'a' && *c <= 'z' ? static_cast<char>(*c - 32) : *c;
-  }
+// The index key of a resource: its type's and name's keys, each ended by a NUL, and the language.
+// Nothing when the type or the name can match nothing.
+template <typename Id>
+std::optional<std::string> IndexKey(const Id& type, const Id& name, WORD language) {
+  std::optional<std::string> typeKey = ResIdKey(type);
+  const std::optional<std::string> nameKey = ResIdKey(name);
+  if (!typeKey || !nameKey) return std::nullopt;
+  std::string key = std::move(*typeKey);
   key += '\0';
-  return true;
-}
-
-void AddLanguage(std::string& key, WORD language) {
+  key += *nameKey;
+  key += '\0';
   key += static_cast<char>(language & 0xFF);
   key += static_cast<char>(language >> 8);
+  return key;
 }
 
 struct ModuleResources {
@@ -80,10 +48,9 @@ ModuleResources Read(HMODULE module) {
     for (std::size_t at = offset;; at = offset) {
       ResEntry entry;
       if (!NextResEntry(image.data, image.size, offset, entry)) break;
-      std::string key;
-      if (!AddKey(key, entry.type) || !AddKey(key, entry.name)) continue;
-      AddLanguage(key, entry.language);
-      resources.byKey.emplace(std::move(key),
+      std::optional<std::string> key = IndexKey(entry.type, entry.name, entry.language);
+      if (!key) continue;
+      resources.byKey.emplace(std::move(*key),
                               reinterpret_cast<HRSRC>(const_cast<BYTE*>(image.data + at)));
     }
   }
@@ -158,13 +125,12 @@ bool EntryIn(const std::vector<ResourceImage>& images, HRSRC handle, ResEntry& e
 }  // namespace
 
 HRSRC FindIndexedResource(HMODULE module, const char* type, const char* name, WORD language) {
-  std::string key;
-  if (!AddKey(key, type) || !AddKey(key, name)) return nullptr;
-  AddLanguage(key, language);
+  const std::optional<std::string> key = IndexKey(type, name, language);
+  if (!key) return nullptr;
   ResourceIndex* const index = ResourceIndex::Instance();
-  if (index == nullptr) return Find(Read(module), key);  // after unload: read afresh
+  if (index == nullptr) return Find(Read(module), *key);  // after unload: read afresh
   return index->With(module,
-                     [&key](const ModuleResources& resources) { return Find(resources, key); });
+                     [&key](const ModuleResources& resources) { return Find(resources, *key); });
 }
 
 bool IndexedResourceEntry(HMODULE module, HRSRC handle, ResEntry& entry) {

@@ -4,8 +4,8 @@
 // resources by type, name and language, so that a lookup does not walk the loaded modules and
 // scan the images at each call. The index is dropped when a module is loaded or unloaded.
 
-#include "corekit/platform/res_format.h"
 #include "corekit/platform/types.h"
+#include "corekit/winres/res_format.h"
 
 namespace corekit::platform::posix {
 
@@ -14,6 +14,6 @@ namespace corekit::platform::posix {
 HRSRC FindIndexedResource(HMODULE module, const char* type, const char* name, WORD language);
 
 // The resource whose header is at handle, when it lies in one of the module's images.
-bool IndexedResourceEntry(HMODULE module, HRSRC handle, ResEntry& entry);
+bool IndexedResourceEntry(HMODULE module, HRSRC handle, winres::ResEntry& entry);
 
 }  // namespace corekit::platform::posix

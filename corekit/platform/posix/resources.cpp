@@ -1,9 +1,11 @@
 #include "corekit/platform/resources.h"
 
 #include "corekit/platform/posix/resource_index.h"
-#include "corekit/platform/res_format.h"
+#include "corekit/winres/res_format.h"
 
 namespace corekit::platform {
+
+using winres::ResEntry;
 
 HRSRC FindModuleResource(HMODULE module, const char* type, const char* name, WORD language) {
   return posix::FindIndexedResource(module, type, name, language);

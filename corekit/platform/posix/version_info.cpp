@@ -2,8 +2,8 @@
 
 #include "corekit/platform/posix/icu_text.h"
 #include "corekit/platform/posix/resource_notes.h"
-#include "corekit/platform/res_format.h"
-#include "corekit/platform/version_block.h"
+#include "corekit/winres/res_format.h"
+#include "corekit/winres/version_block.h"
 
 namespace corekit::platform {
 namespace {
@@ -17,8 +17,8 @@ constexpr WORD VersionName = 1;
 std::vector<BYTE> FileVersionInfo(const char* path) {
   for (const std::vector<BYTE>& image : posix::FileResourceImages(path)) {
     std::size_t offset = 0;
-    ResEntry entry;
-    while (NextResEntry(image.data(), image.size(), offset, entry)) {
+    winres::ResEntry entry;
+    while (winres::NextResEntry(image.data(), image.size(), offset, entry)) {
       if (entry.type.isNumber && entry.type.number == VersionType && entry.name.isNumber &&
           entry.name.number == VersionName) {
         return std::vector<BYTE>(entry.data, entry.data + entry.size);
@@ -30,7 +30,7 @@ std::vector<BYTE> FileVersionInfo(const char* path) {
 
 bool QueryVersionText(const std::vector<BYTE>& block, const char* path, std::string& text) {
   std::u16string value;
-  if (!VersionBlockText(block.data(), block.size(), path, value)) return false;
+  if (!winres::VersionBlockText(block.data(), block.size(), path, value)) return false;
   text = posix::ToProcessEncoding(
       icu::UnicodeString(value.data(), static_cast<int32_t>(value.size())));
   return true;

@@ -8,19 +8,9 @@
 #include <cstddef>
 
 #include "corekit/platform/types.h"
+#include "corekit/winres/res_id.h"
 
-namespace corekit::platform {
-
-// A resource type or name: a number, or a text of UTF-16 code units stored in the image.
-struct ResId {
-  bool isNumber = false;
-  WORD number = 0;
-  const BYTE* text = nullptr;  // little-endian UTF-16, length code units, no terminator
-  std::size_t length = 0;
-
-  // The text's code unit at index (index < length).
-  char16_t At(std::size_t index) const;
-};
+namespace corekit::winres {
 
 // One resource of an image.
 struct ResEntry {
@@ -36,8 +26,4 @@ struct ResEntry {
 // The empty resource that starts every .res file is returned like any other (type and name 0).
 bool NextResEntry(const BYTE* image, std::size_t imageSize, std::size_t& offset, ResEntry& entry);
 
-// True when id is the wanted type or name: a number (MAKEINTRESOURCEA), "#123" for the number 123,
-// or a text of ASCII characters compared without regard to case.
-bool ResIdMatches(const ResId& id, const char* wanted);
-
-}  // namespace corekit::platform
+}  // namespace corekit::winres

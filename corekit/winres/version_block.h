@@ -9,11 +9,11 @@
 
 #include "corekit/platform/types.h"
 
-namespace corekit::platform {
+namespace corekit::winres {
 
 // The text at a query path below the root, such as "\StringFileInfo\040904B0\ProductName" (keys
 // compared without regard to ASCII case), as UTF-16 without its terminator. False when the block
 // has no node at that path.
 bool VersionBlockText(const BYTE* block, std::size_t size, const char* path, std::u16string& text);
 
-}  // namespace corekit::platform
+}  // namespace corekit::winres

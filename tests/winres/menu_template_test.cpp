@@ -1,13 +1,13 @@
-#include "corekit/platform/menu_template.h"
+#include "corekit/winres/menu_template.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/menu_template_bytes.h"
+#include "tests/winres/menu_template_bytes.h"
 
 namespace {
 
-using corekit::platform::MenuTemplateItem;
-using corekit::platform::ReadMenuTemplate;
+using corekit::winres::MenuTemplateItem;
+using corekit::winres::ReadMenuTemplate;
 
 // A menu of popups nested to the depth, around one item.
 std::vector<BYTE> Nested(int depth) {
@@ -46,8 +46,8 @@ TEST(MenuTemplate, RefusesMalformedBytes) {
       {"no end flag", MenuTemplateBytes::Normal().Item(0, 1, u"x").Bytes(), false},
       {"extended without end flag",
        MenuTemplateBytes::Extended().ExtendedItem(0, 0, 1, 0, u"x").Bytes(), false},
-      {"deepest nesting", Nested(corekit::platform::MenuTemplateMaxDepth), true},
-      {"nested too deeply", Nested(corekit::platform::MenuTemplateMaxDepth + 1), false},
+      {"deepest nesting", Nested(corekit::winres::MenuTemplateMaxDepth), true},
+      {"nested too deeply", Nested(corekit::winres::MenuTemplateMaxDepth + 1), false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ReadMenuTemplate(c.bytes.data(), c.bytes.size(), items), c.read) << c.label;

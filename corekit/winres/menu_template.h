@@ -17,7 +17,7 @@
 
 #include "corekit/platform/types.h"
 
-namespace corekit::platform {
+namespace corekit::winres {
 
 // One item of a template, with the items of its popup menu.
 struct MenuTemplateItem {
@@ -43,4 +43,4 @@ inline constexpr int MenuTemplateMaxDepth = 64;
 // to start on a four-byte boundary, as resources do; the extended format pads relative to it.
 bool ReadMenuTemplate(const BYTE* data, std::size_t size, std::vector<MenuTemplateItem>& items);
 
-}  // namespace corekit::platform
+}  // namespace corekit::winres

@@ -1,15 +1,11 @@
-#include "corekit/platform/version_block.h"
+#include "corekit/winres/version_block.h"
 
 #include <string_view>
 
-namespace corekit::platform {
+#include "corekit/winres/byte_reader.h"
+
+namespace corekit::winres {
 namespace {
-
-constexpr std::size_t Align4(std::size_t offset) {
-  return (offset + 3) & ~static_cast<std::size_t>(3);
-}
-
-char16_t UnitAt(const BYTE* at) { return static_cast<char16_t>(at[0] | (at[1] << 8)); }
 
 char16_t AsciiUpper(char16_t c) {
   return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
@@ -27,37 +23,36 @@ struct Node {
 };
 
 bool ReadNode(const BYTE* block, std::size_t size, std::size_t at, Node& node) {
-  if (at + 6 > size) return false;
-  const std::size_t length = UnitAt(block + at);
-  const std::size_t valueLength = UnitAt(block + at + 2);
+  ByteReader reader(block, size);
+  WORD length = 0, valueLength = 0, type = 0;
+  if (!reader.Seek(at) || !reader.Word(length) || !reader.Word(valueLength) || !reader.Word(type)) {
+    return false;
+  }
   if (length < 6 || length > size - at) return false;
   node.end = at + length;
-  node.text = UnitAt(block + at + 4) == 1;
-  node.key = at + 6;
-  std::size_t p = node.key;
-  while (true) {
-    if (p + 2 > node.end) return false;
-    if (UnitAt(block + p) == 0) break;
-    p += 2;
-  }
-  node.keyLength = (p - node.key) / 2;
-  node.value = Align4(p + 2);
+  node.text = type == 1;
+  node.key = reader.Position();
+  // The key ends within the node.
+  ByteReader key(block, node.end);
+  if (!key.Seek(node.key) || !key.SkipText(node.keyLength)) return false;
+  node.value = AlignToDword(key.Position());
   // A text value counts code units, any other value bytes.
-  node.valueBytes = node.text ? 2 * valueLength : valueLength;
+  node.valueBytes = node.text ? 2 * std::size_t{valueLength} : valueLength;
   if (node.value > node.end || node.valueBytes > node.end - node.value) {
     node.value = node.end;
     node.valueBytes = 0;
   }
-  node.children = Align4(node.value + node.valueBytes);
+  node.children = AlignToDword(node.value + node.valueBytes);
   return true;
 }
 
 bool KeyIs(const BYTE* block, const Node& node, std::string_view wanted) {
   if (node.keyLength != wanted.size()) return false;
-  for (std::size_t i = 0; i < wanted.size(); ++i) {
-    const char16_t unit = UnitAt(block + node.key + 2 * i);
-    if (AsciiUpper(unit) !=
-        AsciiUpper(static_cast<char16_t>(static_cast<unsigned char>(wanted[i])))) {
+  ByteReader key(block + node.key, 2 * node.keyLength);
+  for (const char c : wanted) {
+    WORD unit = 0;
+    if (!key.Word(unit) || AsciiUpper(static_cast<char16_t>(unit)) !=
+                               AsciiUpper(static_cast<char16_t>(static_cast<unsigned char>(c)))) {
       return false;
     }
   }
@@ -86,17 +81,15 @@ bool VersionBlockText(const BYTE* block, std::size_t size, const char* path, std
         found = true;
         break;
       }
-      child = Align4(candidate.end);
+      child = AlignToDword(candidate.end);
     }
     if (!found) return false;
   }
+  // The value up to its first NUL.
   text.clear();
-  for (std::size_t at = node.value; at + 2 <= node.value + node.valueBytes; at += 2) {
-    const char16_t unit = UnitAt(block + at);
-    if (unit == 0) break;
-    text += unit;
-  }
+  ByteReader value(block + node.value, node.valueBytes);
+  for (WORD unit = 0; value.Word(unit) && unit != 0;) text += static_cast<char16_t>(unit);
   return true;
 }
 
-}  // namespace corekit::platform
+}  // namespace corekit::winres

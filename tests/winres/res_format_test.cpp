@@ -1,4 +1,4 @@
-#include "corekit/platform/res_format.h"
+#include "corekit/winres/res_format.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 
 namespace {
 
-using corekit::platform::NextResEntry;
-using corekit::platform::ResEntry;
-using corekit::platform::ResId;
-using corekit::platform::ResIdMatches;
+using corekit::winres::NextResEntry;
+using corekit::winres::ResEntry;
+using corekit::winres::ResId;
+using corekit::winres::ResIdKey;
 
 // Writes .res images as resource compilers do.
 class ResWriter {
@@ -120,12 +120,21 @@ TEST(ResFormat, DamagedImagesEndTheReadingSafely) {
   EXPECT_TRUE(ReadAll({}).empty());
 }
 
+// A wanted type or name finds a stored one when both have a key and the keys are equal.
+bool Matches(const ResId& id, const char* wanted) {
+  const auto key = ResIdKey(id);
+  return key && key == ResIdKey(wanted);
+}
+
 TEST(ResFormat, IdsMatchNumbersAndTextsWithoutCase) {
-  const std::vector<BYTE> image =
-      ResWriter().Add(ResWriter::Text(u"Survey_Data"), ResWriter::Id(7), 0, "").Image();
+  const std::vector<BYTE> image = ResWriter()
+                                      .Add(ResWriter::Text(u"Survey_Data"), ResWriter::Id(7), 0, "")
+                                      .Add(ResWriter::Text(u"\u00C4"), ResWriter::Id(1), 0, "")
+                                      .Image();
   std::size_t offset = 32;
-  ResEntry entry;
+  ResEntry entry, other;
   ASSERT_TRUE(NextResEntry(image.data(), image.size(), offset, entry));
+  ASSERT_TRUE(NextResEntry(image.data(), image.size(), offset, other));
   const struct {
     const ResId& id;
     const char* wanted;
@@ -146,9 +155,11 @@ TEST(ResFormat, IdsMatchNumbersAndTextsWithoutCase) {
       {entry.name, "#65543", false},
       {entry.name, MAKEINTRESOURCEA(8), false},
       {entry.name, nullptr, false},
+      {other.type, "\xC4", false},  // texts outside ASCII match nothing, not even themselves
+      {other.type, "\xE4", false},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ResIdMatches(c.id, c.wanted), c.matches)
+    EXPECT_EQ(Matches(c.id, c.wanted), c.matches)
         << (IS_INTRESOURCE(c.wanted) ? "number" : c.wanted);
   }
 }
