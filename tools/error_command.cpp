@@ -7,7 +7,7 @@
 #include "corekit/platform/thread_locale.h"
 #include "tools/language_text.h"
 #include "tools/number_text.h"
-#include "tools/option_text.h"
+#include "tools/raw_option.h"
 #include "tools/report_lines.h"
 
 namespace corekit::tool {
@@ -65,7 +65,7 @@ public:
 private:
   CLI::App* m_app;
   std::string m_code;
-  OptionText m_language;
+  RawOption m_language;
 };
 
 }  // namespace
