@@ -5,8 +5,9 @@
 
 #include "corekit/errors/error_reporter.h"
 #include "corekit/platform/thread_locale.h"
+#include "tools/language_text.h"
 #include "tools/number_text.h"
-#include "tools/option_text.h"
+#include "tools/raw_option.h"
 #include "tools/report_lines.h"
 
 namespace corekit::tool {
@@ -16,14 +17,6 @@ std::string Hex(std::uint32_t value, int digits) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%0*X", digits, static_cast<unsigned>(value));
   return text;
-}
-
-// Hexadecimal with "0x", else decimal: the number and how it was read.
-NumberStatus ParseNumber(const std::string& text, std::uint32_t& value) {
-  if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    return ParseHex32(text, value);
-  }
-  return ParseUnsigned32(text, value);
 }
 
 class ErrorCommand final : public Command {
@@ -55,8 +48,8 @@ public:
     }
     if (m_language.Given()) {
       WORD language = 0;
-      if (!ParseLanguage(m_language.text, language, error)) {
-        err << "corekit: error: --lang: " << error << '\n';
+      if (!ParseLanguage(m_language.text, language)) {
+        err << "corekit: error: " << LanguageError("--lang", m_language.text) << '\n';
         return ExitUsage;
       }
       if (!platform::SetThreadLanguage(language)) {
@@ -72,7 +65,7 @@ public:
 private:
   CLI::App* m_app;
   std::string m_code;
-  OptionText m_language;
+  RawOption m_language;
 };
 
 }  // namespace
@@ -85,7 +78,7 @@ bool ParseErrorCode(const std::string& text, LONG& code, std::string& error) {
     status = ParseSigned32(text, negative);
     value = static_cast<std::uint32_t>(negative);
   } else {
-    status = ParseNumber(text, value);
+    status = ParseHexOrUnsigned32(text, value);
   }
   switch (status) {
     case NumberStatus::Ok:
@@ -99,21 +92,6 @@ bool ParseErrorCode(const std::string& text, LONG& code, std::string& error) {
       return false;
   }
   return false;
-}
-
-bool ParseLanguage(const std::string& text, WORD& language, std::string& error) {
-  std::uint32_t value = 0;
-  const NumberStatus status = ParseNumber(text, value);
-  if (status == NumberStatus::NotANumber) {
-    error = "'" + text + "' is not a language id (such as 0x0407 or 1031)";
-    return false;
-  }
-  if (status == NumberStatus::OutOfRange || value > 0xFFFF) {
-    error = text + " is out of range (0 to 0xFFFF)";
-    return false;
-  }
-  language = static_cast<WORD>(value);
-  return true;
 }
 
 std::string FormatErrorReport(LONG code) {

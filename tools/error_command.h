@@ -17,9 +17,6 @@ namespace corekit::tool {
 // its 32 bits ("-2147220208" and "2147747088" are both 0x80040510). False with a one-line reason.
 bool ParseErrorCode(const std::string& text, LONG& code, std::string& error);
 
-// A language id, 0 to 0xFFFF, hexadecimal ("0x0407") or decimal ("1031"). False with a reason.
-bool ParseLanguage(const std::string& text, WORD& language, std::string& error);
-
 // The report: the code in hexadecimal and decimal, the thread's language and the code's text.
 std::string FormatErrorReport(LONG code);
 

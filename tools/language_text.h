@@ -1,6 +1,7 @@
 #pragma once
 
-// Language identifiers on the command line: hexadecimal with 0x ("0x0407") or decimal ("1031").
+// Language identifiers on the command line, the same for every command: 0x0000 to 0xFFFF, written
+// in hexadecimal with 0x ("0x0407", also "0x00000407") or in decimal ("1031").
 
 #include <cstdint>
 #include <string>

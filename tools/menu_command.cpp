@@ -10,7 +10,7 @@
 #include "corekit/translate/translate_text.h"
 #include "tools/language_text.h"
 #include "tools/number_text.h"
-#include "tools/option_text.h"
+#include "tools/raw_option.h"
 
 namespace corekit::tool {
 namespace {
@@ -124,9 +124,9 @@ public:
 private:
   CLI::App* m_app;
   std::string m_id;
-  OptionText m_language;
-  OptionText m_dictionary;
-  OptionText m_module;
+  RawOption m_language;
+  RawOption m_dictionary;
+  RawOption m_module;
 };
 
 }  // namespace

@@ -57,7 +57,7 @@ public:
 
 private:
   CLI::App* m_app;
-  TextOptions m_text;
+  TimeTextOptions m_text;
 };
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "tools/command.h"
-#include "tools/text_options.h"
 #include "tools/time_report.h"
+#include "tools/time_text_options.h"
 
 namespace corekit::tool {
 

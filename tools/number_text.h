@@ -56,6 +56,14 @@ inline NumberStatus ParseHex32(std::string_view text, std::uint32_t& value) {
   return NumberStatus::Ok;
 }
 
+// ParseHex32 for a text that begins with "0x" or "0X", else ParseUnsigned32: 0x80040510, 1031.
+inline NumberStatus ParseHexOrUnsigned32(std::string_view text, std::uint32_t& value) {
+  if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    return ParseHex32(text, value);
+  }
+  return ParseUnsigned32(text, value);
+}
+
 // A fraction of a second written as one to nine decimal digits ("25" of "45.25"), in nanoseconds.
 inline bool ParseFraction(std::string_view digits, std::uint32_t& nanoseconds) {
   if (digits.empty() || digits.size() > 9) return false;

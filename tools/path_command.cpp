@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "tools/number_text.h"
-#include "tools/option_text.h"
+#include "tools/raw_option.h"
 #include "tools/report_lines.h"
 
 namespace corekit::tool {
@@ -64,7 +64,7 @@ public:
 private:
   CLI::App* m_app;
   std::string m_text;
-  OptionText m_squeeze;
+  RawOption m_squeeze;
 };
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "tools/number_text.h"
-#include "tools/option_text.h"
-#include "tools/text_options.h"
+#include "tools/raw_option.h"
+#include "tools/time_text_options.h"
 
 namespace corekit::tool {
 namespace {
@@ -263,13 +263,13 @@ public:
   }
 
 private:
-  static void Add(OptionText& field, CLI::Option* option, const char* typeName) {
+  static void Add(RawOption& field, CLI::Option* option, const char* typeName) {
     field.option = option->type_name(typeName);
   }
 
   CLI::App* m_app;
-  TextOptions m_text;
-  OptionText m_calendar, m_seconds, m_week, m_sow, m_year, m_doy, m_dos, m_julian;
+  TimeTextOptions m_text;
+  RawOption m_calendar, m_seconds, m_week, m_sow, m_year, m_doy, m_dos, m_julian;
 };
 
 }  // namespace

@@ -8,8 +8,8 @@
 
 #include "corekit/gpstime/gps_time.h"
 #include "tools/command.h"
-#include "tools/text_options.h"
 #include "tools/time_report.h"
+#include "tools/time_text_options.h"
 
 namespace corekit::tool {
 

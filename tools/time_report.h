@@ -5,7 +5,7 @@
 #include <string>
 
 #include "corekit/gpstime/gps_time.h"
-#include "tools/text_options.h"
+#include "tools/time_text_options.h"
 
 namespace corekit::tool {
 

@@ -4,7 +4,7 @@
 
 #include "corekit/translate/translate_text.h"
 #include "tools/language_text.h"
-#include "tools/option_text.h"
+#include "tools/raw_option.h"
 
 namespace corekit::tool {
 namespace {
@@ -52,7 +52,7 @@ public:
 private:
   CLI::App* m_app;
   std::string m_text;
-  OptionText m_to, m_from, m_dict;
+  RawOption m_to, m_from, m_dict;
 };
 
 }  // namespace

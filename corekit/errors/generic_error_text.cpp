@@ -1,20 +1,12 @@
 #include "corekit/errors/generic_error_text.h"
 
 #include "corekit/platform/error_number.h"
+#include "corekit/platform/number_conversion.h"
 
 namespace corekit::internal {
 namespace {
 
-// Reads the decimal digits at `at` into value (the first three at most) and gives their count.
-int ReadDigits(const char*& at, unsigned int& value) {
-  int count = 0;
-  value = 0;
-  for (; *at >= '0' && *at <= '9'; ++at, ++count) {
-    if (count < 3) value = value * 10 + static_cast<unsigned int>(*at - '0');
-  }
-  return count;
-}
-
+// Up to two digits and at most MaxErrorFormatField.
 bool FieldFits(int digits, unsigned int value) {
   return digits <= 2 && value <= MaxErrorFormatField;
 }
@@ -22,30 +14,19 @@ bool FieldFits(int digits, unsigned int value) {
 // The length of a safe conversion that formats one 32-bit number, starting at its '%'; 0 for
 // others.
 std::size_t NumberConversionLength(const char* percent) {
-  const char* at = percent + 1;
-  if (*at == '-') ++at;
-  const bool alternate = *at == '#';
-  if (alternate) ++at;
-  const bool zeroPadded = *at == '0';
-  if (zeroPadded) ++at;
-  unsigned int width = 0;
-  const int widthDigits = ReadDigits(at, width);
-  if (!FieldFits(widthDigits, width)) return 0;
-  const bool hasPrecision = *at == '.';
-  if (hasPrecision) {
-    ++at;
-    unsigned int precision = 0;
-    const int precisionDigits = ReadDigits(at, precision);
-    if (precisionDigits == 0 || precision == 0 || !FieldFits(precisionDigits, precision)) return 0;
+  platform::NumberConversion conversion;
+  if (!platform::ReadNumberConversion(percent, conversion)) return 0;
+  if (!FieldFits(conversion.widthDigits, conversion.width)) return 0;
+  if (conversion.hasPrecision &&
+      (conversion.precisionDigits == 0 || conversion.precision == 0 ||
+       !FieldFits(conversion.precisionDigits, conversion.precision))) {
+    return 0;
   }
-  if (*at == 'l') ++at;
-  const char type = *at;
-  const bool hex = type == 'x' || type == 'X';
-  const bool signedType = type == 'd' || type == 'i';
-  if (!hex && !signedType && type != 'u') return 0;
-  if (alternate && (!hex || widthDigits > 0)) return 0;
-  if (hasPrecision && (signedType || zeroPadded)) return 0;
-  return static_cast<std::size_t>(at + 1 - percent);
+  const bool hex = conversion.type == 'x' || conversion.type == 'X';
+  const bool signedType = conversion.type == 'd' || conversion.type == 'i';
+  if (conversion.alternate && (!hex || conversion.widthDigits > 0)) return 0;
+  if (conversion.hasPrecision && (signedType || conversion.zeroPadded)) return 0;
+  return static_cast<std::size_t>(conversion.end - percent);
 }
 
 }  // namespace

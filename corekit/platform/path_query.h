@@ -22,6 +22,7 @@
 
 #include <string>
 
+#include "corekit/platform/path_conventions.h"
 #include "corekit/platform/types.h"
 
 namespace corekit::platform {
@@ -29,9 +30,6 @@ namespace corekit::platform {
 // True where a path that begins with a separator starts at the file system's root (POSIX). In
 // Windows syntax such a path is relative to the current drive.
 bool LeadingSeparatorIsRoot();
-
-// Size of the path buffers, in bytes with the terminating NUL: the system's longest path.
-inline constexpr int PathBufferSize = MAX_PATH;
 
 // The absolute form of path: a relative path is completed with the current folder, and "." and
 // ".." are resolved in the text (links are not followed, the path need not exist).

@@ -1,6 +1,6 @@
 #include "corekit/platform/user_folder.h"
 
-#include "corekit/platform/module_file.h"
+#include "corekit/platform/path_conventions.h"
 
 namespace corekit::platform {
 

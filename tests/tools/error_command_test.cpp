@@ -10,9 +10,8 @@
 
 namespace {
 
-TEST(ToolErrorCommand, ReadsCodesAndLanguagesStrictly) {
+TEST(ToolErrorCommand, ReadsCodesStrictly) {
   using corekit::tool::ParseErrorCode;
-  using corekit::tool::ParseLanguage;
   const std::pair<const char*, DWORD> codes[] = {{"0x80040510", 0x80040510},
                                                  {"0X8004051a", 0x8004051A},
                                                  {"0x00000000ffffffff", 0xFFFFFFFF},
@@ -33,15 +32,6 @@ TEST(ToolErrorCommand, ReadsCodesAndLanguagesStrictly) {
     std::string error;
     EXPECT_FALSE(ParseErrorCode(text, code, error)) << text;
     EXPECT_EQ(error.find('\n'), std::string::npos) << error;
-  }
-
-  WORD language = 0;
-  std::string error;
-  EXPECT_TRUE(ParseLanguage("0x0407", language, error) && language == 0x0407);
-  EXPECT_TRUE(ParseLanguage("1031", language, error) && language == 0x0407);
-  EXPECT_TRUE(ParseLanguage("0xFFFF", language, error) && language == 0xFFFF);
-  for (const char* text : {"0x10000", "65536", "-1", "de", ""}) {
-    EXPECT_FALSE(ParseLanguage(text, language, error)) << text;
   }
 }
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "corekit/core/app_info.h"
-#include "corekit/platform/module_file.h"
+#include "corekit/platform/path_conventions.h"
 #include "corekit/translate/translate_text.h"
 #include "corekit/translate/translation_dict.h"
 #include "tests/translate/dictionary_files.h"

@@ -3,59 +3,16 @@
 #include <charconv>
 #include <cstdint>
 
+#include "corekit/platform/number_conversion.h"
+
 namespace corekit::platform {
 namespace {
 
-struct Conversion {
-  bool left = false;
-  bool alternate = false;
-  bool zeroPadded = false;
-  unsigned int width = 0;
-  unsigned int precision = 0;  // the least number of digits; 0 when not given
-  char type = 0;
-  const char* end = nullptr;  // just after the conversion
-};
+// The digits of a width or precision that the formatter reads; a conversion with more prints
+// as it stands.
+constexpr int MaxFieldDigits = 2;
 
-// Reads at most two decimal digits; false when there are more.
-bool ReadField(const char*& at, unsigned int& value) {
-  value = 0;
-  for (int count = 0; *at >= '0' && *at <= '9'; ++at, ++count) {
-    if (count == 2) return false;
-    value = value * 10 + static_cast<unsigned int>(*at - '0');
-  }
-  return true;
-}
-
-// Reads the conversion after a '%' in wsprintfA's order of flags; false when it is none that
-// prints a number.
-bool ReadConversion(const char* at, Conversion& conversion) {
-  conversion.left = *at == '-';
-  if (conversion.left) ++at;
-  conversion.alternate = *at == '#';
-  if (conversion.alternate) ++at;
-  conversion.zeroPadded = *at == '0';
-  if (conversion.zeroPadded) ++at;
-  if (!ReadField(at, conversion.width)) return false;
-  if (*at == '.') {
-    ++at;
-    if (!ReadField(at, conversion.precision)) return false;
-  }
-  if (*at == 'l') ++at;
-  conversion.type = *at;
-  switch (conversion.type) {
-    case 'd':
-    case 'i':
-    case 'u':
-    case 'x':
-    case 'X':
-      conversion.end = at + 1;
-      return true;
-    default:
-      return false;
-  }
-}
-
-std::string Converted(const Conversion& conversion, LONG code) {
+std::string Converted(const NumberConversion& conversion, LONG code) {
   const bool hex = conversion.type == 'x' || conversion.type == 'X';
   const bool negative = (conversion.type == 'd' || conversion.type == 'i') && code < 0;
   auto magnitude = static_cast<std::uint32_t>(code);
@@ -98,8 +55,9 @@ std::string FormatErrorNumber(const char* format, LONG code) {
       at += 2;
       continue;
     }
-    Conversion conversion;
-    if (ReadConversion(at + 1, conversion)) {
+    NumberConversion conversion;
+    if (ReadNumberConversion(at, conversion) && conversion.widthDigits <= MaxFieldDigits &&
+        conversion.precisionDigits <= MaxFieldDigits) {
       text += Converted(conversion, code);
       at = conversion.end;
     } else {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "corekit/platform/multibyte_text.h"
-#include "corekit/platform/path_query.h"
+#include "corekit/platform/path_conventions.h"
 
 namespace corekit::platform {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// An option of the command line read as text, checked by the command itself.
+// An option of the command line taken as its raw text, which the command checks itself.
 
 #include <optional>
 #include <string>
@@ -11,7 +11,7 @@ class Option;
 
 namespace corekit::tool {
 
-struct OptionText {
+struct RawOption {
   std::string text;
   CLI::Option* option = nullptr;
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "tools/option_text.h"
+#include "tools/raw_option.h"
 
 namespace CLI {
 class App;
@@ -40,14 +40,14 @@ struct TextInputs {
 bool ResolveTextForm(const TextInputs& inputs, TextForm& form, std::string& error);
 
 // Registers --mode, --zone, --date-format, --time-format, --ms and --ns on a subcommand.
-class TextOptions {
+class TimeTextOptions {
 public:
-  explicit TextOptions(CLI::App& command);
+  explicit TimeTextOptions(CLI::App& command);
   // What the parsed command line gave.
   TextInputs Inputs() const;
 
 private:
-  OptionText m_mode, m_zone, m_dateFormat, m_timeFormat, m_milliseconds, m_nanoseconds;
+  RawOption m_mode, m_zone, m_dateFormat, m_timeFormat, m_milliseconds, m_nanoseconds;
 };
 
 }  // namespace corekit::tool

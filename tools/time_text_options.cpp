@@ -1,4 +1,4 @@
-#include "tools/text_options.h"
+#include "tools/time_text_options.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdint>
@@ -53,7 +53,7 @@ bool ResolveTextForm(const TextInputs& in, TextForm& form, std::string& error) {
   return true;
 }
 
-TextOptions::TextOptions(CLI::App& command) {
+TimeTextOptions::TimeTextOptions(CLI::App& command) {
   m_mode.option = command
                       .add_option("--mode", m_mode.text,
                                   "Text: 1 the time, 2 the date, 3 date and time (default), 4 "
@@ -79,7 +79,7 @@ TextOptions::TextOptions(CLI::App& command) {
   m_nanoseconds.option = command.add_flag("--ns")->description("Show the time with nanoseconds");
 }
 
-TextInputs TextOptions::Inputs() const {
+TextInputs TimeTextOptions::Inputs() const {
   TextInputs inputs;
   inputs.mode = m_mode.Value();
   inputs.zone = m_zone.Value();

@@ -1,4 +1,4 @@
-#include "tools/text_options.h"
+#include "tools/time_text_options.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ using corekit::tool::ResolveTextForm;
 using corekit::tool::TextForm;
 using corekit::tool::TextInputs;
 
-TEST(ToolTextOptions, ChecksModeZoneAndPrecision) {
+TEST(ToolTimeTextOptions, ChecksModeZoneAndPrecision) {
   const struct {
     TextInputs in;
     bool ok;
@@ -61,10 +61,10 @@ TEST(ToolTextOptions, ChecksModeZoneAndPrecision) {
   }
 }
 
-TEST(ToolTextOptions, ReadFromTheCommandLine) {
+TEST(ToolTimeTextOptions, ReadFromTheCommandLine) {
   CLI::App app;
   CLI::App* command = app.add_subcommand("now");
-  const corekit::tool::TextOptions options(*command);
+  const corekit::tool::TimeTextOptions options(*command);
   app.parse("now --ms --date-format dd.MM.yyyy --zone -60 --mode 2", false);
   const TextInputs in = options.Inputs();
   EXPECT_EQ(in.mode, "2");

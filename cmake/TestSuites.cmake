@@ -1,0 +1,46 @@
+# The functions that make the test programs and the modules they load; tests/CMakeLists.txt
+# includes this file after GoogleTest is found.
+
+# One test program per subsystem. It links the library's objects directly. Natively every test
+# case is its own CTest test; under Wine a program runs whole, since each start of Wine is slow.
+# GoogleTest's header is precompiled once, by the smallest suite (the first one added), and reused by
+# the others: a suite that reuses it waits until that suite is built.
+function(corekit_add_test_suite name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE corekit_objects corekit_options corekit_test_main)
+  target_compile_definitions(${name} PRIVATE COREKIT_STATIC)
+  get_property(pch_owner GLOBAL PROPERTY COREKIT_TEST_PCH_OWNER)
+  if(pch_owner)
+    target_precompile_headers(${name} REUSE_FROM ${pch_owner})
+  else()
+    target_precompile_headers(${name} PRIVATE <gtest/gtest.h>)
+    set_property(GLOBAL PROPERTY COREKIT_TEST_PCH_OWNER ${name})
+  endif()
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+  endif()
+endfunction()
+
+# corekit_add_test_plugin(NAME [file.rc...] [SOURCES file.cpp...]): a module with PluginAnswer and
+# the functions of the extra sources.
+function(corekit_add_test_plugin name)
+  cmake_parse_arguments(PARSE_ARGV 1 plugin "" "" SOURCES)
+  add_library(${name} MODULE ${PROJECT_SOURCE_DIR}/tests/core/plugins/plugin.cpp ${plugin_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  set_target_properties(${name} PROPERTIES PREFIX "")
+  if(plugin_UNPARSED_ARGUMENTS)
+    corekit_add_resources(${name} ${plugin_UNPARSED_ARGUMENTS})
+  endif()
+endfunction()
+
+# corekit_use_test_modules(TARGET): the test program loads the built library and the plugins.
+function(corekit_use_test_modules target)
+  add_dependencies(${target} corekit named_version_plugin empty_name_plugin bare_plugin)
+  target_compile_definitions(${target} PRIVATE
+    COREKIT_LIBRARY_FILE="./$<TARGET_FILE_NAME:corekit>"
+    NAMED_VERSION_PLUGIN="./$<TARGET_FILE_NAME:named_version_plugin>"
+    EMPTY_NAME_PLUGIN="./$<TARGET_FILE_NAME:empty_name_plugin>"
+    BARE_PLUGIN="./$<TARGET_FILE_NAME:bare_plugin>")
+endfunction()
