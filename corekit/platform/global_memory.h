@@ -5,7 +5,7 @@
 // size and free a block it received. A block's handle is not its address: lock it to reach the
 // bytes.
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 #include "corekit/platform/types.h"
 
 #if !defined(_WIN32)

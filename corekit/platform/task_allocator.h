@@ -4,7 +4,7 @@
 // IGenericValue hands out as owned. Windows has these functions; on POSIX the library provides
 // them, exported, so that every module allocates and frees through the same heap.
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 #include "corekit/platform/types.h"
 
 #if defined(_WIN32)
