@@ -5,11 +5,12 @@
 // them, exported, so that every module allocates and frees through the same heap.
 
 #include "corekit/export.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 #if defined(_WIN32)
 
-#include <objbase.h>
+// The system's task allocator comes with its COM headers.
+#include "corekit/platform/com_base.h"
 
 #else
 
