@@ -1,7 +1,7 @@
 #pragma once
 
 #include "corekit/comvalue/bin_value_descr.h"
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 #include "corekit/platform/interface_types.h"
 
 namespace kx_com {

@@ -3,7 +3,7 @@
 #include "corekit/comvalue/bin_value.h"
 #include "corekit/comvalue/com_ptr.h"
 #include "corekit/comvalue/generic_value.h"
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 
 // A kx_com::bin_value that lives behind an IGenericValue: its four operations are answered by the
 // interface it holds. It is also a TComPtr<IGenericValue> (construction, assignment, Attach, ->

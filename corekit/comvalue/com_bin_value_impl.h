@@ -2,7 +2,7 @@
 
 #include "corekit/comvalue/bin_value.h"
 #include "corekit/comvalue/generic_value.h"
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 
 // Shows a kx_com::bin_value to other modules as an IGenericValue. It neither owns nor copies the
 // value, and counts no references (AddRef and Release return 1): keep it, and the value, alive

@@ -2,7 +2,7 @@
 
 #include "corekit/comvalue/bin_value_descr.h"
 #include "corekit/comvalue/com_ptr.h"
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 #include "corekit/platform/com_base.h"
 
 // The type or size of a value differs from the one requested or from the target's.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/export.h"
 #include "corekit/platform/interface_types.h"
 
 // The application's product name: the ProductName of the executable's version block (English,

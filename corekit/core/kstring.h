@@ -1,6 +1,6 @@
 #pragma once
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 
 // KString: the library's byte string in the process's multibyte encoding. It holds a counted
 // length and a terminating NUL, and has value semantics: copies share one reference-counted block

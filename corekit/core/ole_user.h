@@ -1,6 +1,6 @@
 #pragma once
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 
 // Brackets the use of OLE on the calling thread: initialises it on construction and uninitialises
 // it on destruction (on POSIX the library's own per-thread component services).

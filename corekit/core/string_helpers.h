@@ -1,6 +1,6 @@
 #pragma once
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 
 // Character-pointer helpers that differ from their C library namesakes in ways the suite relies on.
 // They work byte by byte.

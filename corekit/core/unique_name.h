@@ -1,7 +1,7 @@
 #pragma once
 
-#include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/export.h"
 
 // The first name that accept takes: base itself, then base cut to fit maxLength - 1 characters
 // with a number (1), (2), ... appended. BuildUniqName("Point", 10, ...) tries Point, Point(1),

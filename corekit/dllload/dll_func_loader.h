@@ -2,8 +2,8 @@
 
 #include <map>
 
-#include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/export.h"
 #include "corekit/platform/interface_types.h"
 
 // Shared, reference-counted access to a plug-in library and its functions by name. Every LoadDLL

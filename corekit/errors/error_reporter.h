@@ -1,7 +1,7 @@
 #pragma once
 
-#include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/export.h"
 #include "corekit/platform/interface_types.h"
 
 // TErrorReporter: turns error codes (32-bit, HRESULT layout: bit 31 failure, bits 16 to 28 the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 #include "corekit/gpstime/gps_time.h"
 
 // The current time: the system clock's UTC reading in whole seconds, without leap seconds. A clock

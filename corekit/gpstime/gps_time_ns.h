@@ -1,7 +1,7 @@
 #pragma once
 
-#include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/export.h"
 #include "corekit/gpstime/gps_time.h"
 #include "corekit/gpstime/gps_time_ms.h"
 #include "corekit/platform/interface_types.h"

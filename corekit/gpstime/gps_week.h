@@ -1,6 +1,6 @@
 #pragma once
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 
 // A GPS week number counted from the GPS epoch. A week below 416 is read as a 10-bit week after the
 // first 1024-week rollover, so 100 becomes 1124; other values are kept as given.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/export.h"
 
 // The base of the suite's caches. A cache registers with the cache manager when it is constructed
 // and unregisters when it is destroyed; both are announced to the targets of cache posts. A copy is

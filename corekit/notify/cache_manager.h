@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 
 class TCacheBase;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 #include "corekit/notify/post_office.h"
 #include "corekit/notify/post_target.h"
 

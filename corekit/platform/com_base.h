@@ -1,22 +1,56 @@
 #pragma once
 
-// COM's binary interface as the library's COM classes use it: IUnknown, interface ids, the methods'
-// calling convention, and the interfaces through which a smart pointer gives an object its site or
-// connects a sink to it. On Windows these are the SDK's. On POSIX the library defines them with
-// COM's layout: the same methods in the same slots of the function table (no virtual destructor,
-// so slot 0 is QueryInterface), 16-byte GUIDs and 32-bit HRESULTs, so that modules of other
-// compilers that follow the layout can call them.
+// COM's binary interface as the library's COM classes use it: IUnknown, interface ids, result
+// codes, the methods' calling convention, and the interfaces through which a smart pointer gives an
+// object its site or connects a sink to it. On Windows these are the SDK's, as IUnknown must be the
+// system's own: this header includes the narrowest SDK headers that declare them, <objbase.h>
+// (IUnknown, component creation, the task allocator) and <ocidl.h> (IObjectWithSite, the
+// connection points). Like every COM header of the SDK they bring <windows.h> along. On POSIX the
+// library defines them with COM's layout: the same methods in the same slots of the function table
+// (no virtual destructor, so slot 0 is QueryInterface), 16-byte GUIDs and 32-bit HRESULTs, so that
+// modules of other compilers that follow the layout can call them.
 
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 #if defined(_WIN32)
 
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <objbase.h>
 #include <ocidl.h>
 
 #else
 
+#include <cstdint>
+
 #define STDMETHODCALLTYPE
+
+struct GUID {
+  std::uint32_t Data1;
+  std::uint16_t Data2;
+  std::uint16_t Data3;
+  std::uint8_t Data4[8];
+
+  friend bool operator==(const GUID&, const GUID&) = default;
+};
+using IID = GUID;
+using CLSID = GUID;
+static_assert(sizeof(GUID) == 16, "a GUID keeps its Windows layout");
+
+#define S_OK (static_cast<HRESULT>(0x00000000L))
+#define S_FALSE (static_cast<HRESULT>(0x00000001L))
+#define E_NOTIMPL (static_cast<HRESULT>(0x80004001L))
+#define E_NOINTERFACE (static_cast<HRESULT>(0x80004002L))
+#define E_POINTER (static_cast<HRESULT>(0x80004003L))
+#define E_FAIL (static_cast<HRESULT>(0x80004005L))
+#define E_OUTOFMEMORY (static_cast<HRESULT>(0x8007000EL))
+#define E_INVALIDARG (static_cast<HRESULT>(0x80070057L))
+#define SUCCEEDED(hr) (static_cast<HRESULT>(hr) >= 0)
+#define FAILED(hr) (static_cast<HRESULT>(hr) < 0)
 
 using REFGUID = const GUID&;
 using REFIID = const IID&;

@@ -4,7 +4,7 @@
 // functions. POSIX has no component registry: the library provides them, exported, and they
 // answer that no class is registered.
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 #include "corekit/platform/com_base.h"
 
 #if !defined(_WIN32)

@@ -3,12 +3,23 @@
 // Global memory blocks, such as the text block a TClipboardStream keeps for its caller. Windows
 // has these functions; on POSIX the library provides them, exported, so that a caller can lock,
 // size and free a block it received. A block's handle is not its address: lock it to reach the
-// bytes.
+// bytes. On Windows this header includes <windows.h>, which declares them; on POSIX it names only
+// the types of their signatures.
 
-#include "corekit/core/export.h"
-#include "corekit/platform/types.h"
+#include "corekit/export.h"
+#include "corekit/platform/interface_types.h"
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#else
 
 #define GMEM_MOVEABLE 0x0002
 #define GMEM_ZEROINIT 0x0040

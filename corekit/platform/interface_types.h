@@ -1,9 +1,11 @@
 #pragma once
 
-// The Windows types that the library's exported interface names. On Windows they are declared here
-// exactly as the SDK declares them, so that a user's code sees the same types whether it includes
-// <windows.h> or not, and the library's headers do not bring <windows.h> in. On POSIX they are the
-// library's own definitions of types.h.
+// The Windows types that the library's exported interface names, and nothing more: a user's code
+// that includes the library's headers keeps its own TRUE, MAX_PATH and the like. On Windows they
+// are declared here exactly as the SDK declares them, so that a user's code sees the same types
+// whether it includes <windows.h> or not, and these headers do not bring <windows.h> in. On POSIX
+// they are the library's own, with the Windows widths and layouts: LONG and ULONG stay 32-bit,
+// handles are distinct opaque pointer types and the records keep their Windows layout.
 
 #if defined(_WIN32)
 
@@ -33,6 +35,54 @@ typedef struct tagRGBTRIPLE RGBTRIPLE;
 
 #else
 
-#include "corekit/platform/types.h"
+#include <cstddef>
+#include <cstdint>
+
+using BOOL = std::int32_t;
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using LONG = std::int32_t;
+using ULONG = std::uint32_t;
+using UINT = std::uint32_t;
+using HRESULT = std::int32_t;
+using SIZE_T = std::size_t;
+using LPVOID = void*;
+// The generic address of a function looked up in a library: cast it to the function's real type.
+using FARPROC = std::intptr_t (*)();
+
+struct HWND__;
+using HWND = HWND__*;
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
+using HMODULE = HINSTANCE;
+using HANDLE = void*;
+using HGLOBAL = HANDLE;
+
+struct PALETTEENTRY {
+  BYTE peRed;
+  BYTE peGreen;
+  BYTE peBlue;
+  BYTE peFlags;
+};
+
+struct RGBQUAD {
+  BYTE rgbBlue;
+  BYTE rgbGreen;
+  BYTE rgbRed;
+  BYTE rgbReserved;
+};
+
+struct RGBTRIPLE {
+  BYTE rgbtBlue;
+  BYTE rgbtGreen;
+  BYTE rgbtRed;
+};
+
+static_assert(sizeof(PALETTEENTRY) == 4 && sizeof(RGBQUAD) == 4 && sizeof(RGBTRIPLE) == 3,
+              "colour records keep their Windows layout");
 
 #endif
+
+static_assert(sizeof(LONG) == 4 && sizeof(ULONG) == 4 && sizeof(HRESULT) == 4,
+              "the interface's long types are 32-bit on every platform");

@@ -4,12 +4,13 @@
 // IGenericValue hands out as owned. Windows has these functions; on POSIX the library provides
 // them, exported, so that every module allocates and frees through the same heap.
 
-#include "corekit/core/export.h"
-#include "corekit/platform/types.h"
+#include "corekit/export.h"
+#include "corekit/platform/interface_types.h"
 
 #if defined(_WIN32)
 
-#include <objbase.h>
+// The system's task allocator comes with its COM headers.
+#include "corekit/platform/com_base.h"
 
 #else
 

@@ -1,8 +1,10 @@
 #pragma once
 
-// The Windows data model of the library's interface. On Windows these are the SDK's own types; on
-// POSIX they are defined here with the same widths and layouts: LONG and ULONG stay 32-bit, handles
-// are distinct opaque pointer types and the records keep their Windows layout.
+// The Windows data model as the library's own code sees it: the types its interface names, COM's
+// ids and result codes, and the rest of the model that only the library uses (TRUE and FALSE,
+// MAX_PATH, the directory search and menu records and flags, ...). On Windows it is the SDK's
+// <windows.h>. The library's .cpp files and internal headers include it; the exported headers never
+// do, so that none of this reaches a user's code.
 
 #if defined(_WIN32)
 
@@ -19,43 +21,28 @@
 #  include <cstddef>
 #  include <cstdint>
 
-using BOOL = std::int32_t;
-using BYTE = std::uint8_t;
-using WORD = std::uint16_t;
-using DWORD = std::uint32_t;
-using LONG = std::int32_t;
-using ULONG = std::uint32_t;
-using UINT = std::uint32_t;
+#  include "corekit/platform/com_base.h"
+#  include "corekit/platform/interface_types.h"
+
 using INT = std::int32_t;
-using HRESULT = std::int32_t;
 using LANGID = std::uint16_t;
 using LCID = std::uint32_t;
 using COLORREF = std::uint32_t;
-using SIZE_T = std::size_t;
 using UINT_PTR = std::uintptr_t;
 using ULONG_PTR = std::uintptr_t;
-using LPVOID = void*;
 using LPCVOID = const void*;
 using LPSTR = char*;
 using LPCSTR = const char*;
-// The generic address of a function looked up in a library: cast it to the function's real type.
-using FARPROC = std::intptr_t (*)();
 
 #  define COREKIT_DECLARE_HANDLE(name) \
     struct name##__;                   \
     using name = name##__*
 
-COREKIT_DECLARE_HANDLE(HWND);
-COREKIT_DECLARE_HANDLE(HINSTANCE);
 COREKIT_DECLARE_HANDLE(HMENU);
 COREKIT_DECLARE_HANDLE(HKL);
 COREKIT_DECLARE_HANDLE(HRSRC);
 COREKIT_DECLARE_HANDLE(HBITMAP);
 #  undef COREKIT_DECLARE_HANDLE
-
-using HMODULE = HINSTANCE;
-using HANDLE = void*;
-using HGLOBAL = HANDLE;
 
 // A resource type or name given by number instead of by text.
 #  define MAKEINTRESOURCEA(i) (reinterpret_cast<LPSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
@@ -75,17 +62,6 @@ using HGLOBAL = HANDLE;
 #  define DLL_THREAD_ATTACH 2
 #  define DLL_THREAD_DETACH 3
 
-#  define S_OK (static_cast<HRESULT>(0x00000000L))
-#  define S_FALSE (static_cast<HRESULT>(0x00000001L))
-#  define E_NOTIMPL (static_cast<HRESULT>(0x80004001L))
-#  define E_NOINTERFACE (static_cast<HRESULT>(0x80004002L))
-#  define E_POINTER (static_cast<HRESULT>(0x80004003L))
-#  define E_FAIL (static_cast<HRESULT>(0x80004005L))
-#  define E_OUTOFMEMORY (static_cast<HRESULT>(0x8007000EL))
-#  define E_INVALIDARG (static_cast<HRESULT>(0x80070057L))
-#  define SUCCEEDED(hr) (static_cast<HRESULT>(hr) >= 0)
-#  define FAILED(hr) (static_cast<HRESULT>(hr) < 0)
-
 struct SYSTEMTIME {
   WORD wYear;
   WORD wMonth;
@@ -95,37 +71,6 @@ struct SYSTEMTIME {
   WORD wMinute;
   WORD wSecond;
   WORD wMilliseconds;
-};
-
-struct GUID {
-  std::uint32_t Data1;
-  std::uint16_t Data2;
-  std::uint16_t Data3;
-  std::uint8_t Data4[8];
-
-  friend bool operator==(const GUID&, const GUID&) = default;
-};
-using IID = GUID;
-using CLSID = GUID;
-
-struct PALETTEENTRY {
-  BYTE peRed;
-  BYTE peGreen;
-  BYTE peBlue;
-  BYTE peFlags;
-};
-
-struct RGBQUAD {
-  BYTE rgbBlue;
-  BYTE rgbGreen;
-  BYTE rgbRed;
-  BYTE rgbReserved;
-};
-
-struct RGBTRIPLE {
-  BYTE rgbtBlue;
-  BYTE rgbtGreen;
-  BYTE rgbtRed;
 };
 
 // Paths and the directory search.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 #include "corekit/platform/interface_types.h"
 
 // Results of the stream operations, besides 0 (success), E_NOTIMPL and the HRESULT of a failed

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "corekit/core/export.h"
+#include "corekit/export.h"
 #include "corekit/platform/interface_types.h"
 
 // A colour word in the platform's colour-reference layout: red, green and blue in bits 0-23 and a

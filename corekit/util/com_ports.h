@@ -1,7 +1,7 @@
 #pragma once
 
-#include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/export.h"
 #include "corekit/util/collection.h"
 
 // Hands the name of every serial port the system knows ("COM3" on Windows, "/dev/ttyUSB0" on

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "corekit/core/export.h"
 #include "corekit/core/kstring.h"
+#include "corekit/export.h"
 
 // The base of the suite's logs, written in nested sections: a named stream whose three operations
 // (a message, the start of a section, the end of one) subclasses implement. This base writes

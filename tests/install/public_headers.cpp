@@ -1,5 +1,9 @@
-// The exported headers outside COM and global memory compile on their own and, on Windows, without
-// bringing <windows.h> into a user's code. The system's headers may still come after them.
+// The exported headers name only the types of the interface: a user's code keeps its own TRUE,
+// MAX_PATH, menu flags and records. On Windows IUnknown is the system's, so the COM headers bring
+// the SDK's COM headers and with them <windows.h>; every other exported header leaves it out.
+
+#if defined(_WIN32)
+
 #include "corekit/comvalue/bin_value.h"
 #include "corekit/core/app_info.h"
 #include "corekit/core/ole_user.h"
@@ -17,7 +21,29 @@
 #include "corekit/util/log_stream.h"
 
 #if defined(_WINDOWS_) || defined(_WINDEF_)
-#  error "an exported header brought in <windows.h>"
+#error "an exported header outside COM and global memory brought in <windows.h>"
 #endif
 
-#include "corekit/platform/types.h"
+// Their types agree with the SDK's, which may come after them.
+#include "corekit/corekit.h"
+
+#else
+
+#include "corekit/corekit.h"
+
+// Each of these fails to compile if corekit.h defined the name: a macro turns the declaration into
+// nonsense, a type makes it a redefinition.
+enum { TRUE = 1, FALSE = 0, MF_POPUP, MIIM_ID, MFT_STRING, MFS_GRAYED, DLL_PROCESS_ATTACH };
+const int MAX_PATH = 4096;
+const int FILE_ATTRIBUTE_DIRECTORY = 1;
+const void* const INVALID_HANDLE_VALUE = nullptr;
+int MAKEINTRESOURCEA = 0;
+struct MENUITEMINFOA {};
+struct WIN32_FIND_DATAA {};
+struct SYSTEMTIME {};
+struct FILETIME {};
+using HMENU = int;
+using LPSTR = int;
+using COLORREF = int;
+
+#endif

@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <utility>
 
+#include "corekit/platform/types.h"
+
 namespace {
 
 struct Block {

@@ -1,4 +1,4 @@
-#include "corekit/core/library_entry.h"
+#include "corekit/library/library_entry.h"
 
 #include "corekit/core/module_chain.h"
 
