@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/core/loaded_module.h"
+#include "tests/support/little_endian.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::u16string ReadTableString(HMODULE module, unsigned id, WORD language) {
   if (data == nullptr) return u"<unlocked>";
   std::size_t at = 0;
   auto unit = [&](std::size_t offset) {
-    return static_cast<char16_t>(data[offset] | (data[offset + 1] << 8));
+    return static_cast<char16_t>(LoadLittleEndian(data + offset, 2));
   };
   for (unsigned index = 0; index < (id & 15); ++index) {
     if (at + 2 > size) return u"<short>";
