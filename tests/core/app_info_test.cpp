@@ -34,7 +34,6 @@ TEST(AppPaths, FolderIsUpToTheLaterSeparator) {
       {"C:\\Apps/x.exe", "C:\\Apps/", "x"},
       {"/usr/lib/corekit.so", "/usr/lib/", "corekit"},
       {"x.exe", "", "x"},
-      {"tool", "", "tool"},
       {"C:\\dir.d\\name", "C:\\dir.d\\", "name"},
       {"C:\\dir\\.profile", "C:\\dir\\", ""},
       {"C:\\dir\\", "C:\\dir\\", ""},
