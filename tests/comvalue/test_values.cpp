@@ -4,21 +4,22 @@
 #include <map>
 
 #include "corekit/platform/task_allocator.h"
+#include "corekit/platform/task_memory.h"
 
 namespace {
 
 std::map<const void*, int> g_frees;
 
-}  // namespace
-
-// The library's frees of task memory come here first (corekit_wrap_functions).
-void RealFreeTaskMemory(void* block) noexcept __asm__("__real_" FREE_TASK_MEMORY);
-void CountedFreeTaskMemory(void* block) noexcept __asm__("__wrap_" FREE_TASK_MEMORY);
-
 void CountedFreeTaskMemory(void* block) noexcept {
   ++g_frees[block];
-  RealFreeTaskMemory(block);
+  corekit::platform::SystemFreeTaskMemory(block);
 }
+
+// The library's frees of task memory are counted for the whole program.
+const corekit::platform::FreeTaskMemoryHook g_systemFree =
+    corekit::platform::SetFreeTaskMemoryHook(&CountedFreeTaskMemory);
+
+}  // namespace
 
 int FreesOf(const void* block) {
   const auto found = g_frees.find(block);

@@ -12,6 +12,7 @@
 #include "corekit/platform/user_folder.h"
 #include "tests/core/loaded_module.h"
 #include "tests/support/double_byte_locale.h"
+#include "tests/support/environment_scope.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -33,7 +34,6 @@ TEST(AppPaths, FolderIsUpToTheLaterSeparator) {
       {"C:\\Apps/x.exe", "C:\\Apps/", "x"},
       {"/usr/lib/corekit.so", "/usr/lib/", "corekit"},
       {"x.exe", "", "x"},
-      {"tool", "", "tool"},
       {"C:\\dir.d\\name", "C:\\dir.d\\", "name"},
       {"C:\\dir\\.profile", "C:\\dir\\", ""},
       {"C:\\dir\\", "C:\\dir\\", ""},
@@ -159,32 +159,16 @@ TEST(AppInfo, UserFolderIsInTheProfileOrTheAppFolder) {
   EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
 }
 #else
-}  // namespace
-#include <unistd.h>
-namespace {
-
 // On POSIX the profile folder is $HOME; these tests point it at a folder of their own.
 class HomeFolder : public ::testing::Test {
 protected:
-  void SetUp() override {
-    if (const char* home = std::getenv("HOME")) m_saved = home;
-    m_root =
-        std::filesystem::temp_directory_path() / ("corekit-home-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(m_root);
-  }
-  void TearDown() override {
-    setenv("HOME", m_saved.c_str(), 1);
-    std::filesystem::remove_all(m_root);
-  }
-  std::filesystem::path m_root;
-
-private:
-  std::string m_saved;
+  const ScratchFolder m_folder;
+  const std::filesystem::path m_root{m_folder.Path()};
 };
 
 TEST_F(HomeFolder, UserFolderIsCreatedInTheHomeFolder) {
   for (const std::string& home : {m_root.string(), m_root.string() + "/"}) {
-    setenv("HOME", home.c_str(), 1);
+    const EnvironmentScope homeVariable("HOME", home.c_str());
     const std::string expected = m_root.string() + "/MorvikTools/";
     EXPECT_EQ(Str(GetUserDir()), expected) << home;
     EXPECT_TRUE(std::filesystem::is_directory(expected));
@@ -194,7 +178,7 @@ TEST_F(HomeFolder, UserFolderIsCreatedInTheHomeFolder) {
 
 TEST_F(HomeFolder, UnusableProfileFallsBackToTheAppFolder) {
   const std::string tooLong = m_root.string() + "/" + std::string(260, 'x');
-  setenv("HOME", tooLong.c_str(), 1);
+  const EnvironmentScope homeVariable("HOME", tooLong.c_str());
   EXPECT_EQ(Str(GetUserDir()), Str(GetAppDir()));
 }
 #endif

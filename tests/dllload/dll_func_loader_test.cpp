@@ -7,12 +7,11 @@
 #include <map>
 #include <string>
 
-#include "corekit/platform/types.h"
+#include "corekit/platform/dynamic_library.h"
 
 namespace {
 
-// The system calls that loaders make, counted. The program is linked so that the library's calls
-// of these three platform functions come here first (corekit_wrap_functions).
+// The system calls that loaders make, counted while a test runs.
 struct SystemCalls {
   int loads = 0;
   int frees = 0;
@@ -20,32 +19,23 @@ struct SystemCalls {
 };
 SystemCalls g_calls;
 
-}  // namespace
-
-HMODULE RealLoad(const char* path, DWORD* error) __asm__("__real_" LOAD_DYNAMIC_LIBRARY);
-void* RealFind(HMODULE module, const char* name) __asm__("__real_" FIND_LIBRARY_SYMBOL);
-bool RealFree(HMODULE module) __asm__("__real_" FREE_DYNAMIC_LIBRARY);
-
-HMODULE CountedLoad(const char* path, DWORD* error) __asm__("__wrap_" LOAD_DYNAMIC_LIBRARY);
-void* CountedFind(HMODULE module, const char* name) __asm__("__wrap_" FIND_LIBRARY_SYMBOL);
-bool CountedFree(HMODULE module) __asm__("__wrap_" FREE_DYNAMIC_LIBRARY);
-
-HMODULE CountedLoad(const char* path, DWORD* error) {
+HMODULE CountedLoad(const char* path, DWORD* error) noexcept {
   ++g_calls.loads;
-  return RealLoad(path, error);
+  return corekit::platform::SystemLoadDynamicLibrary(path, error);
 }
 
-void* CountedFind(HMODULE module, const char* name) {
+void* CountedFind(HMODULE module, const char* name) noexcept {
   ++g_calls.resolved[name];
-  return RealFind(module, name);
+  return corekit::platform::SystemFindLibrarySymbol(module, name);
 }
 
-bool CountedFree(HMODULE module) {
+bool CountedFree(HMODULE module) noexcept {
   ++g_calls.frees;
-  return RealFree(module);
+  return corekit::platform::SystemFreeDynamicLibrary(module);
 }
 
-namespace {
+constexpr corekit::platform::DynamicLibraryCalls kCountedCalls{&CountedLoad, &CountedFind,
+                                                               &CountedFree};
 
 #if defined(_WIN32)
 const LONG kLibraryNotFound = ERROR_MOD_NOT_FOUND;
@@ -68,7 +58,14 @@ int CallScale(TDLLFuncLoader* loader, const char* name) {
 
 class DLLFuncLoaderTest : public ::testing::Test {
 protected:
-  void SetUp() override { g_calls = SystemCalls{}; }
+  void SetUp() override {
+    g_calls = SystemCalls{};
+    m_previous = corekit::platform::SetDynamicLibraryCalls(&kCountedCalls);
+  }
+  void TearDown() override { corekit::platform::SetDynamicLibraryCalls(m_previous); }
+
+private:
+  const corekit::platform::DynamicLibraryCalls* m_previous = nullptr;
 };
 
 TEST_F(DLLFuncLoaderTest, OneNameSharesOneLoaderUntilTheLastRelease) {

@@ -280,20 +280,4 @@ TEST(GpsWeek, ResolvesTenBitWeeksBelow416) {
   for (const Case& c : cases) EXPECT_EQ(int(TGPSWeek(c.in)), c.out) << c.in;
 }
 
-TEST(GpsWeek, TimeReportsFullAndSmallWeek) {
-  struct Case {
-    ULONG seconds;
-    int full, small;
-  };
-  const Case cases[] = {{100 * 604800 + 7, 1124, 100},
-                        {416 * 604800, 416, 416},
-                        {1500 * 604800 + 604799, 1500, 476},
-                        {2048 * 604800, 2048, 0}};
-  for (const Case& c : cases) {
-    const TGPSTime t(c.seconds);
-    EXPECT_EQ(int(t.GetGPSWeek()), c.full) << c.seconds;
-    EXPECT_EQ(t.GetGPSWeekSmall(), c.small) << c.seconds;
-  }
-}
-
 }  // namespace

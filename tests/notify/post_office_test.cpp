@@ -52,14 +52,6 @@ protected:
   }
 };
 
-TEST_F(PostOfficeWalk, DeliversInAttachmentOrder) {
-  EXPECT_FALSE(office.HasTargets());
-  EXPECT_EQ(Post(1), Log{});
-  Attach({&a, &b, &c});
-  EXPECT_TRUE(office.HasTargets());
-  EXPECT_EQ(Post(1), (Log{"A1", "B1", "C1"}));
-}
-
 TEST_F(PostOfficeWalk, ATargetRemovingItselfDoesNotMakeTheNextMissTheMessage) {
   Attach({&a, &b, &c});
   b.action = [this](const Letter&) { office.RemoveTarget(&b); };

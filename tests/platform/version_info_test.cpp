@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/little_endian.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -23,9 +24,7 @@ std::string ElfWithNoteSegment(std::uint64_t size, std::uint64_t align) {
       {64, 4, 4},  {72, 120, 8}, {96, size, 8}, {112, align, 8},     // the note segment
       {120, 4, 4}, {124, 4, 4},  {128, 1, 4},   {132, 0x554E47, 4},  // the note
   };
-  for (const auto& [at, value, width] : fields) {
-    for (std::uint64_t i = 0; i < width; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
-  }
+  for (const auto& [at, value, width] : fields) StoreLittleEndian(&bytes[at], value, width);
   return bytes;
 }
 

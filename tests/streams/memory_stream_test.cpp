@@ -106,27 +106,6 @@ TEST(MemoryStream, StopsAtTheLargestPosition) {
   EXPECT_EQ(refused, 0);
 }
 
-TEST(MemoryStream, SeeksByOrigin) {
-  const struct {
-    LONG offset;
-    int origin;
-    LONG position;
-    LONG size;
-  } cases[] = {
-      {4, 0, 4, 10},  {50, 0, 10, 10}, {-3, 0, 0, 10}, {5, 2, 15, 15},
-      {-4, 2, 6, 10}, {-20, 2, 0, 10}, {3, 1, 8, 10},  {7, 1, 12, 12},
-      {-9, 1, 0, 10}, {2, 7, 7, 10},  // any other origin is "current"
-  };
-  for (const auto& c : cases) {
-    TMemoryStream stream(4);
-    stream.Write(Ten, 10, false);
-    stream.Seek(5, 0);
-    EXPECT_EQ(stream.Seek(c.offset, c.origin), 0);
-    EXPECT_EQ(stream.GetPosition(), c.position) << c.offset << " from " << c.origin;
-    EXPECT_EQ(stream.GetSize(), c.size) << c.offset << " from " << c.origin;
-  }
-}
-
 // Random writes, seeks and reads, checked against a byte vector; the same through a buffer.
 template <typename Make>
 void CheckAgainstModel(Make make, unsigned seed) {

@@ -1,7 +1,6 @@
 #include "tests/support/double_byte_locale.h"
 
 #include <clocale>
-#include <cstdlib>
 
 #if defined(_WIN32)
 #include <mbctype.h>
@@ -15,12 +14,12 @@ DoubleByteLocale::~DoubleByteLocale() { _setmbcp(_MB_CP_ANSI); }
 // The build generates the locale into a folder of its own (no system-wide install needed).
 DoubleByteLocale::DoubleByteLocale() {
   m_previous = std::setlocale(LC_CTYPE, nullptr);
-  setenv("LOCPATH", COREKIT_TEST_LOCALE_DIR, 1);
+  m_localePath.emplace("LOCPATH", COREKIT_TEST_LOCALE_DIR);
   m_active = std::setlocale(LC_CTYPE, "zh_CN.GBK") != nullptr;
 }
 
 DoubleByteLocale::~DoubleByteLocale() {
-  unsetenv("LOCPATH");
+  m_localePath.reset();
   std::setlocale(LC_CTYPE, m_previous.c_str());
 }
 

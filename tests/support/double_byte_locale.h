@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "tests/support/environment_scope.h"
 
 // Switches the process's multibyte encoding to a double-byte one for the life of the object: GBK
 // (code page 936), in which the trail byte of a character may be a backslash ("\x81\x5C"), a slash
@@ -17,5 +20,6 @@ public:
 
 private:
   bool m_active = false;
-  std::string m_previous;  // the encoding before, restored at the end (POSIX)
+  std::string m_previous;                        // the encoding before, restored at the end (POSIX)
+  std::optional<EnvironmentScope> m_localePath;  // where the locale is found (POSIX)
 };

@@ -1,23 +1,17 @@
 #pragma once
 
-// POSIX: the user's locale, the zone and the desktop come from environment variables; tests set
-// them for a while.
-
-#include <stdlib.h>
+// The user's locale, the zone, the home and temporary folders and the desktop come from
+// environment variables; tests set them for a while.
 
 #include <optional>
 #include <string>
 
-// Sets (or with null removes) an environment variable for the life of the object.
+// Sets (or with null removes) an environment variable for the life of the object, and restores
+// its value before.
 class EnvironmentScope {
 public:
-  EnvironmentScope(const char* name, const char* value) : m_name(name) {
-    if (const char* old = getenv(name)) m_old = old;
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~EnvironmentScope() {
-    m_old ? setenv(m_name.c_str(), m_old->c_str(), 1) : unsetenv(m_name.c_str());
-  }
+  EnvironmentScope(const char* name, const char* value);
+  ~EnvironmentScope();
   EnvironmentScope(const EnvironmentScope&) = delete;
   EnvironmentScope& operator=(const EnvironmentScope&) = delete;
 

@@ -3,7 +3,10 @@
 // A new, empty folder under the system's temporary folder for the life of the object, removed
 // with its contents afterwards. It can also stand in as the system's temporary folder.
 
+#include <optional>
 #include <string>
+
+#include "tests/support/environment_scope.h"
 
 class ScratchFolder {
 public:
@@ -25,9 +28,7 @@ public:
 
 private:
   std::string m_path;
-  bool m_hadVariable = false;
-  bool m_changedVariable = false;
-  std::string m_variable;
+  std::optional<EnvironmentScope> m_tempVariable;
 };
 
 // Keeps the process's current folder and makes it current again at the end of the scope.

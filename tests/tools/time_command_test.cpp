@@ -82,22 +82,6 @@ TEST(ToolTimeCommand, RefusesBadInput) {
   }
 }
 
-TEST(ToolTimeCommand, KeepsTheFractionOfASecond) {
-  const std::pair<TimeInputs, ULONG> cases[] = {
-      {{.calendar = "2005-06-15T12:30:45.25"}, 250000000},
-      {{.calendar = "2005-06-15T12:30:45.000000001"}, 1},
-      {{.calendar = "2005-06-15T12:30:45.999999999"}, 999999999},
-      {{.seconds = "802873845.5"}, 500000000},
-      {{.seconds = "1.000"}, 0},
-      {{.week = "1327", .secondOfWeek = "304245.125"}, 125000000},
-  };
-  for (const auto& [in, nanoseconds] : cases) {
-    const corekit::tool::TimeResult r = corekit::tool::ResolveTime(in);
-    EXPECT_EQ(r.error, "") << TimeLabel(in);
-    EXPECT_EQ(r.nanoseconds, nanoseconds) << TimeLabel(in);
-  }
-}
-
 // With milliseconds or nanoseconds the fraction rounds as TGPSTimeMS and TGPSTimeNS round floating
 // seconds, halves up, applied to the decimals as given.
 TEST(ToolTimeCommand, RoundsTheFractionAsTheChosenClass) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <CLI/CLI.hpp>
 #include <string>
 
 #include "corekit/gpstime/current_time.h"
@@ -59,20 +58,6 @@ TEST(ToolTimeTextOptions, ChecksModeZoneAndPrecision) {
     EXPECT_EQ(form.dateFormat, c.in.dateFormat) << label;
     EXPECT_EQ(form.timeFormat, c.in.timeFormat) << label;
   }
-}
-
-TEST(ToolTimeTextOptions, ReadFromTheCommandLine) {
-  CLI::App app;
-  CLI::App* command = app.add_subcommand("now");
-  const corekit::tool::TimeTextOptions options(*command);
-  app.parse("now --ms --date-format dd.MM.yyyy --zone -60 --mode 2", false);
-  const TextInputs in = options.Inputs();
-  EXPECT_EQ(in.mode, "2");
-  EXPECT_EQ(in.zone, "-60");
-  EXPECT_EQ(in.dateFormat, "dd.MM.yyyy");
-  EXPECT_FALSE(in.timeFormat);
-  EXPECT_TRUE(in.milliseconds);
-  EXPECT_FALSE(in.nanoseconds);
 }
 
 TEST(ToolNowCommand, ReadsTheClock) {

@@ -33,6 +33,7 @@ TEST(TranslationDict, ReadsBracketedPairs) {
       {"first pair wins in each direction",
        "[a][1][a][2][b][1]",
        {{"a", false, "1"}, {"b", false, "1"}, {"1", true, "a"}, {"2", true, "a"}}},
+      {"blanks belong to the text", "[ a ][ b ]", {{" a ", false, " b "}, {"a", false, ""}}},
       {"escapes in order",
        "[Open\\tCtrl+O][Offen\\tStrg+O][x\\\\n][y][l1\\nl2\\r][z][back\\\\slash][w]",
        {{"Open\tCtrl+O", false, "Offen\tStrg+O"},
@@ -52,8 +53,6 @@ TEST(TranslationDict, ReadsBracketedPairs) {
       {"empty key and empty value",
        "[][for nothing][Name][]",
        {{"", false, "for nothing"}, {"Name", false, ""}, {"", true, "Name"}}},
-      {"blanks belong to the text", "[ a ][ b ]", {{" a ", false, " b "}, {"a", false, ""}}},
-      {"a value may follow anything", "[k] garbage ]] [v]", {{"k", false, "v"}}},
   };
   for (const ParseCase& c : cases) {
     TTranslationDict dictionary;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "corekit/platform/types.h"
+#include "tests/support/little_endian.h"
 
 class MenuTemplateBytes {
 public:
@@ -32,12 +33,12 @@ public:
   }
 
   MenuTemplateBytes& Word(WORD value) {
-    m_bytes.push_back(static_cast<BYTE>(value & 0xFF));
-    m_bytes.push_back(static_cast<BYTE>(value >> 8));
+    AppendWord(m_bytes, value);
     return *this;
   }
   MenuTemplateBytes& Dword(DWORD value) {
-    return Word(static_cast<WORD>(value & 0xFFFF)).Word(static_cast<WORD>(value >> 16));
+    AppendDword(m_bytes, value);
+    return *this;
   }
   MenuTemplateBytes& Text(const std::u16string& text) {
     for (const char16_t unit : text) Word(static_cast<WORD>(unit));

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/little_endian.h"
+
 namespace {
 
 using corekit::winres::NextResEntry;
@@ -30,11 +32,11 @@ public:
     AppendName(header, name);
     while ((8 + header.size()) % 4 != 0) header.push_back(0);
     for (int i = 0; i < 4; ++i) header.push_back(0);  // data version
-    Word(header, 0x30);                               // memory flags
-    Word(header, language);
+    AppendWord(header, 0x30);                         // memory flags
+    AppendWord(header, language);
     for (int i = 0; i < 8; ++i) header.push_back(0);  // version, characteristics
-    Dword(m_image, static_cast<DWORD>(data.size()));
-    Dword(m_image, static_cast<DWORD>(8 + header.size()));
+    AppendDword(m_image, static_cast<DWORD>(data.size()));
+    AppendDword(m_image, static_cast<DWORD>(8 + header.size()));
     m_image.insert(m_image.end(), header.begin(), header.end());
     m_image.insert(m_image.end(), data.begin(), data.end());
     while (m_image.size() % 4 != 0) m_image.push_back(0);
@@ -44,22 +46,14 @@ public:
   const std::vector<BYTE>& Image() const { return m_image; }
 
 private:
-  static void Word(std::vector<BYTE>& out, WORD value) {
-    out.push_back(static_cast<BYTE>(value));
-    out.push_back(static_cast<BYTE>(value >> 8));
-  }
-  static void Dword(std::vector<BYTE>& out, DWORD value) {
-    Word(out, static_cast<WORD>(value));
-    Word(out, static_cast<WORD>(value >> 16));
-  }
   static void AppendName(std::vector<BYTE>& out, const Name& name) {
     if (name.text.empty()) {
-      Word(out, 0xFFFF);
-      Word(out, name.number);
+      AppendWord(out, 0xFFFF);
+      AppendWord(out, name.number);
       return;
     }
-    for (char16_t c : name.text) Word(out, c);
-    Word(out, 0);
+    for (char16_t c : name.text) AppendWord(out, c);
+    AppendWord(out, 0);
   }
 
   std::vector<BYTE> m_image;

@@ -29,7 +29,7 @@ DWORD LoadFailureCode(const char* message) noexcept {
 
 }  // namespace
 
-HMODULE LoadDynamicLibrary(const char* path, DWORD* error) noexcept {
+HMODULE SystemLoadDynamicLibrary(const char* path, DWORD* error) noexcept {
   if (path == nullptr || *path == '\0') {
     if (error) *error = ENOENT;
     return nullptr;
@@ -53,7 +53,7 @@ HMODULE LoadDynamicLibrary(const char* path, DWORD* error) noexcept {
   return module;
 }
 
-void* FindLibrarySymbol(HMODULE module, const char* name) noexcept {
+void* SystemFindLibrarySymbol(HMODULE module, const char* name) noexcept {
   if (name == nullptr) return nullptr;
   void* handle = module == nullptr ? dlopen(nullptr, RTLD_NOW) : ReopenLoaded(module);
   if (handle == nullptr) return nullptr;
@@ -62,7 +62,7 @@ void* FindLibrarySymbol(HMODULE module, const char* name) noexcept {
   return symbol;
 }
 
-bool FreeDynamicLibrary(HMODULE module) noexcept {
+bool SystemFreeDynamicLibrary(HMODULE module) noexcept {
   void* handle = ReopenLoaded(module);
   if (handle == nullptr) return false;
   // Once for the reference just taken, once for the load being released.

@@ -4,6 +4,6 @@
 
 namespace corekit::platform {
 
-void FreeTaskMemory(void* block) noexcept { CoTaskMemFree(block); }
+void SystemFreeTaskMemory(void* block) noexcept { CoTaskMemFree(block); }
 
 }  // namespace corekit::platform
