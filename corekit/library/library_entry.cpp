@@ -1,4 +1,4 @@
-#include "corekit/library/library_entry.h"
+#include "corekit/platform/library_load.h"
 
 #include "corekit/core/module_chain.h"
 

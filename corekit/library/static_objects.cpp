@@ -8,7 +8,6 @@
 #include "corekit/errors/error_reporter.h"
 #include "corekit/errors/reporter_chain.h"
 #include "corekit/errors/std_error_text.h"
-#include "corekit/library/library_entry.h"
 #include "corekit/platform/library_load.h"
 #include "corekit/util/color.h"
 #include "corekit/util/network_prefix.h"

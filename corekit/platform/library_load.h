@@ -16,3 +16,14 @@ void EnterLibrary(LibraryEntryFunction entry) noexcept;
 void LeaveLibrary(LibraryEntryFunction entry) noexcept;
 
 }  // namespace corekit::platform
+
+namespace corekit::internal {
+
+// The library's entry, which the library defines above this layer (library/library_entry.cpp):
+// called by the system loader (a Windows DLL's DllMain) or through EnterLibrary/LeaveLibrary with
+// the library's module, the reason and a reserved pointer. Process attach registers the library in
+// the module chain; process detach ends that registration. FALSE only when the registration is
+// refused.
+BOOL LibraryEntry(HINSTANCE module, DWORD reason, void* reserved);
+
+}  // namespace corekit::internal

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "corekit/core/module_chain.h"
-#include "corekit/library/library_entry.h"
+#include "corekit/platform/library_load.h"
 #include "corekit/platform/dynamic_library.h"
 #include "corekit/platform/module_handle.h"
 

@@ -1,6 +1,5 @@
 #include "corekit/platform/library_load.h"
 
-#include "corekit/library/library_entry.h"
 #include "corekit/platform/module_handle.h"
 
 namespace corekit::platform {
