@@ -31,43 +31,36 @@ void ExpectTime(const TGPSTimeNS& time, Ns expected, const char* what) {
 
 constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 
-TEST(TGPSTimeMS, FromFloatingSecondsRoundsToTheNearestMillisecond) {
+// Halves round up; a fraction that rounds to a whole second carries into the seconds.
+TEST(SubSecondTimes, FromFloatingSecondsRoundToTheNearestMillisecondOr100Nanoseconds) {
   const struct {
     double seconds;
-    Ms expected;
+    Ms ms;
+    Ns ns;
   } cases[] = {
-      {10.25, {10, 250}},
-      {10.9996, {11, 0}},  // rounds up to a whole second, which carries
-      {0.0005, {0, 1}},    // halves round up
-      {0.0004999, {0, 0}},
-      {4294967295.25, {4294967295, 250}},
-      {4294967295.9996, {0, 0}},  // the carry wraps at 32 bits
-      {-0.5, {0, 0}},             // outside the domain: no time
-      {4294967296.0, {0, 0}},
-      {NotANumber, {0, 0}},
+      {10.25, {10, 250}, {10, 250000000}},
+      {10.9996, {11, 0}, {10, 999600000}},
+      {0.0005, {0, 1}, {0, 500000}},
+      {0.0004999, {0, 0}, {0, 499900}},
+      {1.23456789, {1, 235}, {1, 234567900}},
+      {5.99999996, {6, 0}, {6, 0}},
+      {5.99999994, {6, 0}, {5, 999999900}},
+      {0.00000005, {0, 0}, {0, 100}},
+      {4294967295.25, {4294967295, 250}, {4294967295, 250000000}},
+      {4294967295.9996, {0, 0}, {4294967295, 999599900}},  // the carry wraps at 32 bits
+      {-0.5, {0, 0}, {0, 0}},                              // outside the domain: no time
+      {4294967296.0, {0, 0}, {0, 0}},
+      {NotANumber, {0, 0}, {0, 0}},
   };
   for (const auto& c : cases) {
-    TGPSTimeMS time(7, 7);
-    time.Set(c.seconds);
-    ExpectTime(time, c.expected, "Set");
-    ExpectTime(TGPSTimeMS(c.seconds), c.expected, "constructor");
-  }
-}
-
-TEST(TGPSTimeNS, FromFloatingSecondsRoundsToTheNearest100Nanoseconds) {
-  const struct {
-    double seconds;
-    Ns expected;
-  } cases[] = {
-      {1.23456789, {1, 234567900}}, {5.99999996, {6, 0}}, {5.99999994, {5, 999999900}},
-      {0.00000005, {0, 100}},       {-1.0, {0, 0}},       {1e10, {0, 0}},
-      {NotANumber, {0, 0}},
-  };
-  for (const auto& c : cases) {
-    TGPSTimeNS time(7, 7);
-    time.Set(c.seconds);
-    ExpectTime(time, c.expected, "Set");
-    ExpectTime(TGPSTimeNS(c.seconds), c.expected, "constructor");
+    TGPSTimeMS ms(7, 7);
+    ms.Set(c.seconds);
+    ExpectTime(ms, c.ms, "Set");
+    ExpectTime(TGPSTimeMS(c.seconds), c.ms, "constructor");
+    TGPSTimeNS ns(7, 7);
+    ns.Set(c.seconds);
+    ExpectTime(ns, c.ns, "Set");
+    ExpectTime(TGPSTimeNS(c.seconds), c.ns, "constructor");
   }
 }
 

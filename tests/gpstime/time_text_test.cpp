@@ -4,7 +4,6 @@
 #include <string>
 #include <thread>
 
-#include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gps_time.h"
 #include "corekit/gpstime/gps_time_ms.h"
 #include "corekit/gpstime/gps_time_ns.h"
@@ -47,12 +46,6 @@ TEST(TimeText, ModesAndZones) {
   };
   for (const TextCase& c : cases) {
     EXPECT_EQ(Text(Noon, c.mode, c.zone), c.expected) << "mode " << c.mode << " zone " << c.zone;
-  }
-}
-
-TEST(TimeText, NoTimeIsEmptyWhateverTheModeAndZone) {
-  for (int mode : {0, 1, 2, 3, 4}) {
-    for (int zone : {0, 60, 800, 1000}) EXPECT_EQ(Text(TGPSTime(), mode, zone), "");
   }
 }
 
@@ -102,21 +95,6 @@ TEST(TimeText, LocalTimeAndPicturesInTheDefaultLocale) {
   EXPECT_EQ(text.substr(text.size() - 5), " 2005") << text;
   EXPECT_EQ(text.find_first_of("0123456789"), text.find("15")) << text;   // a weekday name first
   EXPECT_GT(text.size(), std::string(", 15.  2005").size() + 4) << text;  // a month name too
-}
-
-TEST(CurrentTime, ReadsTheUtcClockInWholeSeconds) {
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    const SYSTEMTIME before = corekit::platform::CurrentUtcTime();
-    const TCurrentTime now;
-    const SYSTEMTIME after = corekit::platform::CurrentUtcTime();
-    if (before.wSecond != after.wSecond) continue;  // the clock ticked in between
-    ASSERT_TRUE(now.IsValid());
-    EXPECT_EQ(now.Second(), after.wSecond);
-    EXPECT_EQ(now.Year(), after.wYear);
-    EXPECT_EQ(now.Hour(), after.wHour);
-    return;
-  }
-  FAIL() << "the clock ticked during every attempt";
 }
 
 #if !defined(_WIN32)
