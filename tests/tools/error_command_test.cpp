@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <CLI/CLI.hpp>
-#include <sstream>
 #include <string>
-
-#include "corekit/platform/thread_locale.h"
 
 namespace {
 
@@ -29,22 +25,6 @@ TEST(ToolErrorCommand, ReadsCodesStrictly) {
     EXPECT_FALSE(ParseErrorCode(text, code, error)) << text;
     EXPECT_EQ(error.find('\n'), std::string::npos) << error;
   }
-}
-
-TEST(ToolErrorCommand, PrintsTheTextInTheGivenLanguage) {
-  const WORD before = corekit::platform::ThreadLanguage();
-  CLI::App app;
-  const auto command = corekit::tool::AddErrorCommand(app);
-  app.parse("error 0x80040515 --lang 0x0409", false);
-  ASSERT_TRUE(command->Selected());
-  std::ostringstream out, err;
-  EXPECT_EQ(command->Run(out, err), corekit::tool::ExitOk);
-  EXPECT_EQ(out.str(),
-            "Code               0x80040515 (-2147220203)\n"
-            "Language           0x0409\n"
-            "Text               Not a valid KFF file\n");
-  EXPECT_EQ(corekit::platform::ThreadLanguage(), 0x0409);
-  corekit::platform::SetThreadLanguage(before);
 }
 
 }  // namespace
