@@ -172,7 +172,6 @@ TEST(ToolTimeCommand, SubSecondFormsShowTheFraction) {
             "Text               2005-06-15 13:30:45.250\n");
   const TextForm ns{.precision = Precision::Nanoseconds, .mode = 1};
   const std::string text = corekit::tool::FormatTime(time, ns);
-  EXPECT_NE(text.find("Date and time      2005-06-15T12:30:45.250999999\n"), std::string::npos);
   EXPECT_NE(text.find("Julian day         2453537.02135707"), std::string::npos) << text;
   EXPECT_NE(text.find("Text               12:30:45.250999999\n"), std::string::npos) << text;
   const corekit::tool::TimeResult back =
