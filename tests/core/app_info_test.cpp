@@ -55,19 +55,14 @@ TEST(AppPaths, TrailBytesAreNoSeparators) {
 }
 
 TEST(AppPaths, VersionNumbersSkipTheirPrefix) {
-  const struct {
-    const char* text;
-    ULONG number;
-  } cases[] = {
-      {"0x", 0},
-      {"7", 0},
-      {"0x  42abc", 42},
-      {"0x-5", 4294967291u},
-      {"v 1", 1},
-      {"0xabc", 0},
-      {"0x99999999999", 2147483647},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ci::VersionNumberOfText(c.text), c.number) << c.text;
+  const std::pair<const char*, ULONG> cases[] = {{"0x", 0},
+                                                 {"7", 0},
+                                                 {"0x  42abc", 42},
+                                                 {"0x-5", 4294967291u},
+                                                 {"v 1", 1},
+                                                 {"0xabc", 0},
+                                                 {"0x99999999999", 2147483647}};
+  for (const auto& [text, number] : cases) EXPECT_EQ(ci::VersionNumberOfText(text), number) << text;
 }
 
 TEST(AppPaths, UserFolderFitsThePathBuffer) {
