@@ -73,7 +73,6 @@ TEST(ToolTimeCommand, RefusesBadInput) {
   refused.push_back({.dos = "1118838645.5"});
   for (const TimeInputs& in : refused) {
     const corekit::tool::TimeResult r = corekit::tool::ResolveTime(in);
-    EXPECT_FALSE(r.time.IsValid()) << TimeLabel(in);
     EXPECT_EQ(r.time.Seconds(), 0u) << TimeLabel(in);
     EXPECT_NE(r.error, "") << TimeLabel(in);
     EXPECT_EQ(r.error.find('\n'), std::string::npos) << r.error;
