@@ -167,26 +167,16 @@ TEST(GpsTimeQuery, OffsetsShiftFieldsAcrossBoundaries) {
 }
 
 TEST(GpsTimeConstruct, OtherForms) {
-  struct Case {
-    T t;
-    ULONG expected;
-  };
-  const Case cases[] = {
-      {T(25, 61, 61), 93721},
-      {T(TGPSWeek(100), 5), 1124 * 604800 + 5},
-      {T(TGPSWeek(7102), 0), 322304},  // wraps at 32 bits
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.t.Seconds(), c.expected);
   EXPECT_EQ(T().Seconds(), 0u);
-
-  struct DosCase {
-    ULONG dos, expected;
-  };
-  for (const DosCase& c :
-       {DosCase{315964800, 0}, DosCase{1118838645, 802873845}, DosCase{0, 3979002496}}) {
+  EXPECT_EQ(T(25, 61, 61).Seconds(), 93721u);
+  EXPECT_EQ(T(TGPSWeek(100), 5).Seconds(), 1124u * 604800 + 5);
+  EXPECT_EQ(T(TGPSWeek(7102), 0).Seconds(), 322304u);  // wraps at 32 bits
+  const std::pair<ULONG, ULONG> dosTimes[] = {
+      {315964800, 0}, {1118838645, 802873845}, {0, 3979002496}};
+  for (const auto& [dos, expected] : dosTimes) {
     T t(ULONG(5));
-    t.SetDOSTime(c.dos);
-    EXPECT_EQ(t.Seconds(), c.expected);
+    t.SetDOSTime(dos);
+    EXPECT_EQ(t.Seconds(), expected) << dos;
   }
 }
 
