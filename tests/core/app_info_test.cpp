@@ -68,19 +68,11 @@ TEST(AppPaths, VersionNumbersSkipTheirPrefix) {
 TEST(AppPaths, UserFolderFitsThePathBuffer) {
   const char sep = corekit::platform::PathSeparator;
   const std::string fits(259 - 13, 'p');  // with the separator, MorvikTools and a separator: 259
-  const struct {
-    std::string profile;
-    std::string folder;
-  } cases[] = {
-      {fits, fits + sep + "MorvikTools" + sep},
-      {fits + sep, fits + sep + "MorvikTools" + sep},
-      {fits + "p", ""},
-      {"", ""},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(corekit::platform::UserFolderPath(c.profile, "MorvikTools"), c.folder)
-        << c.profile.size();
-  }
+  const std::string folder = fits + sep + "MorvikTools" + sep;
+  EXPECT_EQ(corekit::platform::UserFolderPath(fits, "MorvikTools"), folder);
+  EXPECT_EQ(corekit::platform::UserFolderPath(fits + sep, "MorvikTools"), folder);
+  EXPECT_EQ(corekit::platform::UserFolderPath(fits + "p", "MorvikTools"), "");
+  EXPECT_EQ(corekit::platform::UserFolderPath("", "MorvikTools"), "");
 }
 
 TEST(AppInfo, AModuleWithAPathTooLongHasNoFileName) {

@@ -40,12 +40,11 @@ TEST(KXsscanf, RefusesFormatsWithoutOrWithTooManyConversions) {
 
 TEST(KXstrchrAndKXstrstr, FindOrPointAtTheEnd) {
   char text[] = "abcabd\xE9x";
-  const struct {
-    const char* pattern;
-    long offset;
-  } searches[] = {{"abd", 3}, {"abx", 8},         {"", 8}, {"a", 0}, {"d\xE9", 5},
-                  {"x", 7},   {"abcabd\xE9xy", 8}};
-  for (const auto& s : searches) EXPECT_EQ(KXstrstr(text, s.pattern) - text, s.offset) << s.pattern;
+  const std::pair<const char*, long> searches[] = {
+      {"abd", 3}, {"abx", 8}, {"", 8}, {"a", 0}, {"d\xE9", 5}, {"x", 7}, {"abcabd\xE9xy", 8}};
+  for (const auto& [pattern, offset] : searches) {
+    EXPECT_EQ(KXstrstr(text, pattern) - text, offset) << pattern;
+  }
   EXPECT_EQ(KXstrchr(text, 'x') - text, 7);
   EXPECT_EQ(KXstrchr(text, 'q') - text, 8);
   EXPECT_EQ(KXstrchr(text, 0) - text, 8);
