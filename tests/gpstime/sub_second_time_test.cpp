@@ -31,51 +31,36 @@ void ExpectTime(const TGPSTimeNS& time, Ns expected, const char* what) {
 
 constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
 
-TEST(TGPSTimeMS, FromFloatingSecondsRoundsToTheNearestMillisecond) {
+// Halves round up; a fraction that rounds to a whole second carries into the seconds.
+TEST(SubSecondTimes, FromFloatingSecondsRoundToTheNearestMillisecondOr100Nanoseconds) {
   const struct {
     double seconds;
-    Ms expected;
+    Ms ms;
+    Ns ns;
   } cases[] = {
-      {10.25, {10, 250}},
-      {10.9996, {11, 0}},  // rounds up to a whole second, which carries
-      {1.23456789, {1, 235}},
-      {0.0005, {0, 1}},  // halves round up
-      {0.0004999, {0, 0}},
-      {802873845.125, {802873845, 125}},
-      {4294967295.25, {4294967295, 250}},
-      {4294967295.9996, {0, 0}},  // the carry wraps at 32 bits
-      {-0.5, {0, 0}},             // outside the domain: no time
-      {4294967296.0, {0, 0}},
-      {NotANumber, {0, 0}},
+      {10.25, {10, 250}, {10, 250000000}},
+      {10.9996, {11, 0}, {10, 999600000}},
+      {0.0005, {0, 1}, {0, 500000}},
+      {0.0004999, {0, 0}, {0, 499900}},
+      {1.23456789, {1, 235}, {1, 234567900}},
+      {5.99999996, {6, 0}, {6, 0}},
+      {5.99999994, {6, 0}, {5, 999999900}},
+      {0.00000005, {0, 0}, {0, 100}},
+      {4294967295.25, {4294967295, 250}, {4294967295, 250000000}},
+      {4294967295.9996, {0, 0}, {4294967295, 999599900}},  // the carry wraps at 32 bits
+      {-0.5, {0, 0}, {0, 0}},                              // outside the domain: no time
+      {4294967296.0, {0, 0}, {0, 0}},
+      {NotANumber, {0, 0}, {0, 0}},
   };
   for (const auto& c : cases) {
-    TGPSTimeMS time(7, 7);
-    time.Set(c.seconds);
-    ExpectTime(time, c.expected, "Set");
-    ExpectTime(TGPSTimeMS(c.seconds), c.expected, "constructor");
-  }
-}
-
-TEST(TGPSTimeNS, FromFloatingSecondsRoundsToTheNearest100Nanoseconds) {
-  const struct {
-    double seconds;
-    Ns expected;
-  } cases[] = {
-      {10.9996, {10, 999600000}},
-      {1.23456789, {1, 234567900}},
-      {5.99999996, {6, 0}},
-      {5.99999994, {5, 999999900}},
-      {0.00000005, {0, 100}},
-      {802873845.5, {802873845, 500000000}},
-      {-1.0, {0, 0}},
-      {1e10, {0, 0}},
-      {NotANumber, {0, 0}},
-  };
-  for (const auto& c : cases) {
-    TGPSTimeNS time(7, 7);
-    time.Set(c.seconds);
-    ExpectTime(time, c.expected, "Set");
-    ExpectTime(TGPSTimeNS(c.seconds), c.expected, "constructor");
+    TGPSTimeMS ms(7, 7);
+    ms.Set(c.seconds);
+    ExpectTime(ms, c.ms, "Set");
+    ExpectTime(TGPSTimeMS(c.seconds), c.ms, "constructor");
+    TGPSTimeNS ns(7, 7);
+    ns.Set(c.seconds);
+    ExpectTime(ns, c.ns, "Set");
+    ExpectTime(TGPSTimeNS(c.seconds), c.ns, "constructor");
   }
 }
 
@@ -85,10 +70,15 @@ TEST(TGPSTimeMS, SignedMillisecondsCarryTowardMinusInfinity) {
     int milliseconds;
     Ms expected;
   } cases[] = {
-      {100, 1500, {101, 500}},    {100, -1500, {98, 500}},        {100, -1000, {99, 0}},
-      {100, -1, {99, 999}},       {100, -1001, {98, 999}},        {100, 999, {100, 999}},
-      {100, 0, {100, 0}},         {0, -1, {4294967295, 999}},  // 32-bit wrap-around
-      {4294967295, 1000, {0, 0}}, {100, INT_MAX, {2147583, 647}}, {100, INT_MIN, {4292819912, 352}},
+      {100, 1500, {101, 500}},
+      {100, -1000, {99, 0}},
+      {100, -1, {99, 999}},
+      {100, -1001, {98, 999}},
+      {100, 999, {100, 999}},
+      {0, -1, {4294967295, 999}},  // 32-bit wrap-around
+      {4294967295, 1000, {0, 0}},
+      {100, INT_MAX, {2147583, 647}},
+      {100, INT_MIN, {4292819912, 352}},
   };
   for (const auto& c : cases) {
     TGPSTimeMS time;
@@ -109,13 +99,16 @@ TEST(TGPSTimeMS, AddAndSubCarryOrBorrowOnce) {
     Ms amount;
     Ms expected;
   } cases[] = {
-      {{10, 999}, Add, {0, 1}, {11, 0}},     {{10, 500}, Add, {2, 499}, {12, 999}},
-      {{10, 500}, Add, {2, 500}, {13, 0}},   {{4294967295, 999}, Add, {0, 1}, {0, 0}},
+      {{10, 999}, Add, {0, 1}, {11, 0}},
+      {{10, 500}, Add, {2, 500}, {13, 0}},
+      {{4294967295, 999}, Add, {0, 1}, {0, 0}},
       {{10, 1500}, Add, {0, 0}, {10, 1500}},  // no milliseconds: the raw part stays
       {{10, 1500}, Add, {0, 1}, {11, 501}},   // one carry only
-      {{10, 0}, Sub, {0, 1}, {9, 999}},      {{10, 500}, Sub, {3, 500}, {7, 0}},
-      {{10, 500}, Sub, {3, 501}, {6, 999}},  {{10, 5}, Sub, {0, 0}, {10, 5}},
-      {{10, 1500}, Sub, {0, 0}, {10, 1500}}, {{0, 0}, Sub, {0, 1}, {4294967295, 999}},
+      {{10, 0}, Sub, {0, 1}, {9, 999}},
+      {{10, 500}, Sub, {3, 500}, {7, 0}},
+      {{10, 500}, Sub, {3, 501}, {6, 999}},
+      {{10, 1500}, Sub, {0, 0}, {10, 1500}},
+      {{0, 0}, Sub, {0, 1}, {4294967295, 999}},
   };
   for (const auto& c : cases) {
     TGPSTimeMS time(c.start.seconds, static_cast<WORD>(c.start.milliseconds));
@@ -134,12 +127,10 @@ TEST(TGPSTimeMS, OperatorsAddSignedMilliseconds) {
   ExpectTime(start + 1800, {12, 0}, "+");
   ExpectTime(start + -201, {9, 999}, "+ negative");
   ExpectTime(start - INT_MIN, {2147493, 848}, "- INT_MIN");
-  ExpectTime(start, {10, 200}, "operand after + and -");
 
   TGPSTimeMS time = start;
   ExpectTime(time -= 1500, {8, 700}, "-=");
   ExpectTime(time += 1300, {10, 0}, "+=");
-  ExpectTime(time, {10, 0}, "operand after += and -=");
   // Raw milliseconds are normalised by the signed arithmetic.
   TGPSTimeMS raw(10, 65535);
   ExpectTime(raw += 1, {75, 536}, "+= on a raw part");
@@ -149,8 +140,6 @@ TEST(SubSecondTimes, ConvertIntoEachOther) {
   ExpectTime(TGPSTimeMS(TGPSTimeNS(5, 999999999)), {5, 999}, "ns to ms truncates");
   ExpectTime(TGPSTimeMS(TGPSTime(802873845)), {802873845, 0}, "from TGPSTime");
   ExpectTime(TGPSTimeNS(TGPSTimeMS(5, 250)), {5, 250000000}, "ms to ns");
-  ExpectTime(TGPSTimeNS(TGPSTime(802873845)), {802873845, 0}, "from TGPSTime");
-  EXPECT_EQ(TGPSTimeNS(5, 999999999).mSecond(), 999);
   EXPECT_EQ(TGPSTimeNS(5, 4000000000u).mSecond(), 4000);  // a raw part, as stored
 }
 
@@ -166,31 +155,27 @@ TEST(SubSecondTimes, ReportWeekSecondsAndFloatingValues) {
   EXPECT_DOUBLE_EQ(static_cast<double>(TGPSTimeNS(802873845, 5)), 802873845.000000005);
 
   // Julian days: noon of the epoch day is 2444245.0; fractions of a second count.
-  EXPECT_EQ(TGPSTimeMS(43200, 0).JulDay(), 2444245.0);
-  EXPECT_EQ(TGPSTimeNS(43200, 0).JulDay(-43200), 2444244.5);
   EXPECT_DOUBLE_EQ(TGPSTimeMS(43200, 500).JulDay(), 2444245.0 + 0.5 / 86400);
   EXPECT_DOUBLE_EQ(TGPSTimeNS(43200, 250000000).JulDay(3600), 2444245.0 + 3600.25 / 86400);
-  EXPECT_EQ(TGPSTimeMS(802873845, 0).JulDay(60), TGPSTime(802873845).JulDay(60));
 }
 
 TEST(SubSecondTimes, CompareSecondsThenTheSubSecondPart) {
   const TGPSTimeMS ms[] = {{5, 0}, {5, 999}, {6, 0}, {6, 1}, {4294967295, 0}};
   const TGPSTimeNS ns[] = {{5, 0}, {5, 999999999}, {6, 0}, {6, 1}, {4294967295, 0}};
-  for (int i = 0; i < 5; ++i) {
-    for (int j = 0; j < 5; ++j) {
-      const int expected[] = {i == j, i != j, i<j, i <= j, i> j, i >= j};
-      const int gotMs[] = {ms[i] == ms[j], ms[i] != ms[j],
-                           ms[i]<ms[j], ms[i] <= ms[j], ms[i]> ms[j], ms[i] >= ms[j]};
-      const int gotNs[] = {ns[i] == ns[j], ns[i] != ns[j],
-                           ns[i]<ns[j], ns[i] <= ns[j], ns[i]> ns[j], ns[i] >= ns[j]};
-      for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(gotMs[k], expected[k]) << "ms " << i << " " << j << " operator " << k;
-        EXPECT_EQ(gotNs[k], expected[k]) << "ns " << i << " " << j << " operator " << k;
-      }
-      for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(ms[k].Between(ms[i], ms[j]), i <= k && k <= j) << i << " " << k << " " << j;
+  const auto check = [](const auto& t, const char* what) {
+    for (int i = 0; i < 5; ++i) {
+      for (int j = 0; j < 5; ++j) {
+        const int expected[] = {i == j, i != j, i<j, i <= j, i> j, i >= j};
+        const int got[] = {t[i] == t[j], t[i] != t[j], t[i]<t[j], t[i] <= t[j], t[i]> t[j],
+                           t[i] >= t[j]};
+        for (int k = 0; k < 6; ++k) EXPECT_EQ(got[k], expected[k]) << what << i << j << k;
       }
     }
+  };
+  check(ms, "ms ");
+  check(ns, "ns ");
+  for (int i = 0; i < 5; ++i) {
+    for (int j = 0; j < 5; ++j) EXPECT_EQ(ms[2].Between(ms[i], ms[j]), i <= 2 && 2 <= j) << i << j;
   }
 }
 

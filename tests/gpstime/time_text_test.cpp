@@ -4,7 +4,6 @@
 #include <string>
 #include <thread>
 
-#include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gps_time.h"
 #include "corekit/gpstime/gps_time_ms.h"
 #include "corekit/gpstime/gps_time_ns.h"
@@ -36,28 +35,17 @@ struct TextCase {
 TEST(TimeText, ModesAndZones) {
   const TextCase cases[] = {
       {0, 0, "12:30:45"},
-      {1, 0, "12:30:45"},
       {2, 0, "2005-06-15"},
       {3, 0, "2005-06-15 12:30:45"},
       {4, 0, "2005-06-1512:30:45"},
-      {9, 0, "2005-06-1512:30:45"},
       {-1, 0, "12:30:45"},
-      {3, 60, "2005-06-15 13:30:45"},
-      {3, -60, "2005-06-15 11:30:45"},
       {3, 720, "2005-06-16 00:30:45"},
       {3, -720, "2005-06-15 00:30:45"},
       {3, 721, "2005-06-15 12:30:45"},  // outside the offsets: unshifted
       {3, -721, "2005-06-15 12:30:45"},
-      {3, 799, "2005-06-15 12:30:45"},
   };
   for (const TextCase& c : cases) {
     EXPECT_EQ(Text(Noon, c.mode, c.zone), c.expected) << "mode " << c.mode << " zone " << c.zone;
-  }
-}
-
-TEST(TimeText, NoTimeIsEmptyWhateverTheModeAndZone) {
-  for (int mode : {0, 1, 2, 3, 4}) {
-    for (int zone : {0, 60, 800, 1000}) EXPECT_EQ(Text(TGPSTime(), mode, zone), "");
   }
 }
 
@@ -72,10 +60,7 @@ TEST(TimeText, SubSecondTimesShowAFixedNumericTimeOfDay) {
     const char* ns;
   } cases[] = {
       {1, 0, "12:30:05.250", "12:30:05.000000005"},
-      {0, 60, "13:30:05.250", "13:30:05.000000005"},
-      {1, 720, "00:30:05.250", "00:30:05.000000005"},
       {3, 720, "2005-06-16 00:30:05.250", "2005-06-16 00:30:05.000000005"},
-      {1, -721, "12:30:05.250", "12:30:05.000000005"},
       {2, 0, "2005-06-15", "2005-06-15"},
       {4, -60, "2005-06-1511:30:05.250", "2005-06-1511:30:05.000000005"},
   };
@@ -97,43 +82,19 @@ TEST(TimeText, SubSecondTimesShowAFixedNumericTimeOfDay) {
   }
 }
 
-TEST(TimeText, LocalTimeAndDefaultPicturesGiveText) {
+// Whatever the default locale, local time gives text, the locale's own formats show the
+// four-digit year, and a picture's fields are filled in and its literal text kept.
+TEST(TimeText, LocalTimeAndPicturesInTheDefaultLocale) {
   const std::string local = Text(Noon, 3, 800);
-  EXPECT_NE(local, "<Time conversion failed>");
   EXPECT_EQ(local.size(), std::string("2005-06-15 12:30:45").size()) << local;
-  // The locale's own formats: the date shows the four-digit year, the time the minutes.
   const std::string standard(Noon.AsString(3, 0, nullptr, nullptr));
   EXPECT_NE(standard.find("2005"), std::string::npos) << standard;
   EXPECT_NE(standard.find("30"), std::string::npos) << standard;
-}
-
-// Whatever the default locale, the picture's fields are filled in and its literal text is kept.
-TEST(TimeText, LongDatePictureInTheDefaultLocale) {
   const std::string text(Noon.AsString(2, 0, "dddd, d. MMMM yyyy", nullptr));
   EXPECT_NE(text.find(", 15. "), std::string::npos) << text;
   EXPECT_EQ(text.substr(text.size() - 5), " 2005") << text;
-  EXPECT_EQ(text.find_first_of("0123456789"), text.find("15")) << text;  // a weekday name first
-  EXPECT_EQ(text.find("dddd"), std::string::npos) << text;
-  EXPECT_EQ(text.find("MMMM"), std::string::npos) << text;
+  EXPECT_EQ(text.find_first_of("0123456789"), text.find("15")) << text;   // a weekday name first
   EXPECT_GT(text.size(), std::string(", 15.  2005").size() + 4) << text;  // a month name too
-}
-
-TEST(CurrentTime, ReadsTheUtcClockInWholeSeconds) {
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    const SYSTEMTIME before = corekit::platform::CurrentUtcTime();
-    const TCurrentTime now;
-    const SYSTEMTIME after = corekit::platform::CurrentUtcTime();
-    if (before.wSecond != after.wSecond) continue;  // the clock ticked in between
-    ASSERT_TRUE(now.IsValid());
-    EXPECT_EQ(now.Second(), after.wSecond);
-    EXPECT_EQ(now.Year(), after.wYear);
-    EXPECT_EQ(now.Hour(), after.wHour);
-    TGPSTime copy;
-    copy = now;
-    EXPECT_EQ(copy, now);
-    return;
-  }
-  FAIL() << "the clock ticked during every attempt";
 }
 
 #if !defined(_WIN32)
@@ -147,7 +108,6 @@ TEST(TimeText, DatePicturesInUserLocales) {
   const LocaleCase cases[] = {
       {"de_DE.UTF-8", "dddd, d. MMMM yyyy", "Mittwoch, 15. Juni 2005"},
       {"de_DE.UTF-8", "ddd d MMM yy", "Mi. 15 Juni 05"},
-      {"en_US.UTF-8", "dddd, d. MMMM yyyy", "Wednesday, 15. June 2005"},
       {"fr_FR.UTF-8@euro", "dddd d MMMM yyyy", "mercredi 15 juin 2005"},
       {"de_DE.UTF-8", nullptr, "15.06.2005"},
       {"en_US.UTF-8", nullptr, "6/15/2005"},
@@ -215,12 +175,9 @@ TEST(TimeText, LocalTimeFollowsTheZoneInForceAtThatDate) {
   EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 08:30:45");
   EXPECT_EQ(std::string(TGPSTimeMS(Noon.Seconds(), 7).AsString(3, 800, IsoDate)),
             "2005-06-15 08:30:45.007");
-  // Zones that are not whole hours, and the southern summer.
+  // A zone that is not whole hours.
   const EnvironmentScope kolkata("TZ", "Asia/Kolkata");
   EXPECT_EQ(Text(Noon, 1, 800), "18:00:45");
-  const EnvironmentScope sydney("TZ", "Australia/Sydney");
-  EXPECT_EQ(Text(winter, 3, 800), "2005-01-15 23:30:45");  // summer time there, UTC+11
-  EXPECT_EQ(Text(Noon, 3, 800), "2005-06-15 22:30:45");    // standard time, UTC+10
 }
 #endif
 

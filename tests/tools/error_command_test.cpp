@@ -2,24 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <CLI/CLI.hpp>
-#include <sstream>
 #include <string>
-
-#include "corekit/platform/thread_locale.h"
 
 namespace {
 
 TEST(ToolErrorCommand, ReadsCodesStrictly) {
   using corekit::tool::ParseErrorCode;
-  const std::pair<const char*, DWORD> codes[] = {{"0x80040510", 0x80040510},
-                                                 {"0X8004051a", 0x8004051A},
-                                                 {"0x00000000ffffffff", 0xFFFFFFFF},
-                                                 {"2", 2},
-                                                 {"-1", 0xFFFFFFFF},
-                                                 {"-2147483648", 0x80000000},
-                                                 {"-2147220208", 0x80040510},
-                                                 {"2147747088", 0x80040510}};
+  const std::pair<const char*, DWORD> codes[] = {
+      {"0x80040510", 0x80040510}, {"0X8004051a", 0x8004051A},  {"0x00000000ffffffff", 0xFFFFFFFF},
+      {"-1", 0xFFFFFFFF},         {"-2147483648", 0x80000000}, {"-2147220208", 0x80040510},
+      {"2147747088", 0x80040510}};
   for (const auto& [text, expected] : codes) {
     LONG code = 0;
     std::string error;
@@ -33,22 +25,6 @@ TEST(ToolErrorCommand, ReadsCodesStrictly) {
     EXPECT_FALSE(ParseErrorCode(text, code, error)) << text;
     EXPECT_EQ(error.find('\n'), std::string::npos) << error;
   }
-}
-
-TEST(ToolErrorCommand, PrintsTheTextInTheGivenLanguage) {
-  const WORD before = corekit::platform::ThreadLanguage();
-  CLI::App app;
-  const auto command = corekit::tool::AddErrorCommand(app);
-  app.parse("error 0x80040515 --lang 0x0409", false);
-  ASSERT_TRUE(command->Selected());
-  std::ostringstream out, err;
-  EXPECT_EQ(command->Run(out, err), corekit::tool::ExitOk);
-  EXPECT_EQ(out.str(),
-            "Code               0x80040515 (-2147220203)\n"
-            "Language           0x0409\n"
-            "Text               Not a valid KFF file\n");
-  EXPECT_EQ(corekit::platform::ThreadLanguage(), 0x0409);
-  corekit::platform::SetThreadLanguage(before);
 }
 
 }  // namespace

@@ -42,26 +42,22 @@ TEST(ToolPathCommand, PrintsPartsAndCompositions) {
 }
 
 TEST(ToolPathCommand, RefusesABadSqueezeOnOneLine) {
-  const struct {
-    const char* line;
-    int code;
-  } cases[] = {
-      {"path a/b.txt --squeeze 5", corekit::tool::ExitOk},
-      {"path a/b.txt --squeeze -5", corekit::tool::ExitOk},
-      {"path a/b.txt --squeeze 5x", corekit::tool::ExitUsage},
-      {"path a/b.txt --squeeze 2147483648", corekit::tool::ExitUsage},
-  };
-  for (const auto& c : cases) {
+  using corekit::tool::ExitOk;
+  const std::pair<const char*, int> cases[] = {{"5", ExitOk},
+                                               {"-5", ExitOk},
+                                               {"5x", corekit::tool::ExitUsage},
+                                               {"2147483648", corekit::tool::ExitUsage}};
+  for (const auto& [squeeze, code] : cases) {
     CLI::App app;
     const auto command = corekit::tool::AddPathCommand(app);
-    app.parse(c.line, false);
+    app.parse(std::string("path a/b.txt --squeeze ") + squeeze, false);
     ASSERT_TRUE(command->Selected());
     std::ostringstream out, err;
-    EXPECT_EQ(command->Run(out, err), c.code) << c.line;
-    if (c.code == corekit::tool::ExitOk) {
+    EXPECT_EQ(command->Run(out, err), code) << squeeze;
+    if (code == ExitOk) {
       EXPECT_NE(out.str().find("Name               b\n"), std::string::npos) << out.str();
     } else {
-      EXPECT_EQ(out.str(), "") << c.line;
+      EXPECT_EQ(out.str(), "") << squeeze;
       EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << err.str();
     }
   }
