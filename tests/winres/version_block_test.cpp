@@ -24,7 +24,6 @@ const QueryCase Queries[] = {
     {"\\stringfileinfo\\040904b0\\PRODUCTNAME", true, "Survey Tool"},
     {"\\StringFileInfo\\040704B0\\ProductName", true, "Vermessung"},
     {"\\StringFileInfo\\040904B0\\FileVersion", true, "0x1234"},
-    {"\\StringFileInfo\\040904B0\\CompanyName", true, "Survey Works"},
     {"\\StringFileInfo\\040904B0\\Comments", false, ""},
     {"\\StringFileInfo\\041104B0\\ProductName", false, ""},
     {"\\StringFileInfo\\040904B0\\ProductName\\Deeper", false, ""},
