@@ -134,7 +134,6 @@ TEST(ResFormat, IdsMatchNumbersAndTextsWithoutCase) {
     const char* wanted;
     bool matches;
   } cases[] = {
-      {entry.type, "Survey_Data", true},
       {entry.type, "SURVEY_DATA", true},
       {entry.type, "Survey", false},
       {entry.type, "Survey_Data2", false},
