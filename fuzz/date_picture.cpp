@@ -19,8 +19,9 @@ namespace {
 
 using corekit::platform::TimeTextBufferSize;
 
-const char* const Months[] = {"January", "February", "March",     "April",   "May",      "June",
-                              "July",    "August",   "September", "October", "November", "December"};
+const char* const Months[] = {"January",   "February", "March",    "April",
+                              "May",       "June",     "July",     "August",
+                              "September", "October",  "November", "December"};
 const char* const Days[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                             "Thursday", "Friday", "Saturday"};
 
@@ -40,50 +41,21 @@ std::string Number(unsigned value, std::size_t width) {
 // The text of a run of count equal letters, or false when the letter is no field of the kind.
 bool Field(char letter, std::size_t count, bool date, const SYSTEMTIME& r, std::string& out) {
   const std::size_t width = count >= 2 ? 2 : 1;
-  if (date) {
-    switch (letter) {
-      case 'd':
-        out += count <= 2 ? Number(r.wDay, width)
-               : count == 3
-                   ? std::string(Days[r.wDayOfWeek], 3)
-                   : std::string(Days[r.wDayOfWeek]);
-        return true;
-      case 'M':
-        out += count <= 2 ? Number(r.wMonth, width)
-               : count == 3
-                   ? std::string(Months[r.wMonth - 1], 3)
-                   : std::string(Months[r.wMonth - 1]);
-        return true;
-      case 'y':
-        out += count <= 2 ? Number(r.wYear % 100u, width) : Number(r.wYear, 4);
-        return true;
-      case 'g':
-        out += "AD";
-        return true;
-      default:
-        return false;
-    }
-  }
-  const unsigned hour12 = r.wHour % 12 == 0 ? 12 : r.wHour % 12;
-  switch (letter) {
-    case 'h':
-      out += Number(hour12, width);
-      return true;
-    case 'H':
-      out += Number(r.wHour, width);
-      return true;
-    case 'm':
-      out += Number(r.wMinute, width);
-      return true;
-    case 's':
-      out += Number(r.wSecond, width);
-      return true;
-    case 't':
-      out += std::string(r.wHour < 12 ? "AM" : "PM", count == 1 ? 1 : 2);
-      return true;
-    default:
-      return false;
-  }
+  const auto name = [count](const char* whole) {
+    return count == 3 ? std::string(whole, 3) : std::string(whole);
+  };
+  const std::string fields = date ? "dMyg" : "hHmst";
+  if (fields.find(letter) == std::string::npos) return false;
+  if (letter == 'd') out += count <= 2 ? Number(r.wDay, width) : name(Days[r.wDayOfWeek]);
+  if (letter == 'M') out += count <= 2 ? Number(r.wMonth, width) : name(Months[r.wMonth - 1]);
+  if (letter == 'y') out += count <= 2 ? Number(r.wYear % 100u, width) : Number(r.wYear, 4);
+  if (letter == 'g') out += "AD";
+  if (letter == 'h') out += Number(r.wHour % 12 == 0 ? 12 : r.wHour % 12, width);
+  if (letter == 'H') out += Number(r.wHour, width);
+  if (letter == 'm') out += Number(r.wMinute, width);
+  if (letter == 's') out += Number(r.wSecond, width);
+  if (letter == 't') out += std::string(r.wHour < 12 ? "AM" : "PM", count == 1 ? 1 : 2);
+  return true;
 }
 
 std::string Expected(const std::string& picture, bool date, const SYSTEMTIME& record) {

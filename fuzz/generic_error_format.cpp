@@ -60,13 +60,10 @@ std::string Printed(const std::string& spec, std::uint32_t code) {
   EXPECT(!hasPrecision || (hex || type == 'u'));
   EXPECT(!hasPrecision || flags.find('0') == std::string::npos);
 
-  std::string format = "%";
-  for (const char flag : flags) {
-    if (flag != '#') format += flag;
+  std::string format;  // without '#' and 'l'
+  for (const char c : spec) {
+    if (c != '#' && c != 'l') format += c;
   }
-  if (widthDigits > 0) format += std::to_string(width);
-  if (hasPrecision) format += "." + std::to_string(precision);
-  format += type;
   char text[64];
   if (type == 'd' || type == 'i') {
     std::snprintf(text, sizeof text, format.c_str(), static_cast<std::int32_t>(code));

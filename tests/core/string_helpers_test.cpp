@@ -32,6 +32,7 @@ TEST(KXsscanf, RefusesFormatsWithoutOrWithTooManyConversions) {
   EXPECT_EQ(KXsscanf("1 2 3 4 5 6", "%d %d %d %d %d %d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]),
             0);
   EXPECT_EQ(KXsscanf("100%", "100%%"), 0);
+  EXPECT_EQ(KXsscanf("", "100%%"), 0);  // where sscanf answers EOF
   EXPECT_EQ(KXsscanf("1", "%"), 0);
   for (const int value : v) EXPECT_EQ(value, -1);
   EXPECT_EQ(KXsscanf("1 2 3 4 5", "%d %d %d %d %d", &v[0], &v[1], &v[2], &v[3], &v[4]), 5);

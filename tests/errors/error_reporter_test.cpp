@@ -58,7 +58,6 @@ TEST_F(ErrorReporterTest, ModuleReporterIsAskedOnlyWhatTheStandardOneLeaves) {
       {2, "File not found", false},
       {5, systemText, false},
       {0x80040502, "module text", true},
-      {0x0004FFFF, "module text", true},
       {0x80AB1234, "module text", true},  // the system has no text for it
   };
   std::vector<LONG> expectedAsked;

@@ -78,8 +78,7 @@ TEST_F(StdErrorTextTest, OtherCodesGiveTheSystemsTextWithoutItsLineEnd) {
 
 TEST(SystemErrorText, TheLineEndIsCutOnlyWhenThereIsMore) {
   const std::pair<std::string, const char*> cases[] = {
-      {"", ""}, {"x", ""}, {"\r\n", ""}, {"ab", ""}, {"a\r\n", "a"}, {"Denied.\r\n", "Denied."},
-  };
+      {"", ""}, {"\r\n", ""}, {"ab", ""}, {"a\r\n", "a"}};
   for (const auto& [text, cut] : cases) {
     EXPECT_STREQ(corekit::internal::WithoutLineEnd(text), cut) << text;
   }

@@ -20,28 +20,14 @@ std::string Local(const std::u16string& text) {
   return corekit::platform::WideToMultibyte(text.data(), text.size());
 }
 
-// The German dictionary of the library's module, which for this program is the program itself:
-// Translate/7/errors_tests.txt in the program's folder, for the life of the object.
-class GermanDictionary {
-public:
-  explicit GermanDictionary(const std::string& content)
-      : m_path(std::filesystem::path(std::string(GetAppDir())) / "Translate" / "7" /
-               "errors_tests.txt") {
-    std::filesystem::create_directories(m_path.parent_path());
-    std::ofstream(m_path, std::ios::binary) << content;
-  }
-  ~GermanDictionary() { std::filesystem::remove(m_path); }
-  GermanDictionary(const GermanDictionary&) = delete;
-  GermanDictionary& operator=(const GermanDictionary&) = delete;
-
-private:
-  std::filesystem::path m_path;
-};
-
 TEST(TranslatedErrorText, ComesInTheThreadsLanguageThroughTheDictionary) {
+  // The German dictionary of the library's module, which for this program is the program itself.
+  const auto path =
+      std::filesystem::path(std::string(GetAppDir())) / "Translate" / "7" / "errors_tests.txt";
+  std::filesystem::create_directories(path.parent_path());
   const std::string german = Local(u"Datei konnte nicht ge\u00f6ffnet werden");
-  const GermanDictionary dictionary("[could not open file][" + german +
-                                    "]\r\n[Error # %lx][Fehler Nr. %lx]\r\n");
+  std::ofstream(path, std::ios::binary)
+      << "[could not open file][" + german + "]\r\n[Error # %lx][Fehler Nr. %lx]\r\n";
   {
     const ThreadLanguageScope thread(0x0407);
     ASSERT_TRUE(thread.Set());
@@ -60,6 +46,7 @@ TEST(TranslatedErrorText, ComesInTheThreadsLanguageThroughTheDictionary) {
   ASSERT_TRUE(french.Set());
   EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x80040510)), "could not open file");
   EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x80040502)), "Error # 80040502");
+  std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -69,7 +69,6 @@ TEST(LoadTranslatedMenu, FallsBackToTheEnglishMenus) {
       {100, 0x0409, "F&ile { " + EnglishMenu.substr(8)},
       {100, 0x0009, EnglishMenu},
       {999, 0x0407, "<no menu>"},
-      {999, 0x0009, "<no menu>"},
   };
   for (const auto& c : cases) {
     const OwnedMenu menu(LoadTranslatedMenu(nullptr, c.menuId, c.language, "menus_fallback"));

@@ -44,7 +44,6 @@ TEST(Color, KindsAndDerivedColours) {
   EXPECT_EQ(TColor::SysWindow.Rgb().GetValue(), window);
 
   EXPECT_TRUE(TColor::None.IsSpecialColor());
-  EXPECT_TRUE(TColor::Transparent.IsSpecialColor());
   EXPECT_TRUE(TColor(0xF0123456UL).IsSpecialColor());
   EXPECT_FALSE(TColor::SysWindow.IsSpecialColor());
   // Indexes without a system colour resolve to black.

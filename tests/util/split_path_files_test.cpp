@@ -35,15 +35,6 @@ protected:
   ScratchFolder scratch;
 };
 
-TEST_F(SplitPathFiles, ExistsOnlyForFiles) {
-  Write("a.txt", "alpha");
-  fs::create_directory(scratch.Entry("folder"));
-  EXPECT_TRUE(At("a.txt").Exists());
-  EXPECT_FALSE(At("folder").Exists());
-  EXPECT_FALSE(At("missing.txt").Exists());
-  EXPECT_FALSE(TSplitPath().Exists());
-}
-
 TEST_F(SplitPathFiles, CopiesAndKeepsExistingFilesWhenAsked) {
   Write("a.txt", "alpha");
   Write("c.txt", "gamma");
@@ -85,13 +76,16 @@ TEST_F(SplitPathFiles, MovesAndTakesTheTargetOnlyWhenMoved) {
   EXPECT_EQ(folder.Compose(TSplitPath::AllParts), At("g").Compose(TSplitPath::AllParts));
 }
 
-TEST_F(SplitPathFiles, RemovesFilesAndEmptyFolders) {
+TEST_F(SplitPathFiles, ExistsForFilesAndRemovesFilesAndEmptyFolders) {
   Write("a.txt", "alpha");
   fs::create_directory(scratch.Entry("empty"));
   fs::create_directory(scratch.Entry("full"));
   Write("full/b.txt", "beta");
+  EXPECT_TRUE(At("a.txt").Exists());
+  EXPECT_FALSE(At("empty").Exists());
+  EXPECT_FALSE(TSplitPath().Exists());
   for (const char* name : {"a.txt", "empty", "full", "missing"}) At(name).Remove();
-  EXPECT_FALSE(fs::exists(scratch.Entry("a.txt")));
+  EXPECT_FALSE(At("a.txt").Exists());
   EXPECT_FALSE(fs::exists(scratch.Entry("empty")));
   EXPECT_EQ(Read("full/b.txt"), "beta");
 }

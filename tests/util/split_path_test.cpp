@@ -46,7 +46,6 @@ TEST(SplitPath, ParsesAndComposes) {
        "\\\\srv\\share\\dir\\f.txt"},
       // One backslash after the share for the name, one for the empty directory.
       {"\\\\srv\\share\\f.txt", true, "srv", "share", "", "f", ".txt", "\\\\srv\\share\\\\f.txt"},
-      {"C:\\file.txt", false, "", "C", "", "file", ".txt", "C:\\file.txt"},
       {"C:file.txt", false, "", "C", "", "file", ".txt", "C:\\file.txt"},
       // A final separator or dot is never a split point.
       {"C:\\dir\\", false, "", "C", "", "dir\\", "", "C:\\dir\\"},
@@ -54,9 +53,7 @@ TEST(SplitPath, ParsesAndComposes) {
       {"archive.tar.gz", false, "", "", "", "archive.tar", ".gz", "archive.tar.gz"},
       {".profile", false, "", "", "", "", ".profile", ".profile"},
       {"C:\\data.d\\file", false, "", "C", "\\data.d", "file", "", "C:\\data.d\\file"},
-      {"C:\\a\\b\\c.d.e", false, "", "C", "\\a\\b", "c.d", ".e", "C:\\a\\b\\c.d.e"},
       {"dir/sub/x.txt", false, "", "", "dir/sub", "x", ".txt", "dir/sub\\x.txt"},
-      {"\\\\srv/share/d/f.txt", true, "srv", "share", "d", "f", ".txt", "\\\\srv\\share\\d\\f.txt"},
       // Only backslashes make a network path.
       {"//srv/share/x", false, "", "", "//srv/share", "x", "", "//srv/share\\x"},
       {"\\\\\\share\\x", true, "", "share", "", "x", "", "\\\\\\share\\\\x"},
@@ -88,11 +85,9 @@ TEST(SplitPath, ComposesSelectedParts) {
     unsigned int parts;
     const char* composed;
   } cases[] = {
-      {drive, 0, ""},
       {drive, TSplitPath::HostPart, ""},
       {drive, TSplitPath::VolumePart, "C:\\"},
       {drive, TSplitPath::DirPart, "\\data\\"},
-      {drive, TSplitPath::ExtPart, ".job"},
       {drive, TSplitPath::VolumePart | TSplitPath::DirPart, "C:\\data\\"},
       {drive, TSplitPath::DirPart | TSplitPath::NamePart, "\\data\\survey"},
       {drive, TSplitPath::NamePart | TSplitPath::ExtPart, "survey.job"},
@@ -103,8 +98,6 @@ TEST(SplitPath, ComposesSelectedParts) {
       {network, TSplitPath::AllParts & ~unsigned(TSplitPath::ExtPart | TSplitPath::NamePart),
        "\\\\srv\\share\\dir\\"},
       {network, TSplitPath::VolumePart | TSplitPath::NamePart, "share\\\\f"},
-      {network, TSplitPath::NamePart | TSplitPath::ExtPart, "f.txt"},
-      {network, TSplitPath::AllParts & ~unsigned(TSplitPath::DirPart), "\\\\srv\\share\\\\f.txt"},
       {rooted, TSplitPath::DirPart, RootStays ? "/" : ""},
       {rooted, TSplitPath::DirPart | TSplitPath::NamePart, RootStays ? "/etc" : "etc"},
       {rooted, TSplitPath::VolumePart | TSplitPath::NamePart, "etc"},
@@ -120,8 +113,6 @@ TEST(SplitPath, BuildsFromSeparateParts) {
     const char* in[5];  // host, volume, dir, name, ext
     Split out;          // its text is only the label
   } cases[] = {
-      {{nullptr, "C", "\\data", "survey", "job"},
-       {"drive", false, "", "C", "\\data", "survey", ".job", "C:\\data\\survey.job"}},
       {{nullptr, "C:\\x", "C:\\data", "C:\\data\\survey.job", "x\\y.job"},
        {"full texts", false, "", "C", "\\data", "survey", ".job", "C:\\data\\survey.job"}},
       {{nullptr, "share", nullptr, "f", ".txt"},
@@ -147,16 +138,11 @@ TEST(SplitPath, SqueezesToTheFirstCompositionThatFits) {
     int maxLen;
     const char* squeezed;
   } cases[] = {
-      {1000, "C:\\data\\survey.job"},
       {18, "C:\\data\\survey.job"},
       {17, "C:\\survey.job"},
-      {13, "C:\\survey.job"},
       {12, "survey.job"},
-      {10, "survey.job"},
       {9, "survey"},
-      {6, "survey"},
       {5, ""},
-      {0, ""},
       {-1, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(path.Squeezed(c.maxLen), c.squeezed) << c.maxLen;
