@@ -55,4 +55,18 @@ TEST(VersionBlock, EmptyValuesAndMissingBlocks) {
   EXPECT_FALSE(VersionBlockText(nullptr, 0, "\\StringFileInfo", text));
 }
 
+TEST(VersionBlock, CutBlocksAreReadSafely) {
+  const std::vector<BYTE> block = FileVersionInfo(NAMED_VERSION_PLUGIN);
+  for (std::size_t size = 0; size < block.size(); ++size) {
+    // A copy of exactly that size, so that a read past it is a fault the sanitizers see.
+    const std::vector<BYTE> cut(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(size));
+    for (const QueryCase& c : Queries) {
+      std::u16string text;
+      if (VersionBlockText(cut.data(), cut.size(), c.path, text)) {
+        EXPECT_TRUE(c.found) << size << " " << c.path;
+      }
+    }
+  }
+}
+
 }  // namespace
