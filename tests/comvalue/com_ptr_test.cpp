@@ -13,31 +13,12 @@ using ValuePtr = TComPtr<IGenericValue>;
 
 IGenericValue* AsValue(ScriptedValue& value) { return &value; }
 
-// One outgoing interface: it records the sink it connects and gives cookie 7.
-class EventPoint : public IConnectionPoint {
-public:
-  // Never asked: the smart pointer reaches the point through its container.
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void**) override { return E_NOTIMPL; }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++refs); }
-  ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(--refs); }
-  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer**) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE Advise(IUnknown* newSink, DWORD* cookie) override {
-    sink = newSink;
-    *cookie = 7;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE Unadvise(DWORD) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
-
-  IUnknown* sink = nullptr;
-  int refs = 0;
-};
-
-// A value that also takes a site and sends events of the interface IID_IGenericValue.
-class Component : public ScriptedValue, public IObjectWithSite, public IConnectionPointContainer {
+// A value that also takes a site and sends events of the interface IID_IGenericValue through its
+// one connection point, itself; it records the sink it connects and gives cookie 7.
+class Component : public ScriptedValue,
+                  public IObjectWithSite,
+                  public IConnectionPointContainer,
+                  public IConnectionPoint {
 public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (iid == IID_IObjectWithSite) {
@@ -64,13 +45,24 @@ public:
     *found = nullptr;
     if (!(iid == IID_IGenericValue))
       return static_cast<HRESULT>(0x80040200L);  // no such connection
-    point.AddRef();
-    *found = &point;
+    AddRef();
+    *found = this;
     return S_OK;
   }
+  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer**) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Advise(IUnknown* newSink, DWORD* cookie) override {
+    sink = newSink;
+    *cookie = 7;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Unadvise(DWORD) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
 
   IUnknown* site = nullptr;
-  EventPoint point;
+  IUnknown* sink = nullptr;
 };
 
 TEST(ComPtr, CountsItsReferences) {
@@ -160,9 +152,8 @@ TEST(ComPtr, SetSiteAndAdviseGoThroughTheObjectsInterfaces) {
   EXPECT_EQ(held.Advise(&site, IID_IUnknown, &cookie), static_cast<HRESULT>(0x80040200L));
   EXPECT_EQ(held.Advise(&site, IID_IGenericValue, &cookie), S_OK);
   EXPECT_EQ(cookie, 7u);
-  EXPECT_EQ(component.point.sink, AsValue(site));
-  EXPECT_EQ(component.refs, 1);
-  EXPECT_EQ(component.point.refs, 0);
+  EXPECT_EQ(component.sink, AsValue(site));
+  EXPECT_EQ(component.refs, 1);  // the container and the point were let go
 }
 
 TEST(ComPtr, CreatesOnlyRegisteredClasses) {
