@@ -62,7 +62,6 @@ TEST(MemoryStream, WritesAndReadsBackWhateverTheBlockSize) {
     LONG result = -1;
     EXPECT_EQ(ReadAll(stream, 100, &result), std::vector<unsigned char>(Ten, Ten + 10));
     EXPECT_EQ(result, 0) << "a short read is no error here";
-    EXPECT_EQ(ReadAll(stream, 5), std::vector<unsigned char>{});
     unsigned char guard = 0xEE;
     LONG done = -1;
     stream.Seek(0, 0);
