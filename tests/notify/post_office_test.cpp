@@ -109,10 +109,7 @@ TEST(PostOffice, DestructionDetachesEveryTargetInOrder) {
   Recorder a("A", log), b("B", log);
   {
     Office office;
-    office.AddTarget(&a);
-    office.AddTarget(nullptr);
-    office.AddTarget(&b);
-    office.AddTarget(&a);
+    for (Recorder* target : {&a, static_cast<Recorder*>(nullptr), &b, &a}) office.AddTarget(target);
   }
   EXPECT_EQ(log, (Log{"A detached", "B detached", "A detached"}));
 }
