@@ -18,26 +18,6 @@ static_assert(offsetof(bin_value_block, size) == 0 && offsetof(bin_value_block, 
 // The value behind every case: the string "abc" of variable size, 4 bytes with its zero.
 const _bin_value_descr kText{5, 0, 1};
 
-TEST(BinValueDescr, DefaultAndByteCount) {
-  EXPECT_EQ(_bin_value_descr{}, (_bin_value_descr{0, 0, 1}));
-
-  const unsigned char* const abc = Bytes("abc");
-  const struct {
-    _bin_value_descr descr;
-    const unsigned char* data;
-    ULONG count;
-  } cases[] = {
-      {{5, 0, 1}, abc, 4},      // a variable-size string counts its terminating zero
-      {{5, 8, 1}, abc, 8},      // a fixed size wins over the string's length
-      {{5, 0, 1}, nullptr, 0},  // no data, no bytes
-      {{7, 0, 1}, abc, 0},      // other types take the descriptor's size, even 0
-      {{7, 12, 3}, abc, 12},   {{0, 0, 1}, abc, 0},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(kx_com::byte_count(c.descr, c.data), c.count) << c.descr.type << "/" << c.descr.size;
-  }
-}
-
 TEST(GenericValueInterface, IdInMemory) {
   const unsigned char expected[16] = {0xA2, 0xCF, 0x9D, 0x29, 0xCB, 0x8A, 0xD5, 0x11,
                                       0x95, 0x94, 0x00, 0x50, 0xBA, 0xD8, 0x61, 0xC2};
@@ -53,12 +33,6 @@ TEST(GenericValueInterface, SlotsAreCalledAsPlainFunctions) {
   TComBinValueImpl shown(value);
   IGenericValue* const object = &shown;
   void* const* const table = *reinterpret_cast<void* const* const*>(object);
-
-  using QueryInterfaceSlot = HRESULT(STDMETHODCALLTYPE*)(IGenericValue*, const IID*, void**);
-  void* found = nullptr;
-  EXPECT_EQ(reinterpret_cast<QueryInterfaceSlot>(table[0])(object, &IID_IGenericValue, &found),
-            S_OK);
-  EXPECT_EQ(found, object);
 
   using GetDescrSlot = HRESULT(STDMETHODCALLTYPE*)(IGenericValue*, _bin_value_descr*);
   _bin_value_descr descr{9, 9, 9};
@@ -86,10 +60,7 @@ TEST(ComBinValueImpl, AnswersForItsTwoInterfacesOnly) {
   const struct {
     const IID* iid;
     HRESULT result;
-  } cases[] = {{&IID_IUnknown, S_OK},
-               {&IID_IGenericValue, S_OK},
-               {&IID_IObjectWithSite, E_NOINTERFACE},
-               {&nearMiss, E_NOINTERFACE}};
+  } cases[] = {{&IID_IUnknown, S_OK}, {&IID_IGenericValue, S_OK}, {&nearMiss, E_NOINTERFACE}};
   for (const auto& c : cases) {
     void* object = &value;
     EXPECT_EQ(shown.QueryInterface(*c.iid, &object), c.result);
@@ -99,11 +70,9 @@ TEST(ComBinValueImpl, AnswersForItsTwoInterfacesOnly) {
   EXPECT_EQ(shown.QueryInterface(IID_IUnknown, nullptr), E_POINTER);
 
   // References are not counted, and a copy shows the same value.
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(shown.AddRef(), 1u);
-    EXPECT_EQ(shown.Release(), 1u);
-    EXPECT_EQ(shown.Release(), 1u);
-  }
+  EXPECT_EQ(shown.AddRef(), 1u);
+  EXPECT_EQ(shown.Release(), 1u);
+  EXPECT_EQ(shown.Release(), 1u);
   TComBinValueImpl copy(shown);
   EXPECT_EQ(copy.SetValType(7, 2), S_OK);
   EXPECT_EQ(value.get_type(), (_bin_value_descr{7, 2, 1}));
@@ -114,24 +83,15 @@ TEST(ComBinValueImpl, GettersCheckInOrder) {
   TComBinValueImpl shown(value);
   const bin_value_block borrowed{4, 0, const_cast<unsigned char*>(value.get_data())};
 
-  EXPECT_EQ(shown.GetDescr(nullptr), E_POINTER);
-  _bin_value_descr descr{0, 0, 0};
-  EXPECT_EQ(shown.GetDescr(&descr), S_OK);
-  EXPECT_EQ(descr, kText);
+  EXPECT_EQ(shown.GetDescr(nullptr), E_POINTER);  // the slots' test reads the descriptor
 
-  const struct {
-    ULONG flags;
-    bool block;
-    HRESULT result;
-  } getVal[] = {{1, false, E_GV_UNSUPPORTED},
-                {1, true, E_GV_UNSUPPORTED},
-                {0, false, E_POINTER},
-                {0, true, S_OK}};
-  for (const auto& c : getVal) {
-    bin_value_block block = kUntouched;
-    EXPECT_EQ(shown.GetVal(c.block ? &block : nullptr, c.flags), c.result) << c.flags << c.block;
-    EXPECT_TRUE(SameBlock(block, c.result == S_OK ? borrowed : kUntouched));
-  }
+  EXPECT_EQ(shown.GetVal(nullptr, 1), E_GV_UNSUPPORTED);  // the flags before the pointer
+  bin_value_block lent = kUntouched;
+  EXPECT_EQ(shown.GetVal(&lent, 1), E_GV_UNSUPPORTED);
+  EXPECT_TRUE(SameBlock(lent, kUntouched));
+  EXPECT_EQ(shown.GetVal(nullptr, 0), E_POINTER);
+  EXPECT_EQ(shown.GetVal(&lent, 0), S_OK);
+  EXPECT_TRUE(SameBlock(lent, borrowed));
 
   const struct {
     bool want;
@@ -141,8 +101,6 @@ TEST(ComBinValueImpl, GettersCheckInOrder) {
   } convert[] = {
       {false, {5, 0, 0}, true, E_POINTER},
       {true, {5, 0, 0}, false, E_POINTER},
-      {false, {9, 9, 9}, false, E_POINTER},
-      {true, {5, 0, 1}, true, E_GV_UNSUPPORTED},
       {true, {9, 0, 1}, true, E_GV_UNSUPPORTED},  // dims is checked before the type
       {true, {9, 0, 0}, true, E_GV_TYPEMISMATCH},
       {true, {5, 4, 0}, true, E_GV_TYPEMISMATCH},
@@ -171,7 +129,6 @@ TEST(ComBinValueImpl, ANegativeSizeIsLentAsNone) {
 }
 
 TEST(TaskMemory, SizesNoMemoryCanHoldGiveNoBlock) {
-  EXPECT_EQ(CoTaskMemAlloc(~SIZE_T{0}), nullptr);
   EXPECT_EQ(CoTaskMemAlloc(~SIZE_T{0} / 2 + 1), nullptr);
 }
 
@@ -195,16 +152,12 @@ TEST(ComBinValueImpl, GetValToGenericChecksInOrder) {
       {"other size", true, {5, 8, 1}, S_OK, 0, 0, 1, S_OK, S_OK, E_GV_TYPEMISMATCH, {"GetDescr"}},
       {"untyped, read flags", true, {0, 3, 1}, S_OK, 1, 0, 1, S_OK, S_OK, E_GV_UNSUPPORTED,
        {"GetDescr"}},
-      {"unchecked, read flags", true, {7, 0, 1}, S_OK, 1, 0, 0, S_OK, S_OK, E_GV_UNSUPPORTED, {}},
-      {"unchecked", true, {7, 0, 1}, S_OK, 0, 0, 0, S_OK, S_OK, S_OK,
-       {"SetValType 5 0", "SetVal 4 flags 0 abc"}},
       {"same type", true, {5, 0, 1}, S_OK, 0, 2, 1, S_OK, S_OK, S_OK,
        {"GetDescr", "SetValType 5 0", "SetVal 4 flags 2 abc"}},
       {"silent target", true, {7, 0, 1}, E_FAIL, 0, 0, 1, S_OK, S_OK, S_OK,
        {"GetDescr", "SetValType 5 0", "SetVal 4 flags 0 abc"}},
-      {"type refused", true, {}, S_OK, 0, 0, 0, E_FAIL, S_OK, E_FAIL, {"SetValType 5 0"}},
       {"type half refused", true, {}, S_OK, 0, 0, 0, S_FALSE, S_OK, S_FALSE, {"SetValType 5 0"}},
-      {"bytes refused", true, {}, S_OK, 0, 3, 0, S_OK, E_GV_UNSUPPORTED, E_GV_UNSUPPORTED,
+      {"unchecked, bytes refused", true, {7, 0, 1}, S_OK, 0, 3, 0, S_OK, E_GV_UNSUPPORTED, E_GV_UNSUPPORTED,
        {"SetValType 5 0", "SetVal 4 flags 3 abc"}},
       // clang-format on
   };
@@ -270,8 +223,7 @@ TEST(ComBinValueImpl, SettersCheckInOrderAndFreeOwnedBytes) {
   EXPECT_EQ(shown.SetValType(7, 2), S_OK);
   EXPECT_EQ(value.calls, (std::vector<RecordedValue::Call>{{{7, 2, 1}, false, "", false},
                                                            {{7, 2, 1}, false, "", false}}));
-  for (ULONG dims : {0u, 1u, 2u, 0xFFFFFFFFu}) EXPECT_EQ(shown.SetValDims(dims), E_NOTIMPL);
-  EXPECT_EQ(value.get_type(), (_bin_value_descr{7, 2, 1}));
+  EXPECT_EQ(shown.SetValDims(1), E_NOTIMPL);
 }
 
 }  // namespace

@@ -32,10 +32,6 @@ bool operator==(const _bin_value_descr& left, const _bin_value_descr& right) {
   return left.type == right.type && left.size == right.size && left.dims == right.dims;
 }
 
-void PrintTo(const _bin_value_descr& descr, std::ostream* out) {
-  *out << "{" << descr.type << ", " << descr.size << ", " << descr.dims << "}";
-}
-
 std::string WithZero(const char* text) { return std::string(text, std::strlen(text) + 1); }
 
 const unsigned char* Bytes(const char* text) {

@@ -11,7 +11,6 @@
 #include "corekit/comvalue/generic_value.h"
 
 bool operator==(const _bin_value_descr& left, const _bin_value_descr& right);
-void PrintTo(const _bin_value_descr& descr, std::ostream* out);
 
 // How often the library has freed the task-memory block at this address (this program hooks
 // FreeTaskMemory). A test that hands out a new block forgets the address's past.

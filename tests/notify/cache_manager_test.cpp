@@ -86,14 +86,6 @@ TEST(CacheManager, FlushVisitsCachesRegisteredMeanwhileAndSkipsTheOneMovedBack) 
   EXPECT_EQ(first.flushes + registered->flushes, 2) << "caches that need no flush get none";
 }
 
-TEST(CacheManager, UpdatesArePostedFromTheFinishedCache) {
-  TestCache cache;
-  PostLog log;
-  cache.OnCacheUpdate();
-  Manager().OnCacheUpdate(cache);
-  EXPECT_EQ(log.seen, (std::vector<SeenPost>{{CacheUpdated, &cache}, {CacheUpdated, &cache}}));
-}
-
 // A target that is itself a cache: its own registration and unregistration posts reach it while
 // only its target base exists, and are not delivered to it.
 class CachingObserver : public TPostTarget<TCachePost>, public TestCache {
