@@ -3,10 +3,21 @@ if(NOT CMAKE_CROSSCOMPILING OR NOT WIN32)
   return()
 endif()
 
-find_program(COREKIT_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
-find_program(COREKIT_WINE NAMES wine64 wine)
+# A 64-bit build runs in a 64-bit prefix with the wine64 loader; a 32-bit build in a 32-bit prefix
+# with the wine loader, whose Windows half comes with Debian's wine32:i386.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(COREKIT_WINE_ARCH win64)
+  set(_loader wine64)
+  set(_package wine64)
+else()
+  set(COREKIT_WINE_ARCH win32)
+  set(_loader wine)
+  set(_package wine32:i386)
+endif()
+find_program(COREKIT_WINE NAMES ${_loader} PATHS /usr/lib/wine NO_DEFAULT_PATH)
+find_program(COREKIT_WINE NAMES ${_loader})
 if(NOT COREKIT_WINE)
-  message(FATAL_ERROR "Wine is needed to run the Windows build (Debian package wine64)")
+  message(FATAL_ERROR "Wine is needed to run the Windows build (Debian package ${_package})")
 endif()
 
 # The runtime DLLs of the cross compiler: libstdc++, libgcc and winpthread.
