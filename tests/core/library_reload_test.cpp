@@ -20,6 +20,15 @@ namespace {
 #define LONG_CODE "i"
 #endif
 
+// A member function called as a plain function that takes the object first: 32-bit Windows passes
+// the object in a register (thiscall), which GCC's pedantic mode warns about outside a class.
+#if defined(_WIN32) && defined(__i386__)
+#pragma GCC diagnostic ignored "-Wattributes"
+#define MEMBER_CALL __attribute__((thiscall))
+#else
+#define MEMBER_CALL
+#endif
+
 struct LibraryExports {
   explicit LibraryExports(HMODULE library) : m_library(library) {}
 
@@ -34,7 +43,7 @@ struct LibraryExports {
   void (*getPostOffice)(TPostOffice<TCachePost>*&) =
       Find<decltype(getPostOffice)>("_Z13GetPostOfficeRP11TPostOfficeI10TCachePostE");
   TCacheManager& (*getManager)() = Find<decltype(getManager)>("_ZN13TCacheManager10GetManagerEv");
-  int (*cachesCount)(const TCacheManager*) =
+  int(MEMBER_CALL* cachesCount)(const TCacheManager*) =
       Find<decltype(cachesCount)>("_ZNK13TCacheManager14GetCachesCountEv");
   void (*registerCache)(TCacheBase&) =
       Find<decltype(registerCache)>("_ZN13TCacheManager8RegisterER10TCacheBase");

@@ -8,6 +8,8 @@ if(WINDOWS)
   string(SUBSTRING "${table}" ${names_at} -1 table)
   string(REGEX MATCHALL "\t\\[ *[0-9]+\\] [^\n]+" entries "${table}")
   list(TRANSFORM entries REPLACE "^\t\\[ *[0-9]+\\] " "")
+  # 32-bit __stdcall functions (the COM methods) carry their argument bytes: Release@4.
+  list(TRANSFORM entries REPLACE "@[0-9]+$" "")
   execute_process(COMMAND ${CXXFILT} ${entries} OUTPUT_VARIABLE demangled)
   string(REGEX REPLACE "([^\n]+)" "0 T \\1" listing "${demangled}")
 else()
