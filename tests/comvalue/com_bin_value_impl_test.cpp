@@ -10,7 +10,6 @@
 
 namespace {
 
-static_assert(sizeof(_bin_value_descr) == 12);
 static_assert(sizeof(GUID) == 16);
 static_assert(offsetof(bin_value_block, size) == 0 && offsetof(bin_value_block, owned) == 4 &&
               offsetof(bin_value_block, data) == 8 && sizeof(bin_value_block) == 8 + sizeof(void*));

@@ -47,3 +47,11 @@ using LPSTR = int;
 using COLORREF = int;
 
 #endif
+
+// Records that cross the interface have the Windows layout on every build, as a module built by
+// another compiler reads them; pointers are 4 bytes on 32-bit Windows, the suite's own platform.
+static_assert(sizeof(_bin_value_descr) == 12 && sizeof(bin_value_block) == 8 + sizeof(void*));
+static_assert(sizeof(PALETTEENTRY) == 4 && sizeof(RGBQUAD) == 4 && sizeof(RGBTRIPLE) == 3);
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(void*) == 4 && sizeof(HANDLE) == 4 && sizeof(bin_value_block) == 12);
+#endif
