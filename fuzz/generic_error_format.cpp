@@ -33,24 +33,24 @@ std::size_t Field(const std::string& text, std::size_t& at, unsigned& value) {
   return at - start;
 }
 
-// What printf makes of the conversion `spec` (from its '%' to its type) with the code, after
+// What printf makes of the conversion `directive` (from its '%' to its type) with the code, after
 // checking that wsprintfA reads it the same way.
-std::string Printed(const std::string& spec, std::uint32_t code) {
+std::string Printed(const std::string& directive, std::uint32_t code) {
   std::size_t at = 1;
   std::string flags;
   for (const char flag : {'-', '#', '0'}) {
-    if (at < spec.size() && spec[at] == flag) flags += spec[at++];
+    if (at < directive.size() && directive[at] == flag) flags += directive[at++];
   }
   unsigned width = 0, precision = 0;
-  const std::size_t widthDigits = Field(spec, at, width);
-  const bool hasPrecision = at < spec.size() && spec[at] == '.';
+  const std::size_t widthDigits = Field(directive, at, width);
+  const bool hasPrecision = at < directive.size() && directive[at] == '.';
   if (hasPrecision) {
     ++at;
-    EXPECT(Field(spec, at, precision) > 0 && precision > 0);
+    EXPECT(Field(directive, at, precision) > 0 && precision > 0);
   }
-  if (at < spec.size() && spec[at] == 'l') ++at;
-  EXPECT(at + 1 == spec.size());
-  const char type = spec[at];
+  if (at < directive.size() && directive[at] == 'l') ++at;
+  EXPECT(at + 1 == directive.size());
+  const char type = directive[at];
   EXPECT(std::strchr("diuxX", type) != nullptr);
   const bool alternate = flags.find('#') != std::string::npos;
   const bool hex = type == 'x' || type == 'X';
@@ -61,7 +61,7 @@ std::string Printed(const std::string& spec, std::uint32_t code) {
   EXPECT(!hasPrecision || flags.find('0') == std::string::npos);
 
   std::string format;  // without '#' and 'l'
-  for (const char c : spec) {
+  for (const char c : directive) {
     if (c != '#' && c != 'l') format += c;
   }
   char text[64];
@@ -97,11 +97,11 @@ std::string Expected(const std::string& format, const std::string& safe, std::ui
       std::size_t end = i + 1;
       while (end < safe.size() && std::strchr("diuxX", safe[end]) == nullptr) ++end;
       EXPECT(end < safe.size());
-      const std::string spec = safe.substr(i, end + 1 - i);
-      EXPECT(format.compare(j, spec.size(), spec) == 0);
-      text += Printed(spec, code);
-      i += spec.size();
-      j += spec.size();
+      const std::string directive = safe.substr(i, end + 1 - i);
+      EXPECT(format.compare(j, directive.size(), directive) == 0);
+      text += Printed(directive, code);
+      i += directive.size();
+      j += directive.size();
     }
   }
   EXPECT(j == format.size());
