@@ -1,0 +1,11 @@
+# The settings both Windows toolchains share: Debian's mingw-w64 compilers of the posix threads
+# model for the target _mingw names, and a search that finds libraries only in its own root.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${_mingw}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_mingw}-g++-posix)
+set(CMAKE_RC_COMPILER ${_mingw}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${_mingw})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
