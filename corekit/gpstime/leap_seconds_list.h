@@ -1,0 +1,28 @@
+#pragma once
+
+// Reads the IANA/IERS leap-second list ("leap-seconds.list"): data lines of an NTP time (seconds
+// since 1900-01-01) and TAI - UTC from that instant, "#$" the update time, "#@" the expiry, "#h"
+// the SHA-1 of the update and expiry times and the data fields with all white space removed, as
+// five groups of hex digits. Internal: TLeapSeconds loads files through it.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "corekit/gpstime/leap_second_table.h"
+
+namespace corekit::internal {
+
+// The entries as GPS - UTC on TGPSTime's count and the expiry, or false with a one-line reason.
+// Refused: a line that is no data line or comment, a missing or repeated "#$", "#@" or "#h", no
+// data, NTP times not increasing at whole days at least 28 days apart, steps of TAI - UTC other
+// than one second, an expiry not after the last entry, and a hash that the data do not give.
+bool ParseLeapSecondsList(std::string_view text, std::vector<LeapEntry>& entries,
+                          long long& expiry, std::string& reason);
+
+// NTP seconds (from 1900) to seconds since the GPS epoch on TGPSTime's count.
+inline constexpr long long NtpToGpsEpoch = 2524953600LL;
+// TAI - GPS.
+inline constexpr int TaiMinusGps = 19;
+
+}  // namespace corekit::internal
