@@ -1,0 +1,148 @@
+#include "corekit/gpstime/leap_seconds.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "corekit/gpstime/utc_time.h"
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+// Each leap second of the IERS list: the UTC midnight it precedes, as seconds from the GPS epoch
+// (GNU date), and GPS - UTC from then on.
+const struct {
+  const char* date;
+  ULONG midnight;
+  int offset;
+} Leaps[] = {
+    {"1981-07-01", 46828800, 1},    {"1982-07-01", 78364800, 2},    {"1983-07-01", 109900800, 3},
+    {"1985-07-01", 173059200, 4},   {"1988-01-01", 252028800, 5},   {"1990-01-01", 315187200, 6},
+    {"1991-01-01", 346723200, 7},   {"1992-07-01", 393984000, 8},   {"1993-07-01", 425520000, 9},
+    {"1994-07-01", 457056000, 10},  {"1996-01-01", 504489600, 11},  {"1997-07-01", 551750400, 12},
+    {"1999-01-01", 599184000, 13},  {"2006-01-01", 820108800, 14},  {"2009-01-01", 914803200, 15},
+    {"2012-07-01", 1025136000, 16}, {"2015-07-01", 1119744000, 17}, {"2017-01-01", 1167264000, 18},
+};
+
+// Around each leap second, on both scales: the last UTC second before it, the inserted second
+// 23:59:60 (named only by TUTCTime), and the midnight after.
+TEST(LeapSeconds, EachLeapSecondsEdges) {
+  EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1))), 0);
+  EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(46828799))), 0);
+  for (const auto& leap : Leaps) {
+    const ULONG m = leap.midnight;
+    const int before = leap.offset - 1;
+    EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(m - 1)), before) << leap.date;
+    EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(m)), leap.offset) << leap.date;
+    EXPECT_EQ(TLeapSeconds::InsertedBefore(TGPSTime(m)), 1) << leap.date;
+    EXPECT_EQ(TLeapSeconds::InsertedBefore(TGPSTime(m - 86400)), 0) << leap.date;
+    // GPS counts: 23:59:59 is m - 1 + before, 23:59:60 one later, midnight one later again.
+    const ULONG gps = m - 1 + static_cast<ULONG>(before);
+    EXPECT_EQ(TLeapSeconds::AtGPS(gps), before) << leap.date;
+    EXPECT_EQ(TLeapSeconds::AtGPS(gps + 1), before) << leap.date;
+    EXPECT_EQ(TLeapSeconds::AtGPS(gps + 2), leap.offset) << leap.date;
+    const TUTCTime inserted = TUTCTime::FromGPS(gps + 1);
+    EXPECT_EQ(std::string(inserted.AsText()).substr(11), "23:59:60") << leap.date;
+    EXPECT_EQ(inserted.IsValid(), 1);
+    EXPECT_EQ(inserted.Calendar().Seconds(), m - 1) << leap.date;
+    EXPECT_EQ(std::string(TUTCTime::FromGPS(gps + 2).AsText()).substr(11), "00:00:00");
+    EXPECT_EQ(inserted.GPSMinusUTC(), before);
+    for (ULONG g = gps - 2; g <= gps + 3; ++g) EXPECT_EQ(TUTCTime::FromGPS(g).ToGPS(), g);
+  }
+  EXPECT_EQ(std::string(TUTCTime::FromGPS(1167264017).AsText()), "2016-12-31T23:59:60");
+  EXPECT_EQ(TUTCTime(TGPSTime(ULONG(1167263999)), true).ToGPS(), 1167264017u);
+  // A flag on a second that no leap follows is no time.
+  EXPECT_EQ(TUTCTime(TGPSTime(ULONG(1167263999 - 86400)), true).IsValid(), 0);
+}
+
+// The built-in table expires 2026-06-28 (1466640000): answers from then on are extrapolated.
+TEST(LeapSeconds, SaysWhenItExtrapolates) {
+  bool extrapolated = true;
+  EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1466639999)), &extrapolated), 18);
+  EXPECT_FALSE(extrapolated);
+  EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1466640000)), &extrapolated), 18);
+  EXPECT_TRUE(extrapolated);
+  EXPECT_EQ(TLeapSeconds::AtGPS(1466640017, &extrapolated), 18);
+  EXPECT_FALSE(extrapolated);
+  EXPECT_EQ(TLeapSeconds::AtGPS(1466640018, &extrapolated), 18);
+  EXPECT_TRUE(extrapolated);
+  EXPECT_EQ(TLeapSeconds::Expiry().Seconds(), 1466640000u);
+}
+
+// A list with a leap second on 2027-01-01, expiring 2027-06-28; hash by sha1sum.
+std::string List(const std::string& hash = "4180ea48 53e68d43 572b6079 02cb4bb9 ab22c060") {
+  return "# a test list\n#$\t3991852800\n#@\t4023129600\n#\n2524521600\t19\t# 1 Jan 1980\n"
+         "2571782400    20\n4007750400\t21 # 1 Jan 2027\n#h\t" + hash + "\n";
+}
+
+TEST(LeapSeconds, LoadsAListAndRefusesMalformedOnes) {
+  const std::string good = List();
+  const std::vector<std::pair<std::string, std::string>> changes = {
+      {"#h\t4180ea48", "#h\t4180ea49"}, {"#@\t4023129600\n", ""}, {"#$\t3991852800\n", ""},
+      {"#h\t4180ea48 53e68d43 572b6079 02cb4bb9 ab22c060\n", ""},
+      {"2571782400    20", "2571782401    20"}, {"2571782400    20", "2571782400    21"},
+      {"#@\t4023129600", "#@\t4007750400"}, {"#@\t4023129600", "#@\t40231x9600"},
+      {"2571782400    20", "2571782400"}, {"# a test list", "a test list"},
+      {"4007750400\t21", "2571868800\t21"}, {"#$\t3991852800\n", "#$\t3991852800\n#$ 1\n"}};
+  KString reason;
+  for (const auto& [from, to] : changes) {
+    std::string bad = good;
+    bad.replace(bad.find(from), from.size(), to);
+    EXPECT_FALSE(TLeapSeconds::LoadText(bad.data(), static_cast<ULONG>(bad.size()), reason)) << bad;
+    EXPECT_NE(std::string(reason), "") << bad;
+    EXPECT_EQ(std::string(reason).find('\n'), std::string::npos) << reason;
+    EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1482796800))), 18) << bad;
+  }
+  EXPECT_FALSE(TLeapSeconds::LoadFile("no such folder/leap-seconds.list", reason));
+
+  // Through a file with CR LF lines, and a hash group without its leading zero.
+  ScratchFolder folder;
+  const std::string path = folder.Entry("leap-seconds.list");
+  {
+    std::ofstream file(path, std::ios::binary);
+    for (const char c : List("4180ea48 53e68d43 572b6079 2cb4bb9 ab22c060")) {
+      if (c == '\n') file << '\r';
+      file << c;
+    }
+  }
+  ASSERT_TRUE(TLeapSeconds::LoadFile(path.c_str(), reason)) << reason;
+  EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(599184000))), 1);
+  EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1482796799))), 1);
+  bool extrapolated = true;
+  EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1482796800)), &extrapolated), 2);
+  EXPECT_FALSE(extrapolated);
+  EXPECT_EQ(TLeapSeconds::Expiry().Seconds(), 1498176000u);
+  EXPECT_EQ(std::string(TUTCTime::FromGPS(1482796801).AsText()), "2026-12-31T23:59:60");
+  TLeapSeconds::UseBuiltIn();
+  EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1482796800))), 18);
+}
+
+// Readers see one whole table or the other while a thread replaces it back and forth.
+TEST(LeapSeconds, ReadersSeeWholeTablesWhileOneIsReplaced) {
+  const std::string text = List();
+  std::atomic<bool> done(false);
+  std::vector<std::thread> readers;
+  std::atomic<int> torn(0);
+  for (int i = 0; i < 3; ++i) {
+    readers.emplace_back([&] {
+      while (!done.load()) {
+        const int early = TLeapSeconds::AtUTC(TGPSTime(ULONG(599184000)));
+        if (early != 1 && early != 13) torn.fetch_add(1);
+      }
+    });
+  }
+  KString reason;
+  for (int i = 0; i < 50; ++i) {
+    EXPECT_TRUE(TLeapSeconds::LoadText(text.data(), static_cast<ULONG>(text.size()), reason));
+    TLeapSeconds::UseBuiltIn();
+  }
+  done.store(true);
+  for (std::thread& reader : readers) reader.join();
+  EXPECT_EQ(torn.load(), 0);
+}
+
+}  // namespace

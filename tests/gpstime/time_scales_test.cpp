@@ -1,0 +1,57 @@
+#include "corekit/gpstime/time_scale.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using S = TTimeScale;
+
+// Instants by hand, from GNU date and the published offsets (GPS - UTC, TAI = GPS + 19 s,
+// BDT = GPS - 14 s): 2026-12-07T00:00:00 UTC (GPS week 2448 day 1), the starts of BDT
+// (2006-01-01T00:00:00 UTC) and GST (GPS 1999-08-22T00:00:00, UTC 23:59:47 the day before).
+TEST(TimeScales, ConvertsBetweenEveryScale) {
+  const struct {
+    ULONG calendar, gps, tai, bdt;
+    int gpsWeek, gstWeek, bdtWeek;
+    ULONG gpsSow, bdtSow;
+  } cases[] = {
+      {1480636800, 1480636818, 1480636837, 1480636804, 2448, 1424, 1092, 86418, 86404},
+      {820108800, 820108814, 820108833, 820108800, 1356, 332, 0, 14, 0},
+      {619315187, 619315200, 619315219, 619315186, 1024, 0, -333, 0, 604786},
+      {100, 100, 119, 86, 0, -1024, -1356, 100, 86},
+  };
+  for (const auto& c : cases) {
+    const ULONG counts[] = {c.calendar, c.gps, c.tai, c.gps, c.bdt};
+    for (int from = 0; from < 5; ++from) {
+      for (int to = 0; to < 5; ++to) {
+        EXPECT_EQ(TTimeScales::Convert(counts[from], S(from), S(to)), counts[to])
+            << c.calendar << ": " << from << " to " << to;
+      }
+    }
+    EXPECT_EQ(TTimeScales::Week(c.gps, S::GPS), c.gpsWeek);
+    EXPECT_EQ(TTimeScales::Week(c.gps, S::GST), c.gstWeek);
+    EXPECT_EQ(TTimeScales::Week(c.bdt, S::BDT), c.bdtWeek);
+    EXPECT_EQ(TTimeScales::SecondOfWeek(c.gps), c.gpsSow);
+    EXPECT_EQ(TTimeScales::SecondOfWeek(c.bdt), c.bdtSow);
+    EXPECT_EQ(TTimeScales::FromWeek(c.gstWeek, c.gpsSow, S::GST), c.gps);
+    EXPECT_EQ(TTimeScales::FromWeek(c.bdtWeek, c.bdtSow, S::BDT), c.bdt);
+  }
+}
+
+TEST(TimeScales, KeepsTheFractionAndSaysWhenItExtrapolates) {
+  bool extrapolated = false;
+  const TGPSTimeNS ns = TTimeScales::Convert(TGPSTimeNS(1480636800, 123456789), S::Calendar,
+                                             S::BDT, &extrapolated);
+  EXPECT_EQ(ns.Seconds(), 1480636804u);
+  EXPECT_EQ(ns.nSecond(), 123456789u);
+  EXPECT_TRUE(extrapolated);
+  const TGPSTimeMS ms = TTimeScales::Convert(TGPSTimeMS(1167264017, 999), S::GPS, S::Calendar,
+                                             &extrapolated);
+  EXPECT_EQ(ms.Seconds(), 1167264000u);
+  EXPECT_EQ(ms.mSecond(), 999u);
+  EXPECT_FALSE(extrapolated);
+  TTimeScales::Convert(1480636818, S::TAI, S::BDT, &extrapolated);
+  EXPECT_FALSE(extrapolated);
+}
+
+}  // namespace
