@@ -8,7 +8,13 @@
 #include <utility>
 #include <vector>
 
+#include "corekit/gpstime/current_time.h"
+#include "corekit/gpstime/gnss_week.h"
+#include "corekit/gpstime/leap_seconds.h"
+#include "corekit/gpstime/time_scale.h"
+#include "corekit/gpstime/utc_time.h"
 #include "tools/number_text.h"
+#include "tools/time_scales_report.h"
 #include "tools/raw_option.h"
 #include "tools/time_text_options.h"
 
@@ -69,7 +75,7 @@ bool ReadDigits(std::string_view text, std::size_t pos, std::size_t digits, unsi
   return true;
 }
 
-TimeResult FromCalendar(const std::string& text) {
+TimeResult FromCalendar(const std::string& text, bool utc) {
   unsigned int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
   std::uint32_t nanoseconds = 0;
   const std::string_view t = text;
@@ -94,17 +100,24 @@ TimeResult FromCalendar(const std::string& text) {
   if (month < 1 || month > 12 || day < 1 || day > lastDay) {
     return Fail(text + " is not a calendar date");
   }
-  if (hour > 23 || minute > 59 || second > 59) {
+  // UTC names an inserted second 23:59:60: the second after 23:59:59, where the table has one.
+  const bool leapSecond = utc && hour == 23 && minute == 59 && second == 60;
+  if (hour > 23 || minute > 59 || (second > 59 && !leapSecond)) {
     return Fail(text + " is not a time of day");
   }
-  const TGPSTime time(year, calendarMonth, day, hour, minute, second);
+  const TGPSTime time(year, calendarMonth, day, hour, minute, leapSecond ? 59 : second);
+  if (leapSecond && time.IsValid() && !TUTCTime(time, true).IsValid()) {
+    return Fail(text + ": no leap second was inserted there");
+  }
   if (!time.IsValid()) {
     if (year == FirstYear && month == 1 && day <= 6) {
       return Fail(text + " is not after the GPS epoch 1980-01-06T00:00:00");
     }
     return Fail(text + " is past the last GPS time " + LastTimeText);
   }
-  return Succeed(time, nanoseconds);
+  TimeResult result = Succeed(time, nanoseconds);
+  result.leapSecond = leapSecond;
+  return result;
 }
 
 TimeResult FromSeconds(const std::string& text) {
@@ -133,14 +146,30 @@ TimeResult FromWeek(const TimeInputs& in) {
   if (week > LastSeconds / SecondsPerWeek) {
     return Fail("--week: " + *in.week + " is past the last GPS week 7101");
   }
-  const TGPSWeek fullWeek(static_cast<int>(week));
+  // A 10-bit week is resolved near the reference, on the scale the week is read on.
+  int resolved = static_cast<int>(week);
+  if (week < 1024) {
+    TGPSTime reference = TCurrentTime();
+    if (in.reference) {
+      const TimeResult read = FromCalendar(*in.reference, false);
+      if (!read.error.empty()) return Fail("--ref: " + read.error);
+      reference = read.time;
+    }
+    ULONG referenceSeconds = reference.Seconds();
+    if (in.gps) referenceSeconds = TTimeScales::ToGPS(referenceSeconds, TTimeScale::Calendar);
+    resolved = TGNSSWeek::Resolve(week, TGNSSWeek::GPSLegacyBits,
+                                  TTimeScales::Week(referenceSeconds, TTimeScale::GPS));
+  }
+  const TGPSWeek fullWeek(resolved);
   const std::uint64_t total =
       static_cast<std::uint64_t>(static_cast<int>(fullWeek)) * SecondsPerWeek + sow;
   if (total > LastSeconds) {
     return Fail("week " + std::to_string(static_cast<int>(fullWeek)) + " second " +
                 std::to_string(sow) + " is past the last GPS time " + LastTimeText);
   }
-  return Succeed(TGPSTime(fullWeek, sow), nanoseconds);
+  TimeResult result = Succeed(TGPSTime(fullWeek, sow), nanoseconds);
+  if (week < 1024) result.fixedRuleWeek = static_cast<int>(TGPSWeek(static_cast<int>(week)));
+  return result;
 }
 
 TimeResult FromYearDay(const TimeInputs& in) {
@@ -207,8 +236,8 @@ public:
             app.add_subcommand("time", "Convert a GPS time between its forms and print them all")),
         m_text(*m_app) {
     m_app->footer(
-        "Give exactly one form. Times are GPS time without leap seconds, from 1980-01-06T00:00:01 "
-        "to 2116-02-12T06:28:15. A fraction of a second (a date and time, --seconds, --sow) needs "
+        "Give exactly one form. Times are GPS time without leap seconds (UTC calendar time), from "
+        "1980-01-06T00:00:01 to 2116-02-12T06:28:15; --gps reads true GPS time instead. A fraction of a second (a date and time, --seconds, --sow) needs "
         "--ms or --ns, and rounds to the nearest millisecond or 100 ns as those classes do.");
     Add(m_calendar,
         m_app->add_option(
@@ -220,7 +249,7 @@ public:
     Add(m_week,
         m_app->add_option(
             "--week", m_week.text,
-            "GPS week (with --sow); a week below 416 is taken as 10-bit, after the 1999 rollover"),
+            "GPS week (with --sow); a week below 1024 is 10-bit, resolved near --ref"),
         "W");
     Add(m_sow, m_app->add_option("--sow", m_sow.text, "Second of the GPS week (with --week)"), "S");
     Add(m_year, m_app->add_option("--year", m_year.text, "Year (with --doy)"), "Y");
@@ -233,6 +262,18 @@ public:
     Add(m_julian,
         m_app->add_option("--julian", m_julian.text, "Julian day, rounded to the nearest second"),
         "J");
+    Add(m_reference,
+        m_app->add_option("--ref", m_reference.text,
+                          "Date a week below 1024 is resolved near (default: now)"),
+        "DATE");
+    m_utc.option = m_app->add_flag("--utc")->description(
+        "Read the time as UTC; a date may name an inserted second 23:59:60");
+    m_gps.option = m_app->add_flag("--gps")->description("Read the time as true GPS time");
+    Add(m_leapFile,
+        m_app->add_option("--leap-file", m_leapFile.text,
+                          "Leap seconds from a leap-seconds.list file instead of the built-in table"),
+        "FILE");
+    m_json.option = m_app->add_flag("--json")->description("Print every form as one JSON object");
   }
 
   bool Selected() const override { return m_app->parsed(); }
@@ -247,6 +288,16 @@ public:
     inputs.dayOfYear = m_doy.Value();
     inputs.dos = m_dos.Value();
     inputs.julian = m_julian.Value();
+    inputs.reference = m_reference.Value();
+    inputs.utc = m_utc.Given();
+    inputs.gps = m_gps.Given();
+    if (const std::optional<std::string> file = m_leapFile.Value()) {
+      KString reason;
+      if (!TLeapSeconds::LoadFile(file->c_str(), reason)) {
+        err << "corekit: time: --leap-file: " << static_cast<const char*>(reason) << '\n';
+        return ExitUsage;
+      }
+    }
     TimeResult result = ResolveTime(inputs);
     TextForm form;
     if (result.error.empty()) ResolveTextForm(m_text.Inputs(), form, result.error);
@@ -258,7 +309,9 @@ public:
       err << "corekit: time: " << result.error << '\n';
       return ExitUsage;
     }
-    out << FormatTime({result.time, result.nanoseconds}, form);
+    const PreciseTime time{result.time, result.nanoseconds, result.leapSecond,
+                           result.fixedRuleWeek};
+    out << (m_json.Given() ? FormatTimeJson(time) : FormatTime(time, form));
     return ExitOk;
   }
 
@@ -269,7 +322,8 @@ private:
 
   CLI::App* m_app;
   TimeTextOptions m_text;
-  RawOption m_calendar, m_seconds, m_week, m_sow, m_year, m_doy, m_dos, m_julian;
+  RawOption m_calendar, m_seconds, m_week, m_sow, m_year, m_doy, m_dos, m_julian, m_reference;
+  RawOption m_utc, m_gps, m_leapFile, m_json;
 };
 
 }  // namespace
@@ -288,9 +342,10 @@ TimeResult ResolveTime(const TimeInputs& in) {
   if (given.size() > 1) {
     return Fail("give only one form of time, not both " + given[0] + " and " + given[1]);
   }
+  if (in.utc && in.gps) return Fail("give --utc or --gps, not both");
   TimeResult result;
   if (in.calendar) {
-    result = FromCalendar(*in.calendar);
+    result = FromCalendar(*in.calendar, in.utc);
   } else if (in.seconds) {
     result = FromSeconds(*in.seconds);
   } else if (in.week || in.secondOfWeek) {
@@ -301,6 +356,13 @@ TimeResult ResolveTime(const TimeInputs& in) {
     result = FromDOS(*in.dos);
   } else {
     result = FromJulian(*in.julian);
+  }
+  if (result.error.empty() && in.gps) {
+    if (result.leapSecond) return Fail("a true GPS time has no second 60");
+    const TUTCTime utc = TUTCTime::FromGPS(result.time.Seconds());
+    result.time = utc.Calendar();
+    result.leapSecond = utc.IsLeapSecond() != 0;
+    if (!result.time.IsValid()) return Fail("the GPS time lies before the first UTC second");
   }
   if (result.error.empty() && !result.time.IsValid()) {
     return Fail("the result is not a valid time");
@@ -329,7 +391,9 @@ TimeResult RoundedTo(Precision precision, const TimeResult& time) {
                   std::string(LastTimeText));
     }
     rounded.nanoseconds -= NanosecondsPerSecond;
+    // From 23:59:60 the carry reaches midnight, the second after 23:59:59.
     rounded.time = TGPSTime(time.time.Seconds() + 1);
+    rounded.leapSecond = false;
   }
   return rounded;
 }

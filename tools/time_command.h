@@ -23,17 +23,24 @@ struct TimeInputs {
   std::optional<std::string> dayOfYear{};
   std::optional<std::string> dos{};
   std::optional<std::string> julian{};
+  // The date a week below 1024 is resolved near (YYYY-MM-DD[Thh:mm:ss]); none: the current time.
+  std::optional<std::string> reference{};
+  bool utc = false;  // a date is UTC and may name an inserted second 23:59:60
+  bool gps = false;  // the time given is true GPS time
 };
 
 // A valid time with the fraction of a second the input gave, or the one-line reason there is none.
 struct TimeResult {
   TGPSTime time;
   ULONG nanoseconds = 0;
-  std::string error;  // empty when time is valid
+  std::string error;        // empty when time is valid
+  bool leapSecond = false;  // the inserted second 23:59:60 after time
+  int fixedRuleWeek = 0;    // a 10-bit week as TGPSWeek reads it, when one was resolved
 };
 
 // Checks that exactly one form was given and converts it; never yields an invalid time. A Julian
-// day is rounded to the nearest second.
+// day is rounded to the nearest second. A week below 1024 is a 10-bit week, resolved to the week
+// nearest the reference. With gps the time read is true GPS time, turned into UTC.
 TimeResult ResolveTime(const TimeInputs& inputs);
 
 // The fraction of a second as the class of the precision holds it: TGPSTimeMS rounds to the

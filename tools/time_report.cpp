@@ -8,6 +8,7 @@
 #include "corekit/gpstime/gps_time_ms.h"
 #include "corekit/gpstime/gps_time_ns.h"
 #include "tools/report_lines.h"
+#include "tools/time_scales_report.h"
 
 namespace corekit::tool {
 namespace {
@@ -59,6 +60,22 @@ SubSecondForms FormsAt(const PreciseTime& time, const TextForm& form) {
 
 }  // namespace
 
+std::string CalendarText(const TGPSTime& time) {
+  unsigned int year = 0, day = 0;
+  TGPSTime::TMonth month = TGPSTime::January;
+  TGPSTime::TDayOfWeek dayOfWeek = TGPSTime::Sunday;
+  time.GetDate(year, month, day, dayOfWeek);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u", year,
+                static_cast<unsigned int>(month), day, time.Hour(), time.Minute(), time.Second());
+  return text;
+}
+
+int TrueWeek(const TGPSTime& time) {
+  const int week = static_cast<int>(time.GetGPSWeek());
+  return TGPSTime(TGPSWeek(week), time.SecondInGPSWeek()) != time ? week - WeekRollover : week;
+}
+
 std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
   const TGPSTime& time = precise.time;
   unsigned int year = 0, day = 0;
@@ -67,15 +84,9 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
   time.GetDate(year, month, day, dayOfWeek);
   // Day of year in the library's numbering: day 1 is the midnight TGPSTime(year, 1) starts.
   const unsigned int dayOfYear = time.GPSDay() - TGPSTime(year, 1).GPSDay() + 1;
-  // TGPSWeek takes weeks below 416 as after the 1999 rollover; a time that early is still in the
-  // first period, so show its true week.
-  int week = static_cast<int>(time.GetGPSWeek());
-  if (TGPSTime(TGPSWeek(week), time.SecondInGPSWeek()) != time) week -= WeekRollover;
-
+  const int week = TrueWeek(time);
   const SubSecondForms sub = FormsAt(precise, form);
-  char calendar[32];
-  std::snprintf(calendar, sizeof calendar, "%04u-%02u-%02uT%02u:%02u:%02u", year,
-                static_cast<unsigned int>(month), day, time.Hour(), time.Minute(), time.Second());
+  const std::string calendar = CalendarText(time);
   // A point before the decimals whatever the locale, as the tool reads them back.
   char julian[32];
   const std::to_chars_result written =
@@ -86,7 +97,7 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
                               ? std::to_string(time.GetDOSTime())
                               : std::string("beyond 32 bits (after 2106-02-07T06:28:15)");
 
-  return FormatReport({
+  std::vector<ReportLine> lines = {
       {"Date and time", calendar + sub.fraction},
       {"Day of week", DayNames[dayOfWeek]},
       {"GPS seconds", std::to_string(time.Seconds()) + sub.fraction},
@@ -97,8 +108,17 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
       {"Year, day of year", std::to_string(year) + ", " + std::to_string(dayOfYear)},
       {"DOS time", dos},
       {"Julian day", julian},
-      {"Text", sub.text},
-  });
+  };
+  if (precise.fixedRuleWeek != 0) {
+    const TGPSTime fixed(TGPSWeek(precise.fixedRuleWeek), time.SecondInGPSWeek());
+    lines.push_back({"TGPSWeek rule", "week " + std::to_string(precise.fixedRuleWeek) + ", " +
+                                          CalendarText(fixed)});
+  }
+  for (ReportLine& line : ScaleLines(ScaleFormsOf(precise), sub.fraction)) {
+    lines.push_back(std::move(line));
+  }
+  lines.push_back({"Text", sub.text});
+  return FormatReport(lines);
 }
 
 }  // namespace corekit::tool
