@@ -160,14 +160,13 @@ TimeResult FromWeek(const TimeInputs& in) {
     resolved = TGNSSWeek::Resolve(week, TGNSSWeek::GPSLegacyBits,
                                   TTimeScales::Week(referenceSeconds, TTimeScale::GPS));
   }
-  const TGPSWeek fullWeek(resolved);
-  const std::uint64_t total =
-      static_cast<std::uint64_t>(static_cast<int>(fullWeek)) * SecondsPerWeek + sow;
+  // The resolved week is the full one: TGPSWeek would move an early week past 1999 again.
+  const std::uint64_t total = static_cast<std::uint64_t>(resolved) * SecondsPerWeek + sow;
   if (total > LastSeconds) {
-    return Fail("week " + std::to_string(static_cast<int>(fullWeek)) + " second " +
-                std::to_string(sow) + " is past the last GPS time " + LastTimeText);
+    return Fail("week " + std::to_string(resolved) + " second " + std::to_string(sow) +
+                " is past the last GPS time " + LastTimeText);
   }
-  TimeResult result = Succeed(TGPSTime(fullWeek, sow), nanoseconds);
+  TimeResult result = Succeed(TGPSTime(static_cast<ULONG>(total)), nanoseconds);
   if (week < 1024) result.fixedRuleWeek = static_cast<int>(TGPSWeek(static_cast<int>(week)));
   return result;
 }

@@ -34,6 +34,19 @@ expect_shows("304245.123456800")
 expect_run(0 time --seconds 802873845 --mode 2 --date-format yyyy/MM/dd)
 expect_shows("Text               2005/06/15")
 
+# A 10-bit week resolves near the reference date; the leap seconds and the other scales follow.
+expect_run(0 time --week 400 --sow 0 --ref 2026-12-07)
+expect_shows("GPS week           2448" "2026-12-06T00:00:00" "TGPSWeek rule      week 1424"
+             "True GPS week/SOW  2448, 18" "BDT week/SOW       1092, 4")
+expect_run(0 time 2016-12-31T23:59:59 --utc --json)
+expect_shows("\"gps_utc\": 17," "\"gps_seconds\": 1167264016," "\"leap_expired\": false")
+expect_run(0 time 2016-12-31T23:59:60 --utc)
+expect_shows("UTC                2016-12-31T23:59:60" "True GPS seconds   1167264017")
+expect_run(2 time 2016-12-31 --leap-file no-such-leap-seconds.list)
+if(NOT out STREQUAL "" OR NOT err MATCHES "^corekit: time: --leap-file: [^\n]*\n$")
+  message(FATAL_ERROR "a missing leap-second file gives\n${out}---\n${err}")
+endif()
+
 # The current time: the year is this century's, and --ms shows three decimals.
 expect_run(0 now)
 expect_shows("Date and time      20" "GPS week" "Text")

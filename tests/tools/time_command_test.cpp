@@ -26,7 +26,12 @@ TEST(ToolTimeCommand, ResolvesEachForm) {
       {{.calendar = "2116-02-12T06:28:15"}, 0xFFFFFFFF},
       {{.seconds = "802873845"}, 802873845},
       {{.seconds = "00012"}, 12},
-      {{.week = "303", .secondOfWeek = "304245"}, 802873845},
+      {{.week = "303", .secondOfWeek = "304245", .reference = "2005-06-15"}, 802873845},
+      {{.week = "303", .secondOfWeek = "304245", .reference = "2026-12-07"}, 1422189045},
+      {{.week = "400", .secondOfWeek = "0", .reference = "2026-12-07"}, 1480550400},
+      {{.week = "0", .secondOfWeek = "0", .reference = "2019-04-07"}, 1238630400},
+      {{.week = "1023", .secondOfWeek = "604799", .reference = "2019-04-07"}, 1238630399},
+      {{.week = "0", .secondOfWeek = "1", .reference = "2038-11-20"}, 1857945601},
       {{.week = "1327", .secondOfWeek = "304245"}, 802873845},
       {{.year = "2005", .dayOfYear = "166"}, 802828800},
       {{.year = "1980", .dayOfYear = "1"}, 86400},
@@ -127,9 +132,8 @@ TEST(ToolTimeCommand, PrintedFormsReadBack) {
       return corekit::tool::ResolveTime(in).time.Seconds();
     };
     EXPECT_EQ(read({.calendar = calendar}), s) << calendar;
-    // Weeks below 416 read as 10-bit weeks, so the first ones come back 1024 weeks later.
-    EXPECT_EQ(read({.week = week, .secondOfWeek = sow}), s >= 416 * 604800 ? s : s + 1024 * 604800)
-        << week;
+    // Weeks below 1024 are 10-bit weeks, resolved near the reference.
+    EXPECT_EQ(read({.week = week, .secondOfWeek = sow, .reference = calendar}), s) << week;
     EXPECT_EQ(week, std::to_string(s / 604800));
     EXPECT_EQ(field("10-bit week"), std::to_string(s / 604800 % 1024));
     EXPECT_EQ(read({.julian = julian}), s) << julian;
@@ -149,6 +153,13 @@ TEST(ToolTimeCommand, PrintedFormsReadBack) {
             "Year, day of year  2005, 166\n"
             "DOS time           1118838645\n"
             "Julian day         2453537.021354\n"
+            "GPS - UTC          13 s\n"
+            "True GPS seconds   802873858\n"
+            "True GPS week/SOW  1327, 304258\n"
+            "UTC                2005-06-15T12:30:45\n"
+            "TAI                2005-06-15T12:31:17\n"
+            "GST week/TOW       303, 304258\n"
+            "BDT week/SOW       -29, 304244\n"
             "Text               2005-06-15 12:30:45\n");
 }
 
@@ -168,6 +179,13 @@ TEST(ToolTimeCommand, SubSecondFormsShowTheFraction) {
             "Year, day of year  2005, 166\n"
             "DOS time           1118838645\n"
             "Julian day         2453537.021357060\n"
+            "GPS - UTC          13 s\n"
+            "True GPS seconds   802873858.250\n"
+            "True GPS week/SOW  1327, 304258.250\n"
+            "UTC                2005-06-15T12:30:45.250\n"
+            "TAI                2005-06-15T12:31:17.250\n"
+            "GST week/TOW       303, 304258.250\n"
+            "BDT week/SOW       -29, 304244.250\n"
             "Text               2005-06-15 13:30:45.250\n");
   const TextForm ns{.precision = Precision::Nanoseconds, .mode = 1};
   const std::string text = corekit::tool::FormatTime(time, ns);
