@@ -1,13 +1,14 @@
 // The leap-second list reader: any bytes give a table whose entries rise by at least 28 days and
 // step by one second, expiring after the last, or a refusal with a one-line reason.
 
+#include "corekit/gpstime/leap_seconds_list.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "corekit/gpstime/leap_seconds_list.h"
 #include "fuzz/expect.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -14,8 +14,8 @@
 #include "corekit/gpstime/time_scale.h"
 #include "corekit/gpstime/utc_time.h"
 #include "tools/number_text.h"
-#include "tools/time_scales_report.h"
 #include "tools/raw_option.h"
+#include "tools/time_scales_report.h"
 #include "tools/time_text_options.h"
 
 namespace corekit::tool {
@@ -236,7 +236,8 @@ public:
         m_text(*m_app) {
     m_app->footer(
         "Give exactly one form. Times are GPS time without leap seconds (UTC calendar time), from "
-        "1980-01-06T00:00:01 to 2116-02-12T06:28:15; --gps reads true GPS time instead. A fraction of a second (a date and time, --seconds, --sow) needs "
+        "1980-01-06T00:00:01 to 2116-02-12T06:28:15; --gps reads true GPS time instead. A fraction "
+        "of a second (a date and time, --seconds, --sow) needs "
         "--ms or --ns, and rounds to the nearest millisecond or 100 ns as those classes do.");
     Add(m_calendar,
         m_app->add_option(
@@ -269,8 +270,9 @@ public:
         "Read the time as UTC; a date may name an inserted second 23:59:60");
     m_gps.option = m_app->add_flag("--gps")->description("Read the time as true GPS time");
     Add(m_leapFile,
-        m_app->add_option("--leap-file", m_leapFile.text,
-                          "Leap seconds from a leap-seconds.list file instead of the built-in table"),
+        m_app->add_option(
+            "--leap-file", m_leapFile.text,
+            "Leap seconds from a leap-seconds.list file instead of the built-in table"),
         "FILE");
     m_json.option = m_app->add_flag("--json")->description("Print every form as one JSON object");
   }

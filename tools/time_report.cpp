@@ -111,8 +111,8 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
   };
   if (precise.fixedRuleWeek != 0) {
     const TGPSTime fixed(TGPSWeek(precise.fixedRuleWeek), time.SecondInGPSWeek());
-    lines.push_back({"TGPSWeek rule", "week " + std::to_string(precise.fixedRuleWeek) + ", " +
-                                          CalendarText(fixed)});
+    lines.push_back({"TGPSWeek rule",
+                     "week " + std::to_string(precise.fixedRuleWeek) + ", " + CalendarText(fixed)});
   }
   for (ReportLine& line : ScaleLines(ScaleFormsOf(precise), sub.fraction)) {
     lines.push_back(std::move(line));

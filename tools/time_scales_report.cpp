@@ -44,7 +44,8 @@ std::vector<ReportLine> ScaleLines(const ScaleForms& forms, const std::string& f
   return {
       {"GPS - UTC", leap},
       {"True GPS seconds", Number(forms.gpsSeconds) + fraction},
-      {"True GPS week/SOW", Number(forms.gpsWeek) + ", " + Number(forms.gpsSecondOfWeek) + fraction},
+      {"True GPS week/SOW",
+       Number(forms.gpsWeek) + ", " + Number(forms.gpsSecondOfWeek) + fraction},
       {"UTC", forms.utc + fraction},
       {"TAI", forms.tai + fraction},
       {"GST week/TOW", Number(forms.gstWeek) + ", " + Number(forms.gstTimeOfWeek) + fraction},
@@ -61,23 +62,21 @@ std::string FormatTimeJson(const PreciseTime& precise) {
     std::snprintf(digits, sizeof digits, ".%09u", static_cast<unsigned int>(precise.nanoseconds));
     fraction = digits;
   }
-  std::string json = "{\"seconds\": " + Number(time.Seconds()) + fraction +
-                     ", \"week\": " + Number(TrueWeek(time)) +
-                     ", \"week10\": " + Number(time.GetGPSWeekSmall()) +
-                     ", \"sow\": " + Number(time.SecondInGPSWeek()) + fraction +
-                     ", \"date\": " + Quoted(CalendarText(time) + fraction) +
-                     ", \"gps_utc\": " + Number(forms.gpsMinusUtc) +
-                     ", \"gps_seconds\": " + Number(forms.gpsSeconds) + fraction +
-                     ", \"gps_week\": " + Number(forms.gpsWeek) +
-                     ", \"gps_sow\": " + Number(forms.gpsSecondOfWeek) + fraction +
-                     ", \"utc\": " + Quoted(forms.utc + fraction) +
-                     ", \"tai\": " + Quoted(forms.tai + fraction) +
-                     ", \"gst_week\": " + Number(forms.gstWeek) +
-                     ", \"gst_tow\": " + Number(forms.gstTimeOfWeek) + fraction +
-                     ", \"bdt_week\": " + Number(forms.bdtWeek) +
-                     ", \"bdt_sow\": " + Number(forms.bdtSecondOfWeek) + fraction +
-                     ", \"leap_expired\": " + (forms.extrapolated ? "true" : "false") +
-                     ", \"leap_expiry\": " + Quoted(CalendarText(TLeapSeconds::Expiry()));
+  std::string json =
+      "{\"seconds\": " + Number(time.Seconds()) + fraction +
+      ", \"week\": " + Number(TrueWeek(time)) + ", \"week10\": " + Number(time.GetGPSWeekSmall()) +
+      ", \"sow\": " + Number(time.SecondInGPSWeek()) + fraction +
+      ", \"date\": " + Quoted(CalendarText(time) + fraction) +
+      ", \"gps_utc\": " + Number(forms.gpsMinusUtc) +
+      ", \"gps_seconds\": " + Number(forms.gpsSeconds) + fraction +
+      ", \"gps_week\": " + Number(forms.gpsWeek) +
+      ", \"gps_sow\": " + Number(forms.gpsSecondOfWeek) + fraction +
+      ", \"utc\": " + Quoted(forms.utc + fraction) + ", \"tai\": " + Quoted(forms.tai + fraction) +
+      ", \"gst_week\": " + Number(forms.gstWeek) + ", \"gst_tow\": " + Number(forms.gstTimeOfWeek) +
+      fraction + ", \"bdt_week\": " + Number(forms.bdtWeek) +
+      ", \"bdt_sow\": " + Number(forms.bdtSecondOfWeek) + fraction +
+      ", \"leap_expired\": " + (forms.extrapolated ? "true" : "false") +
+      ", \"leap_expiry\": " + Quoted(CalendarText(TLeapSeconds::Expiry()));
   if (precise.fixedRuleWeek != 0) json += ", \"fixed_rule_week\": " + Number(precise.fixedRuleWeek);
   return json + "}\n";
 }

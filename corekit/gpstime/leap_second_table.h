@@ -27,7 +27,9 @@ public:
   // GPS - UTC at a true GPS count. In an inserted second it is still the old value.
   int AtGPS(ULONG seconds) const { return m_gps[seconds >> BucketBits].At(seconds); }
   // Whether the instant lies at or past the expiry, where the answers are extrapolated.
-  bool ExpiredAtCalendar(ULONG seconds) const { return static_cast<long long>(seconds) >= m_expiry; }
+  bool ExpiredAtCalendar(ULONG seconds) const {
+    return static_cast<long long>(seconds) >= m_expiry;
+  }
   bool ExpiredAtGPS(ULONG seconds) const;
 
   const std::vector<LeapEntry>& Entries() const { return m_entries; }

@@ -97,7 +97,8 @@ struct ListReader {
     if (line.substr(0, 2) == "#h") {
       if (hashSeen) return Fail(reason, "a second '#h' line");
       hashSeen = true;
-      if (!ReadHash(line.substr(2), hash)) return Fail(reason, "'" + std::string(line) + "' is not a hash");
+      if (!ReadHash(line.substr(2), hash))
+        return Fail(reason, "'" + std::string(line) + "' is not a hash");
       return true;
     }
     if (line.empty() || line.front() == '#') return true;
@@ -107,8 +108,7 @@ struct ListReader {
     long long ntp = 0, tai = 0;
     if (!ReadInteger(ntpText, ntp) || ntp < 0 || !ReadInteger(taiText, tai) ||
         !Trimmed(rest).empty()) {
-      return Fail(reason, "'" + std::string(Trimmed(line)) +
-                              "' is not an NTP time and TAI - UTC");
+      return Fail(reason, "'" + std::string(Trimmed(line)) + "' is not an NTP time and TAI - UTC");
     }
     if (ntp % SecondsPerDay != 0) {
       return Fail(reason, std::string(ntpText) + " is not the start of a day");
@@ -137,8 +137,7 @@ struct ListReader {
     if (expiry < 0) return Fail(reason, "no expiry line ('#@')");
     if (!hashSeen) return Fail(reason, "no hash line ('#h')");
     if (expiry <= lastNtp) return Fail(reason, "the expiry is not after the last entry");
-    const std::array<std::uint32_t, 5> digest =
-        Sha1Digest(updateText + expiryText + hashed);
+    const std::array<std::uint32_t, 5> digest = Sha1Digest(updateText + expiryText + hashed);
     if (digest != hash) {
       return Fail(reason, "the hash is " + Hex(hash) + " but the data give " + Hex(digest));
     }
@@ -153,8 +152,8 @@ struct ListReader {
 
 }  // namespace
 
-bool ParseLeapSecondsList(std::string_view text, std::vector<LeapEntry>& entries,
-                          long long& expiry, std::string& reason) {
+bool ParseLeapSecondsList(std::string_view text, std::vector<LeapEntry>& entries, long long& expiry,
+                          std::string& reason) {
   ListReader reader;
   int lineNumber = 0;
   while (!text.empty()) {

@@ -17,8 +17,8 @@ namespace corekit::internal {
 // Refused: a line that is no data line or comment, a missing or repeated "#$", "#@" or "#h", no
 // data, NTP times not increasing at whole days at least 28 days apart, steps of TAI - UTC other
 // than one second, an expiry not after the last entry, and a hash that the data do not give.
-bool ParseLeapSecondsList(std::string_view text, std::vector<LeapEntry>& entries,
-                          long long& expiry, std::string& reason);
+bool ParseLeapSecondsList(std::string_view text, std::vector<LeapEntry>& entries, long long& expiry,
+                          std::string& reason);
 
 // NTP seconds (from 1900) to seconds since the GPS epoch on TGPSTime's count.
 inline constexpr long long NtpToGpsEpoch = 2524953600LL;

@@ -76,18 +76,25 @@ TEST(LeapSeconds, SaysWhenItExtrapolates) {
 // A list with a leap second on 2027-01-01, expiring 2027-06-28; hash by sha1sum.
 std::string List(const std::string& hash = "4180ea48 53e68d43 572b6079 02cb4bb9 ab22c060") {
   return "# a test list\n#$\t3991852800\n#@\t4023129600\n#\n2524521600\t19\t# 1 Jan 1980\n"
-         "2571782400    20\n4007750400\t21 # 1 Jan 2027\n#h\t" + hash + "\n";
+         "2571782400    20\n4007750400\t21 # 1 Jan 2027\n#h\t" +
+         hash + "\n";
 }
 
 TEST(LeapSeconds, LoadsAListAndRefusesMalformedOnes) {
   const std::string good = List();
   const std::vector<std::pair<std::string, std::string>> changes = {
-      {"#h\t4180ea48", "#h\t4180ea49"}, {"#@\t4023129600\n", ""}, {"#$\t3991852800\n", ""},
+      {"#h\t4180ea48", "#h\t4180ea49"},
+      {"#@\t4023129600\n", ""},
+      {"#$\t3991852800\n", ""},
       {"#h\t4180ea48 53e68d43 572b6079 02cb4bb9 ab22c060\n", ""},
-      {"2571782400    20", "2571782401    20"}, {"2571782400    20", "2571782400    21"},
-      {"#@\t4023129600", "#@\t4007750400"}, {"#@\t4023129600", "#@\t40231x9600"},
-      {"2571782400    20", "2571782400"}, {"# a test list", "a test list"},
-      {"4007750400\t21", "2571868800\t21"}, {"#$\t3991852800\n", "#$\t3991852800\n#$ 1\n"}};
+      {"2571782400    20", "2571782401    20"},
+      {"2571782400    20", "2571782400    21"},
+      {"#@\t4023129600", "#@\t4007750400"},
+      {"#@\t4023129600", "#@\t40231x9600"},
+      {"2571782400    20", "2571782400"},
+      {"# a test list", "a test list"},
+      {"4007750400\t21", "2571868800\t21"},
+      {"#$\t3991852800\n", "#$\t3991852800\n#$ 1\n"}};
   KString reason;
   for (const auto& [from, to] : changes) {
     std::string bad = good;

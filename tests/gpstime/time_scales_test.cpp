@@ -1,6 +1,6 @@
-#include "corekit/gpstime/time_scale.h"
-
 #include <gtest/gtest.h>
+
+#include "corekit/gpstime/time_scale.h"
 
 namespace {
 
@@ -40,13 +40,13 @@ TEST(TimeScales, ConvertsBetweenEveryScale) {
 
 TEST(TimeScales, KeepsTheFractionAndSaysWhenItExtrapolates) {
   bool extrapolated = false;
-  const TGPSTimeNS ns = TTimeScales::Convert(TGPSTimeNS(1480636800, 123456789), S::Calendar,
-                                             S::BDT, &extrapolated);
+  const TGPSTimeNS ns =
+      TTimeScales::Convert(TGPSTimeNS(1480636800, 123456789), S::Calendar, S::BDT, &extrapolated);
   EXPECT_EQ(ns.Seconds(), 1480636804u);
   EXPECT_EQ(ns.nSecond(), 123456789u);
   EXPECT_TRUE(extrapolated);
-  const TGPSTimeMS ms = TTimeScales::Convert(TGPSTimeMS(1167264017, 999), S::GPS, S::Calendar,
-                                             &extrapolated);
+  const TGPSTimeMS ms =
+      TTimeScales::Convert(TGPSTimeMS(1167264017, 999), S::GPS, S::Calendar, &extrapolated);
   EXPECT_EQ(ms.Seconds(), 1167264000u);
   EXPECT_EQ(ms.mSecond(), 999u);
   EXPECT_FALSE(extrapolated);
