@@ -37,6 +37,7 @@ if(bad)
 endif()
 set(required "KString::Mid(int, int) const" "TGPSTime::Set(" "TGPSWeek::TGPSWeek(int)"
              "TGPSTimeMS::SetMS(" "TGPSTimeNS::operator+(" "TCurrentTime::TCurrentTime()"
+             "TLeapSeconds::AtUTC(" "TLeapSeconds::LoadFile(" "TUTCTime::FromGPS("
              "TErrorReporter::ErrorToText(" "TErrorReporter::ErrorMessageBox("
              "TDLLFuncLoader::LoadDLL(" "TDLLFuncLoader::GetFunc(char const*)" "TComBinValueImpl::GetValToGeneric("
              "TComBinValue::get_data() const" "TComPtrBase<IGenericValue>::IsEqualObject("

@@ -47,7 +47,10 @@ bool TimeWorks() {
   const TGPSTimeMS precise = TGPSTimeMS(time.Seconds(), 250) - 1500;
   return time.Seconds() == 802873845UL && time.GetGPSWeek() == 1327 &&
          text.Mid(8, -1) == "802873845" && precise.AsString(1) == "12:30:43.750" &&
-         TGPSTimeNS(precise).nSecond() == 750000000UL;
+         TGPSTimeNS(precise).nSecond() == 750000000UL && TLeapSeconds::AtUTC(time) == 13 &&
+         TTimeScales::Convert(time.Seconds(), TTimeScale::Calendar, TTimeScale::BDT) ==
+             802873844UL &&
+         TUTCTime::FromGPS(1167264017UL).IsLeapSecond() == 1;
 }
 
 bool ValuesWork() {
