@@ -11,6 +11,7 @@
 #include "corekit/dllload/dll_func_loader.h"
 #include "corekit/errors/error_reporter.h"
 #include "corekit/gpstime/gps_time.h"
+#include "corekit/gpstime/leap_seconds.h"
 #include "corekit/notify/cache_manager.h"
 #include "corekit/notify/cache_post.h"
 #include "corekit/platform/global_memory.h"
@@ -29,6 +30,7 @@ struct FirstCalls {
   KString errorText;
   KString timeText;
   bool memoryKept = false;
+  int gpsMinusUtc = 0;
 };
 
 FirstCalls MakeFirstCalls() {
@@ -41,6 +43,7 @@ FirstCalls MakeFirstCalls() {
   calls.userFolder = GetUserDir();
   calls.errorText = TErrorReporter::ErrorToText(0x80040510);
   calls.timeText = TGPSTime(802873845).AsString(3, 0, "yyyy-MM-dd", "HH:mm:ss");
+  calls.gpsMinusUtc = TLeapSeconds::AtUTC(TGPSTime(802873845));
   // Global memory blocks live in a table of their own on POSIX.
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 64);
   calls.memoryKept = block != nullptr && GlobalSize(block) == 64;
@@ -79,6 +82,7 @@ TEST(FirstUse, ThreadsStartingTogetherShareEveryProcessWideObject) {
     EXPECT_STREQ(calls.errorText, first.errorText);
     EXPECT_STREQ(calls.timeText, first.timeText);
     EXPECT_TRUE(calls.memoryKept);
+    EXPECT_EQ(calls.gpsMinusUtc, 13);
   }
 
   // Each thread gives its load of the shared loader back; the last one destroys it.
