@@ -34,17 +34,22 @@ std::unique_ptr<const ci::LeapSecondTable> BuiltInTable() {
                                                      BuiltInExpiry - ci::NtpToGpsEpoch);
 }
 
+// The table in use; null until the first call makes the store.
+constinit std::atomic<const ci::LeapSecondTable*> g_current{nullptr};
+
 // Every table made stays until unload, so that a reader holding the previous one never sees it
 // end; the current one is published with one atomic store. Loads are rare and few.
 struct TableStore {
   std::mutex lock;
   std::vector<std::unique_ptr<const ci::LeapSecondTable>> tables;
-  std::atomic<const ci::LeapSecondTable*> current{nullptr};
 
   TableStore() {
     tables.push_back(BuiltInTable());
-    current.store(tables.back().get(), std::memory_order_release);
+    g_current.store(tables.back().get(), std::memory_order_release);
   }
+  ~TableStore() { g_current.store(nullptr, std::memory_order_release); }
+  TableStore(const TableStore&) = delete;
+  TableStore& operator=(const TableStore&) = delete;
 };
 
 TableStore& Store() {
@@ -52,21 +57,36 @@ TableStore& Store() {
   return store;
 }
 
-const ci::LeapSecondTable& Current() { return *Store().current.load(std::memory_order_acquire); }
+// The first call's way: makes the store, which publishes the built-in table.
+[[gnu::noinline]] const ci::LeapSecondTable* FirstTable() {
+  Store();
+  return g_current.load(std::memory_order_acquire);
+}
+
+const ci::LeapSecondTable& Current() {
+  const ci::LeapSecondTable* table = g_current.load(std::memory_order_acquire);
+  if (table == nullptr) [[unlikely]]
+    table = FirstTable();
+  return *table;
+}
 
 void Publish(std::unique_ptr<const ci::LeapSecondTable> table) {
   TableStore& store = Store();
   const std::lock_guard<std::mutex> guard(store.lock);
   store.tables.push_back(std::move(table));
-  store.current.store(store.tables.back().get(), std::memory_order_release);
+  g_current.store(store.tables.back().get(), std::memory_order_release);
 }
 
 }  // namespace
 
 int TLeapSeconds::AtUTC(const TGPSTime& utc, bool* extrapolated) {
+  return AtUTC(utc.Seconds(), extrapolated);
+}
+
+int TLeapSeconds::AtUTC(ULONG utcSeconds, bool* extrapolated) {
   const ci::LeapSecondTable& table = Current();
-  if (extrapolated != nullptr) *extrapolated = table.ExpiredAtCalendar(utc.Seconds());
-  return table.AtCalendar(utc.Seconds());
+  if (extrapolated != nullptr) *extrapolated = table.ExpiredAtCalendar(utcSeconds);
+  return table.AtCalendar(utcSeconds);
 }
 
 int TLeapSeconds::AtGPS(ULONG gpsSeconds, bool* extrapolated) {
@@ -112,5 +132,5 @@ bool TLeapSeconds::LoadText(const char* text, ULONG length, KString& reason) {
 void TLeapSeconds::UseBuiltIn() {
   TableStore& store = Store();
   const std::lock_guard<std::mutex> guard(store.lock);
-  store.current.store(store.tables.front().get(), std::memory_order_release);
+  g_current.store(store.tables.front().get(), std::memory_order_release);
 }

@@ -14,6 +14,8 @@ public:
   // *extrapolated, when given, is true at or past the table's expiry, where the last value is
   // assumed to hold.
   static int AtUTC(const TGPSTime& utc, bool* extrapolated = nullptr);
+  // The same for a count of seconds on TGPSTime's scale.
+  static int AtUTC(ULONG utcSeconds, bool* extrapolated = nullptr);
   // GPS - UTC at a count of true GPS seconds; in an inserted second, the value before it.
   static int AtGPS(ULONG gpsSeconds, bool* extrapolated = nullptr);
   // 1 when the table inserts a second 23:59:60 just before this UTC midnight.

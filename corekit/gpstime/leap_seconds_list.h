@@ -15,8 +15,9 @@ namespace corekit::internal {
 
 // The entries as GPS - UTC on TGPSTime's count and the expiry, or false with a one-line reason.
 // Refused: a line that is no data line or comment, a missing or repeated "#$", "#@" or "#h", no
-// data, NTP times not increasing at whole days at least 28 days apart, steps of TAI - UTC other
-// than one second, an expiry not after the last entry, and a hash that the data do not give.
+// data or more than 250 entries, NTP times not increasing at whole days at least 28 days apart,
+// steps of TAI - UTC other than one second, an expiry not after the last entry, and a hash that the
+// data do not give.
 bool ParseLeapSecondsList(std::string_view text, std::vector<LeapEntry>& entries, long long& expiry,
                           std::string& reason);
 

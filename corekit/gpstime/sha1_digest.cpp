@@ -49,12 +49,12 @@ void Compress(std::array<std::uint32_t, 5>& h, const unsigned char* block) {
 
 std::array<std::uint32_t, 5> Sha1Digest(std::string_view bytes) {
   std::array<std::uint32_t, 5> h = {0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0};
-  std::size_t at = 0;
-  for (; at + 64 <= bytes.size(); at += 64)
-    Compress(h, reinterpret_cast<const unsigned char*>(bytes.data() + at));
+  const std::size_t rest = bytes.size() % 64;
+  const std::size_t at = bytes.size() - rest;
+  for (std::size_t block = 0; block < at; block += 64)
+    Compress(h, reinterpret_cast<const unsigned char*>(bytes.data() + block));
   // The last bytes, a 1 bit, zeros, and the length in bits in the last 8 bytes of a block.
   unsigned char tail[128] = {};
-  const std::size_t rest = bytes.size() - at;
   for (std::size_t i = 0; i < rest; ++i) tail[i] = static_cast<unsigned char>(bytes[at + i]);
   tail[rest] = 0x80;
   const std::size_t tailSize = rest + 9 <= 64 ? 64 : 128;

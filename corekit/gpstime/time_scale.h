@@ -50,7 +50,7 @@ public:
     if (extrapolated != nullptr) *extrapolated = false;
     switch (from) {
       case TTimeScale::Calendar:
-        return seconds + static_cast<ULONG>(TLeapSeconds::AtUTC(TGPSTime(seconds), extrapolated));
+        return seconds + static_cast<ULONG>(TLeapSeconds::AtUTC(seconds, extrapolated));
       case TTimeScale::TAI:
         return seconds - TaiMinusGps;
       case TTimeScale::BDT:
