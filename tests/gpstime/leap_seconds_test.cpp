@@ -124,6 +124,15 @@ TEST(LeapSeconds, LoadsAListAndRefusesMalformedOnes) {
   EXPECT_FALSE(extrapolated);
   EXPECT_EQ(TLeapSeconds::Expiry().Seconds(), 1498176000u);
   EXPECT_EQ(std::string(TUTCTime::FromGPS(1482796801).AsText()), "2026-12-31T23:59:60");
+  // Two leap seconds four months apart (1981-03-01 at 36288000 and 1981-07-01); hash by sha1sum.
+  const std::string close =
+      "#$ 3991852800\n#@ 4023129600\n2524521600 19\n2561241600 20\n2571782400 21\n"
+      "#h 5e395611 93f909c3 94089815 e7b06204 926b8bfb\n";
+  ASSERT_TRUE(TLeapSeconds::LoadText(close.data(), static_cast<ULONG>(close.size()), reason));
+  const std::pair<ULONG, int> utc[] = {{36287999, 0}, {36288000, 1}, {46828799, 1}, {46828800, 2}};
+  for (const auto& [seconds, offset] : utc) EXPECT_EQ(TLeapSeconds::AtUTC(seconds), offset);
+  const std::pair<ULONG, int> gps[] = {{36288000, 0}, {36288001, 1}, {46828801, 1}, {46828802, 2}};
+  for (const auto& [seconds, offset] : gps) EXPECT_EQ(TLeapSeconds::AtGPS(seconds), offset);
   TLeapSeconds::UseBuiltIn();
   EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1482796800))), 18);
 }
