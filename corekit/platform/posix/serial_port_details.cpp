@@ -3,6 +3,7 @@
 #include <libudev.h>
 
 #include <cstdlib>
+#include <algorithm>
 #include <cctype>
 
 #include "corekit/platform/serial_ports.h"
@@ -32,12 +33,22 @@ std::string FirstOf(const std::string& text, const std::string& fallback) {
   return text.empty() ? fallback : text;
 }
 
-// The port's stable alias, if udev made one.
+bool IsById(const std::string& path) { return path.rfind("/dev/serial/by-id/", 0) == 0; }
+
+// The port's stable alias, if udev made one: from its links, else from the DEVLINKS property
+// (which a database without link entries still holds).
 std::string SerialById(udev_device* tty) {
   for (udev_list_entry* link = udev_device_get_devlinks_list_entry(tty); link != nullptr;
        link = udev_list_entry_get_next(link)) {
     const std::string path = Text(udev_list_entry_get_name(link));
-    if (path.rfind("/dev/serial/by-id/", 0) == 0) return path;
+    if (IsById(path)) return path;
+  }
+  const std::string links = Text(udev_device_get_property_value(tty, "DEVLINKS"));
+  for (std::size_t start = 0; start < links.size();) {
+    const std::size_t end = std::min(links.find(' ', start), links.size());
+    const std::string path = links.substr(start, end - start);
+    if (IsById(path)) return path;
+    start = end + 1;
   }
   return "";
 }
@@ -78,7 +89,11 @@ void DescribeUsb(udev_device* usbDevice, udev_device* usbInterface, SerialPortRe
 void Describe(udev_device* tty, SerialPortRecord& record) {
   record.path = Text(udev_device_get_syspath(tty));
   record.byId = SerialById(tty);
+  // Newer kernels put the serial core's own controller and port devices (serial-base) between a
+  // UART's tty and its hardware; the hardware's device names the driver.
   udev_device* parent = udev_device_get_parent(tty);
+  while (parent != nullptr && Text(udev_device_get_subsystem(parent)) == "serial-base")
+    parent = udev_device_get_parent(parent);
   if (parent != nullptr) record.driver = Text(udev_device_get_driver(parent));
   udev_device* usbDevice = udev_device_get_parent_with_subsystem_devtype(tty, "usb", "usb_device");
   if (usbDevice != nullptr) {
