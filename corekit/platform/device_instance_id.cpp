@@ -100,7 +100,7 @@ DeviceIdentity ParseDeviceInstanceId(std::string_view instanceId) {
       identity.transport = TPortTransport::Usb;
       identity.serialNumber = std::string(rest);
     }
-  } else if (ReadUsbTokens(parts[1], '&', identity, rest)) {
+  } else if (ReadUsbTokens(parts[1], '&', identity, rest) || SameText(bus, "USB")) {
     identity.transport = TPortTransport::Usb;
     // A serial number the device reported, unless the system made the part up (it holds '&').
     if (instance.find('&') == std::string_view::npos) identity.serialNumber = std::string(instance);
