@@ -20,11 +20,16 @@ public:
 
 const char* TransportName(TPortTransport transport) {
   switch (transport) {
-    case TPortTransport::Usb: return "USB";
-    case TPortTransport::Bluetooth: return "Bluetooth";
-    case TPortTransport::Native: return "native";
-    case TPortTransport::Virtual: return "virtual";
-    default: return "";
+    case TPortTransport::Usb:
+      return "USB";
+    case TPortTransport::Bluetooth:
+      return "Bluetooth";
+    case TPortTransport::Native:
+      return "native";
+    case TPortTransport::Virtual:
+      return "virtual";
+    default:
+      return "";
   }
 }
 
@@ -40,7 +45,8 @@ std::string HexId(const TComPortInfo& port, WORD id) {
 }
 
 bool IsGnss(const TComPortInfo& port) {
-  return HasUsbId(port) && UsbSerialKind(port.VendorId, port.ProductId) == TUsbSerialKind::GnssReceiver;
+  return HasUsbId(port) &&
+         UsbSerialKind(port.VendorId, port.ProductId) == TUsbSerialKind::GnssReceiver;
 }
 
 std::string Interface(const TComPortInfo& port) {
@@ -50,7 +56,8 @@ std::string Interface(const TComPortInfo& port) {
 std::string Line(const TComPortInfo& port) {
   std::string line = std::string(port.Name);
   if (!port.Description.IsEmpty()) line += "  " + std::string(port.Description);
-  if (port.Transport != TPortTransport::Unknown) line += std::string("  ") + TransportName(port.Transport);
+  if (port.Transport != TPortTransport::Unknown)
+    line += std::string("  ") + TransportName(port.Transport);
   if (HasUsbId(port)) line += " " + HexId(port, port.VendorId) + ":" + HexId(port, port.ProductId);
   if (!port.SerialNumber.IsEmpty()) line += " serial " + std::string(port.SerialNumber);
   if (IsGnss(port)) line += "  (GNSS receiver)";
@@ -94,14 +101,18 @@ std::string Quoted(const std::string& text) {
 }
 
 std::string Object(const TComPortInfo& port) {
-  const std::vector<ReportLine> fields = {
-      {"name", std::string(port.Name)},          {"path", std::string(port.Path)},
-      {"description", std::string(port.Description)},
-      {"transport", TransportName(port.Transport)},
-      {"vid", HexId(port, port.VendorId)},       {"pid", HexId(port, port.ProductId)},
-      {"serial", std::string(port.SerialNumber)}, {"manufacturer", std::string(port.Manufacturer)},
-      {"product", std::string(port.Product)},    {"location", std::string(port.Location)},
-      {"interface", Interface(port)},            {"by_id", std::string(port.ById)}};
+  const std::vector<ReportLine> fields = {{"name", std::string(port.Name)},
+                                          {"path", std::string(port.Path)},
+                                          {"description", std::string(port.Description)},
+                                          {"transport", TransportName(port.Transport)},
+                                          {"vid", HexId(port, port.VendorId)},
+                                          {"pid", HexId(port, port.ProductId)},
+                                          {"serial", std::string(port.SerialNumber)},
+                                          {"manufacturer", std::string(port.Manufacturer)},
+                                          {"product", std::string(port.Product)},
+                                          {"location", std::string(port.Location)},
+                                          {"interface", Interface(port)},
+                                          {"by_id", std::string(port.ById)}};
   std::string object = "  {";
   for (const auto& [key, value] : fields) object += Quoted(key) + ": " + Quoted(value) + ", ";
   return object + "\"gnss\": " + (IsGnss(port) ? "true" : "false") + "}";
@@ -112,7 +123,8 @@ public:
   explicit PortsCommand(CLI::App& app)
       : m_app(app.add_subcommand("ports", "List the serial ports of the machine")) {
     auto* longOption = m_app->add_flag("--long", m_long, "Every detail of each port");
-    m_app->add_flag("--json", m_json, "One JSON array of objects, one per port")->excludes(longOption);
+    m_app->add_flag("--json", m_json, "One JSON array of objects, one per port")
+        ->excludes(longOption);
   }
 
   bool Selected() const override { return m_app->parsed(); }
@@ -120,8 +132,9 @@ public:
   int Run(std::ostream& out, std::ostream&) override {
     PortList list;
     EnumComPortDetails(list);
-    out << FormatPorts(list.ports, m_json ? PortsFormat::Json : m_long ? PortsFormat::Long
-                                                                          : PortsFormat::Lines);
+    out << FormatPorts(list.ports, m_json   ? PortsFormat::Json
+                                   : m_long ? PortsFormat::Long
+                                            : PortsFormat::Lines);
     return ExitOk;
   }
 
@@ -136,7 +149,8 @@ private:
 std::string FormatPorts(const std::vector<TComPortInfo>& ports, PortsFormat format) {
   if (format == PortsFormat::Json) {
     std::string text = "[";
-    for (std::size_t i = 0; i < ports.size(); ++i) text += (i > 0 ? ",\n" : "\n") + Object(ports[i]);
+    for (std::size_t i = 0; i < ports.size(); ++i)
+      text += (i > 0 ? ",\n" : "\n") + Object(ports[i]);
     return text + (ports.empty() ? "]\n" : "\n]\n");
   }
   if (ports.empty()) return "no serial ports\n";

@@ -8,8 +8,8 @@ namespace {
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Upper(x) == Upper(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return Upper(x) == Upper(y); });
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
@@ -70,8 +70,8 @@ bool ReadUsbTokens(std::string_view hardwarePart, char separator, DeviceIdentity
 std::string BluetoothAddress(std::string_view instancePart) {
   std::string_view tail = instancePart.substr(instancePart.rfind('&') + 1);
   tail = tail.substr(0, tail.find('_'));
-  if (tail.size() != 12 || HexNumber(tail.substr(0, 6), 6) < 0 || HexNumber(tail.substr(6), 6) < 0 ||
-      tail.find_first_not_of('0') == std::string_view::npos)
+  if (tail.size() != 12 || HexNumber(tail.substr(0, 6), 6) < 0 ||
+      HexNumber(tail.substr(6), 6) < 0 || tail.find_first_not_of('0') == std::string_view::npos)
     return "";
   std::string address;
   for (std::size_t i = 0; i < tail.size(); i += 2) {

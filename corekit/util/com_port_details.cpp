@@ -51,7 +51,8 @@ int FindComPortsByUsbId(WORD vendorId, WORD productId, kx_std::base_coll<TComPor
   });
 }
 
-int FindComPortsBySerialNumber(const KString& serialNumber, kx_std::base_coll<TComPortInfo>& ports) {
+int FindComPortsBySerialNumber(const KString& serialNumber,
+                               kx_std::base_coll<TComPortInfo>& ports) {
   const std::string wanted = serialNumber.GetString();
   return HandOver(ports, [&](const SerialPortRecord& record) {
     return !wanted.empty() && record.serialNumber == wanted;

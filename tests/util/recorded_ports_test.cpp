@@ -27,7 +27,8 @@ protected:
     if (std::getenv("COREKIT_NO_UMOCKDEV") != nullptr)
       GTEST_SKIP() << "umockdev-run is not installed: the recorded device tree cannot be shown";
     if (std::getenv("UMOCKDEV_DIR") == nullptr)
-      GTEST_SKIP() << "not inside umockdev's test bed: run through ctest, which starts umockdev-run";
+      GTEST_SKIP()
+          << "not inside umockdev's test bed: run through ctest, which starts umockdev-run";
   }
   static std::vector<std::string> Names(const std::vector<TComPortInfo>& ports) {
     std::vector<std::string> names;

@@ -2,9 +2,9 @@
 
 #include <libudev.h>
 
-#include <cstdlib>
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 #include "corekit/platform/serial_ports.h"
 
@@ -73,16 +73,19 @@ void DescribeUsb(udev_device* usbDevice, udev_device* usbInterface, SerialPortRe
   }
   // A composite device keeps its strings on the device, not on the interface.
   record.serialNumber = Attribute(usbDevice, "serial");
-  record.manufacturer = FirstOf(Attribute(usbDevice, "manufacturer"),
-                                Text(udev_device_get_property_value(usbDevice, "ID_VENDOR_FROM_DATABASE")));
-  record.product = FirstOf(Attribute(usbDevice, "product"),
-                           Text(udev_device_get_property_value(usbDevice, "ID_MODEL_FROM_DATABASE")));
+  record.manufacturer =
+      FirstOf(Attribute(usbDevice, "manufacturer"),
+              Text(udev_device_get_property_value(usbDevice, "ID_VENDOR_FROM_DATABASE")));
+  record.product =
+      FirstOf(Attribute(usbDevice, "product"),
+              Text(udev_device_get_property_value(usbDevice, "ID_MODEL_FROM_DATABASE")));
   record.location = Text(udev_device_get_sysname(usbDevice));
   if (usbInterface != nullptr) {
     const long number = HexAttribute(usbInterface, "bInterfaceNumber");
     record.interface = number >= 0 ? static_cast<int>(number) : -1;
   }
-  const std::string interfaceName = usbInterface != nullptr ? Attribute(usbInterface, "interface") : "";
+  const std::string interfaceName =
+      usbInterface != nullptr ? Attribute(usbInterface, "interface") : "";
   record.description = FirstOf(interfaceName, FirstOf(record.product, "USB serial port"));
 }
 

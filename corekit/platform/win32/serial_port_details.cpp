@@ -14,8 +14,10 @@ namespace corekit::platform {
 namespace {
 
 // The device setup classes of serial ports and of modems (a modem is a serial port too).
-constexpr GUID PortsClass = {0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
-constexpr GUID ModemClass = {0x4d36e96d, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+constexpr GUID PortsClass = {
+    0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+constexpr GUID ModemClass = {
+    0x4d36e96d, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
 // The product text the device reported on its bus (DEVPKEY_Device_BusReportedDeviceDesc).
 constexpr DEVPROPKEY BusReportedDescription = {
     {0x540b947e, 0x8b40, 0x45bc, {0xa8, 0xa2, 0x6a, 0x0b, 0x89, 0x4c, 0xbd, 0xa2}}, 4};
@@ -46,7 +48,8 @@ std::string BusReportedProduct(HDEVINFO set, SP_DEVINFO_DATA& device) {
     return "";
   buffer[255] = L'\0';
   char text[512];
-  const int length = WideCharToMultiByte(CP_ACP, 0, buffer, -1, text, sizeof text, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_ACP, 0, buffer, -1, text, sizeof text, nullptr, nullptr);
   return length > 0 ? std::string(text) : "";
 }
 
@@ -92,7 +95,8 @@ void AddClass(const GUID& deviceClass, std::vector<SerialPortRecord>& records) {
     record.interface = identity.interface;
     record.serialNumber = identity.serialNumber;
     record.description = RegistryProperty(set, device, SPDRP_FRIENDLYNAME);
-    if (record.description.empty()) record.description = RegistryProperty(set, device, SPDRP_DEVICEDESC);
+    if (record.description.empty())
+      record.description = RegistryProperty(set, device, SPDRP_DEVICEDESC);
     record.manufacturer = RegistryProperty(set, device, SPDRP_MFG);
     record.product = BusReportedProduct(set, device);
     record.driver = RegistryProperty(set, device, SPDRP_SERVICE);
