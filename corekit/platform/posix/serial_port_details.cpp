@@ -86,7 +86,10 @@ void DescribeUsb(udev_device* usbDevice, udev_device* usbInterface, SerialPortRe
   }
   const std::string interfaceName =
       usbInterface != nullptr ? Attribute(usbInterface, "interface") : "";
-  record.description = FirstOf(interfaceName, FirstOf(record.product, "USB serial port"));
+  // The interface's own name tells the ports of a device with several apart.
+  record.description = FirstOf(record.product, "USB serial port");
+  if (!interfaceName.empty() && interfaceName != record.product)
+    record.description += " - " + interfaceName;
 }
 
 void Describe(udev_device* tty, SerialPortRecord& record) {
