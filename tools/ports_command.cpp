@@ -1,48 +1,167 @@
 #include "tools/ports_command.h"
 
 #include <CLI/CLI.hpp>
-#include <vector>
 
-#include "corekit/util/com_ports.h"
+#include "corekit/util/com_port_details.h"
+#include "corekit/util/gnss_usb_ids.h"
+#include "tools/report_lines.h"
 
 namespace corekit::tool {
 namespace {
 
-using Port = kx_std::s_d<KString, KString>;
-
 // The ports in the order the system lists them.
-class PortList : public kx_std::base_coll<Port> {
+class PortList : public kx_std::base_coll<TComPortInfo> {
 public:
-  int Count() const override { return static_cast<int>(names.size()); }
-  void Clear() override { names.clear(); }
-  void Insert(Port port, int) override { names.emplace_back(port.key); }
-  std::vector<std::string> names;
+  int Count() const override { return static_cast<int>(ports.size()); }
+  void Clear() override { ports.clear(); }
+  void Insert(TComPortInfo port, int) override { ports.push_back(port); }
+  std::vector<TComPortInfo> ports;
 };
+
+const char* TransportName(TPortTransport transport) {
+  switch (transport) {
+    case TPortTransport::Usb:
+      return "USB";
+    case TPortTransport::Bluetooth:
+      return "Bluetooth";
+    case TPortTransport::Native:
+      return "native";
+    case TPortTransport::Virtual:
+      return "virtual";
+    default:
+      return "";
+  }
+}
+
+bool HasUsbId(const TComPortInfo& port) { return port.VendorId != 0 || port.ProductId != 0; }
+
+// Four lowercase hex digits, or "" for a port without USB ids.
+std::string HexId(const TComPortInfo& port, WORD id) {
+  if (!HasUsbId(port)) return "";
+  static const char digits[] = "0123456789abcdef";
+  std::string text(4, '0');
+  for (int i = 3; i >= 0; --i, id = static_cast<WORD>(id >> 4)) text[i] = digits[id & 0xf];
+  return text;
+}
+
+bool IsGnss(const TComPortInfo& port) {
+  return HasUsbId(port) &&
+         UsbSerialKind(port.VendorId, port.ProductId) == TUsbSerialKind::GnssReceiver;
+}
+
+std::string Interface(const TComPortInfo& port) {
+  return port.Interface >= 0 ? std::to_string(port.Interface) : "";
+}
+
+std::string Line(const TComPortInfo& port) {
+  std::string line = std::string(port.Name);
+  if (!port.Description.IsEmpty()) line += "  " + std::string(port.Description);
+  if (port.Transport != TPortTransport::Unknown)
+    line += std::string("  ") + TransportName(port.Transport);
+  if (HasUsbId(port)) line += " " + HexId(port, port.VendorId) + ":" + HexId(port, port.ProductId);
+  if (!port.SerialNumber.IsEmpty()) line += " serial " + std::string(port.SerialNumber);
+  if (IsGnss(port)) line += "  (GNSS receiver)";
+  return line + "\n";
+}
+
+std::string Block(const TComPortInfo& port) {
+  return FormatReport({{"Name", std::string(port.Name)},
+                       {"Path", std::string(port.Path)},
+                       {"Description", std::string(port.Description)},
+                       {"Transport", TransportName(port.Transport)},
+                       {"Vendor id", HexId(port, port.VendorId)},
+                       {"Product id", HexId(port, port.ProductId)},
+                       {"Serial number", std::string(port.SerialNumber)},
+                       {"Manufacturer", std::string(port.Manufacturer)},
+                       {"Product", std::string(port.Product)},
+                       {"Location", std::string(port.Location)},
+                       {"Interface", Interface(port)},
+                       {"Driver", std::string(port.Driver)},
+                       {"By id", std::string(port.ById)},
+                       {"GNSS receiver", IsGnss(port) ? "yes" : "no"}});
+}
+
+// A JSON string: quotes, backslashes and control characters escaped, other bytes as they are.
+std::string Quoted(const std::string& text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      static const char digits[] = "0123456789abcdef";
+      quoted += "\\u00";
+      quoted += digits[(c >> 4) & 0xf];
+      quoted += digits[c & 0xf];
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "\"";
+}
+
+std::string Object(const TComPortInfo& port) {
+  const std::vector<ReportLine> fields = {{"name", std::string(port.Name)},
+                                          {"path", std::string(port.Path)},
+                                          {"description", std::string(port.Description)},
+                                          {"transport", TransportName(port.Transport)},
+                                          {"vid", HexId(port, port.VendorId)},
+                                          {"pid", HexId(port, port.ProductId)},
+                                          {"serial", std::string(port.SerialNumber)},
+                                          {"manufacturer", std::string(port.Manufacturer)},
+                                          {"product", std::string(port.Product)},
+                                          {"location", std::string(port.Location)},
+                                          {"interface", Interface(port)},
+                                          {"by_id", std::string(port.ById)}};
+  std::string object = "  {";
+  for (const auto& [key, value] : fields) object += Quoted(key) + ": " + Quoted(value) + ", ";
+  return object + "\"gnss\": " + (IsGnss(port) ? "true" : "false") + "}";
+}
 
 class PortsCommand final : public Command {
 public:
   explicit PortsCommand(CLI::App& app)
-      : m_app(app.add_subcommand("ports", "List the serial ports of the machine")) {}
+      : m_app(app.add_subcommand("ports", "List the serial ports of the machine")) {
+    auto* longOption = m_app->add_flag("--long", m_long, "Every detail of each port");
+    m_app->add_flag("--json", m_json, "One JSON array of objects, one per port")
+        ->excludes(longOption);
+  }
 
   bool Selected() const override { return m_app->parsed(); }
 
   int Run(std::ostream& out, std::ostream&) override {
-    out << FormatPorts();
+    PortList list;
+    EnumComPortDetails(list);
+    out << FormatPorts(list.ports, m_json   ? PortsFormat::Json
+                                   : m_long ? PortsFormat::Long
+                                            : PortsFormat::Lines);
     return ExitOk;
   }
 
 private:
   CLI::App* m_app;
+  bool m_long = false;
+  bool m_json = false;
 };
 
 }  // namespace
 
-std::string FormatPorts() {
-  PortList ports;
-  EnumComPorts(ports);
-  if (ports.names.empty()) return "no serial ports\n";
+std::string FormatPorts(const std::vector<TComPortInfo>& ports, PortsFormat format) {
+  if (format == PortsFormat::Json) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < ports.size(); ++i)
+      text += (i > 0 ? ",\n" : "\n") + Object(ports[i]);
+    return text + (ports.empty() ? "]\n" : "\n]\n");
+  }
+  if (ports.empty()) return "no serial ports\n";
   std::string text;
-  for (const std::string& name : ports.names) text += name + '\n';
+  for (std::size_t i = 0; i < ports.size(); ++i) {
+    if (format == PortsFormat::Lines) {
+      text += Line(ports[i]);
+    } else {
+      text += (i > 0 ? "\n" : "") + Block(ports[i]);
+    }
+  }
   return text;
 }
 

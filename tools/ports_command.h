@@ -1,16 +1,23 @@
 #pragma once
 
-// `corekit ports`: the serial ports of the machine, one a line.
+// `corekit ports`: the serial ports of the machine, one a line with their description and ids;
+// --long with every detail, --json as one array of objects.
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "corekit/util/com_port_info.h"
 #include "tools/command.h"
 
 namespace corekit::tool {
 
-// The port names one a line, or a line saying that there are none.
-std::string FormatPorts();
+enum class PortsFormat { Lines, Long, Json };
+
+// The ports in the format: a line each, a block of labelled lines each, or a JSON array (keys
+// name, path, description, transport, vid, pid, serial, manufacturer, product, location,
+// interface, by_id, gnss). No ports give a line saying so, or [] in JSON.
+std::string FormatPorts(const std::vector<TComPortInfo>& ports, PortsFormat format);
 
 // Adds the `ports` subcommand to the application.
 std::unique_ptr<Command> AddPortsCommand(CLI::App& app);

@@ -17,7 +17,9 @@
 #include "corekit/notify/cache_post.h"
 #include "corekit/streams/clipboard_stream.h"
 #include "corekit/util/color.h"
+#include "corekit/util/com_port_details.h"
 #include "corekit/util/com_ports.h"
+#include "corekit/util/gnss_usb_ids.h"
 #include "corekit/util/log_stream.h"
 
 #if defined(_WINDOWS_) || defined(_WINDEF_)

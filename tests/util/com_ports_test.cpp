@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "corekit/platform/serial_ports.h"
+#include "corekit/util/com_port_details.h"
 
 #if defined(_WIN32)
 #include "corekit/platform/types.h"
@@ -92,6 +93,25 @@ TEST(ComPorts, ListsTheRegistrysPortsUntilOneDoesNotFit) {
   EXPECT_EQ(EnumComPorts(ports), 4);
   std::sort(ports.inserted.begin(), ports.inserted.end());
   EXPECT_EQ(ports.inserted, (Names{"COM1/1", "COM3/1", "COM3/1", "COM9/1"}));
+}
+
+// Ports that only the registry names (Wine has no port devices) still come with their names.
+TEST(ComPorts, DetailsListTheRegistrysPortsToo) {
+  SerialRegistry registry;
+  registry.Set("\\Device\\Serial0", "COM1");
+  registry.Set("\\Device\\VCP0", "COM4");
+  RecordingCollection names;
+  EnumComPorts(names);
+  struct Details : kx_std::base_coll<TComPortInfo> {
+    int Count() const override { return static_cast<int>(names.size()); }
+    void Clear() override { names.clear(); }
+    void Insert(TComPortInfo port, int) override { names.push_back(std::string(port.Name) + "/1"); }
+    Names names;
+  } details;
+  EXPECT_EQ(EnumComPortDetails(details), 2);
+  std::sort(names.inserted.begin(), names.inserted.end());
+  std::sort(details.names.begin(), details.names.end());
+  EXPECT_EQ(details.names, names.inserted);
 }
 #else
 // A sysfs tty folder of a test's own.

@@ -78,7 +78,9 @@ std::vector<std::string> SerialPortNames() {
   std::vector<std::string> names;
   for (const std::string& name : entries) {
     const std::string device = folder + "/" + name;
-    if (!Exists(device + "/device") || WithoutHardware(device)) continue;  // virtual or absent
+    // Virtual terminals have no device; a Bluetooth link's rfcomm port has none either but is a port.
+    const bool bluetooth = name.rfind("rfcomm", 0) == 0;
+    if ((!bluetooth && !Exists(device + "/device")) || WithoutHardware(device)) continue;
     const std::string port = "/dev/" + name;
     if (port.size() >= EntryBufferSize) break;  // does not fit: the listing ends here
     names.push_back(port);

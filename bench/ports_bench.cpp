@@ -1,0 +1,36 @@
+// Listing the serial ports with their details (corekit) beside listing their names alone (the
+// peer), on this machine.
+
+#include <benchmark/benchmark.h>
+
+#include "corekit/util/com_port_details.h"
+#include "corekit/util/com_ports.h"
+
+namespace {
+
+template <typename T>
+class Counter : public kx_std::base_coll<T> {
+public:
+  int Count() const override { return count; }
+  void Clear() override { count = 0; }
+  void Insert(T, int) override { ++count; }
+  int count = 0;
+};
+
+void PortNames(benchmark::State& state) {
+  for (auto _ : state) {
+    Counter<kx_std::s_d<KString, KString>> ports;
+    benchmark::DoNotOptimize(EnumComPorts(ports));
+  }
+}
+BENCHMARK(PortNames)->Name("SerialPortDetails/peer");
+
+void PortDetails(benchmark::State& state) {
+  for (auto _ : state) {
+    Counter<TComPortInfo> ports;
+    benchmark::DoNotOptimize(EnumComPortDetails(ports));
+  }
+}
+BENCHMARK(PortDetails)->Name("SerialPortDetails/corekit");
+
+}  // namespace

@@ -1,0 +1,121 @@
+#include "corekit/platform/serial_port_details.h"
+
+#include "corekit/platform/types.h"
+// clang-format off
+#include <setupapi.h>
+#include <cfgmgr32.h>
+#include <devpropdef.h>
+// clang-format on
+
+#include "corekit/platform/device_instance_id.h"
+#include "corekit/platform/serial_ports.h"
+
+namespace corekit::platform {
+namespace {
+
+// The device setup classes of serial ports and of modems (a modem is a serial port too).
+constexpr GUID PortsClass = {
+    0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+constexpr GUID ModemClass = {
+    0x4d36e96d, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+// The product text the device reported on its bus (DEVPKEY_Device_BusReportedDeviceDesc).
+constexpr DEVPROPKEY BusReportedDescription = {
+    {0x540b947e, 0x8b40, 0x45bc, {0xa8, 0xa2, 0x6a, 0x0b, 0x89, 0x4c, 0xbd, 0xa2}}, 4};
+
+std::string UpTo(const char* text, std::size_t size) {
+  std::size_t length = 0;
+  while (length < size && text[length] != '\0') ++length;
+  return std::string(text, length);
+}
+
+// A text property of the device's registry entry, or "". A list gives its first text.
+std::string RegistryProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
+  char buffer[1024];
+  DWORD type = 0;
+  if (!SetupDiGetDeviceRegistryPropertyA(set, &device, property, &type,
+                                         reinterpret_cast<BYTE*>(buffer), sizeof buffer, nullptr))
+    return "";
+  if (type != REG_SZ && type != REG_MULTI_SZ && type != REG_EXPAND_SZ) return "";
+  return UpTo(buffer, sizeof buffer);
+}
+
+std::string BusReportedProduct(HDEVINFO set, SP_DEVINFO_DATA& device) {
+  wchar_t buffer[256];
+  DEVPROPTYPE type = 0;
+  if (!SetupDiGetDevicePropertyW(set, &device, &BusReportedDescription, &type,
+                                 reinterpret_cast<BYTE*>(buffer), sizeof buffer, nullptr, 0) ||
+      type != DEVPROP_TYPE_STRING)
+    return "";
+  buffer[255] = L'\0';
+  char text[512];
+  const int length =
+      WideCharToMultiByte(CP_ACP, 0, buffer, -1, text, sizeof text, nullptr, nullptr);
+  return length > 0 ? std::string(text) : "";
+}
+
+// The port name of the device's own registry key (PortName), or "".
+std::string PortName(HDEVINFO set, SP_DEVINFO_DATA& device) {
+  HKEY key = SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+  if (key == INVALID_HANDLE_VALUE) return "";
+  char name[64];
+  DWORD size = sizeof name;
+  DWORD type = 0;
+  std::string port;
+  if (RegQueryValueExA(key, "PortName", nullptr, &type, reinterpret_cast<BYTE*>(name), &size) ==
+          ERROR_SUCCESS &&
+      type == REG_SZ)
+    port = UpTo(name, size);
+  RegCloseKey(key);
+  return port;
+}
+
+std::string InstanceId(DEVINST instance) {
+  char id[MAX_DEVICE_ID_LEN + 1];
+  if (CM_Get_Device_IDA(instance, id, sizeof id, 0) != CR_SUCCESS) return "";
+  return UpTo(id, sizeof id);
+}
+
+void AddClass(const GUID& deviceClass, std::vector<SerialPortRecord>& records) {
+  HDEVINFO set = SetupDiGetClassDevsA(&deviceClass, nullptr, nullptr, DIGCF_PRESENT);
+  if (set == INVALID_HANDLE_VALUE) return;
+  SP_DEVINFO_DATA device{};
+  device.cbSize = sizeof device;
+  for (DWORD index = 0; SetupDiEnumDeviceInfo(set, index, &device); ++index) {
+    SerialPortRecord record;
+    record.name = PortName(set, device);
+    if (record.name.empty() || record.name.rfind("LPT", 0) == 0) continue;  // printer ports
+    record.path = InstanceId(device.DevInst);
+    DEVINST parent = 0;
+    const std::string parentId =
+        CM_Get_Parent(&parent, device.DevInst, 0) == CR_SUCCESS ? InstanceId(parent) : "";
+    const DeviceIdentity identity = PortIdentity(record.path, parentId);
+    record.transport = identity.transport;
+    record.vendorId = identity.vendorId;
+    record.productId = identity.productId;
+    record.interface = identity.interface;
+    record.serialNumber = identity.serialNumber;
+    record.description = RegistryProperty(set, device, SPDRP_FRIENDLYNAME);
+    if (record.description.empty())
+      record.description = RegistryProperty(set, device, SPDRP_DEVICEDESC);
+    record.manufacturer = RegistryProperty(set, device, SPDRP_MFG);
+    record.product = BusReportedProduct(set, device);
+    record.driver = RegistryProperty(set, device, SPDRP_SERVICE);
+    record.location = identity.transport == TPortTransport::Bluetooth
+                          ? identity.bluetoothAddress
+                          : UsbPortPath(RegistryProperty(set, device, SPDRP_LOCATION_PATHS));
+    records.push_back(record);
+  }
+  SetupDiDestroyDeviceInfoList(set);
+}
+
+}  // namespace
+
+std::vector<SerialPortRecord> SerialPortDetails() {
+  std::vector<SerialPortRecord> records;
+  AddClass(PortsClass, records);
+  AddClass(ModemClass, records);
+  AddMissingPortNames(records, SerialPortNames());
+  return records;
+}
+
+}  // namespace corekit::platform

@@ -1,0 +1,111 @@
+// The serial ports of a recorded device tree: the program runs inside umockdev's test bed
+// (umockdev-run -d devices/serial_ports.umockdev), which shows the recording as /sys and /dev.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "corekit/util/com_port_details.h"
+#include "corekit/util/com_ports.h"
+
+namespace {
+
+template <typename T>
+class Recorded : public kx_std::base_coll<T> {
+public:
+  int Count() const override { return static_cast<int>(items.size()); }
+  void Clear() override { items.clear(); }
+  void Insert(T item, int) override { items.push_back(item); }
+  std::vector<T> items;
+};
+
+class RecordedPorts : public testing::Test {
+protected:
+  void SetUp() override {
+    if (std::getenv("COREKIT_NO_UMOCKDEV") != nullptr)
+      GTEST_SKIP() << "umockdev-run is not installed: the recorded device tree cannot be shown";
+    if (std::getenv("UMOCKDEV_DIR") == nullptr)
+      GTEST_SKIP()
+          << "not inside umockdev's test bed: run through ctest, which starts umockdev-run";
+  }
+  static std::vector<std::string> Names(const std::vector<TComPortInfo>& ports) {
+    std::vector<std::string> names;
+    for (const TComPortInfo& port : ports) names.emplace_back(port.Name);
+    return names;
+  }
+};
+
+struct ExpectedPort {
+  const char* name;
+  TPortTransport transport;
+  WORD vendorId, productId;
+  const char* serial;
+  const char* manufacturer;
+  const char* product;
+  const char* location;
+  int interface;
+  const char* driver;
+  const char* byId;
+};
+
+// What the recording holds, read off it by hand. Left out: the placeholders ttyS1 to ttyS31 (port
+// type 0), the pseudo-terminal master, the console and a virtual console.
+const ExpectedPort Expected[] = {
+    {"/dev/rfcomm0", TPortTransport::Bluetooth, 0, 0, "", "", "", "00:1A:7D:DA:71:13", -1, "", ""},
+    {"/dev/ttyACM0", TPortTransport::Usb, 0x1546, 0x01a9, "", "u-blox AG - www.u-blox.com",
+     "u-blox GNSS receiver", "1-2", 0, "cdc_acm",
+     "/dev/serial/by-id/usb-u-blox_AG_-_www.u-blox.com_u-blox_GNSS_receiver-if00"},
+    {"/dev/ttyS0", TPortTransport::Native, 0, 0, "", "", "", "", -1, "serial", ""},
+    {"/dev/ttyUSB0", TPortTransport::Usb, 0x0403, 0x6001, "A5XK3RJT", "FTDI", "FT232R USB UART",
+     "1-3", 0, "ftdi_sio", "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A5XK3RJT-if00-port0"},
+    {"/dev/ttyUSB1", TPortTransport::Usb, 0x10c4, 0xea60, "0001", "Silicon Labs",
+     "CP2102 USB to UART Bridge Controller", "1-4.1", 0, "cp210x",
+     "/dev/serial/by-id/usb-Silicon_Labs_CP2102_USB_to_UART_Bridge_Controller_0001-if00-port0"},
+    // Without strings of its own: the hardware database's names.
+    {"/dev/ttyUSB2", TPortTransport::Usb, 0x067b, 0x2303, "", "Prolific Technology, Inc.",
+     "PL2303 Serial Port / Mobile Action MA-8910P", "1-5", 0, "pl2303", ""},
+};
+
+TEST_F(RecordedPorts, DescribesEachPortOfTheTree) {
+  Recorded<TComPortInfo> ports;
+  ASSERT_EQ(EnumComPortDetails(ports), static_cast<int>(std::size(Expected)));
+  for (std::size_t i = 0; i < std::size(Expected); ++i) {
+    const ExpectedPort& want = Expected[i];
+    const TComPortInfo& port = ports.items[i];
+    SCOPED_TRACE(want.name);
+    EXPECT_EQ(std::string(port.Name), want.name);
+    EXPECT_EQ(port.Transport, want.transport);
+    EXPECT_EQ(port.VendorId, want.vendorId);
+    EXPECT_EQ(port.ProductId, want.productId);
+    EXPECT_EQ(std::string(port.SerialNumber), want.serial);
+    EXPECT_EQ(std::string(port.Manufacturer), want.manufacturer);
+    EXPECT_EQ(std::string(port.Product), want.product);
+    EXPECT_EQ(std::string(port.Location), want.location);
+    EXPECT_EQ(port.Interface, want.interface);
+    EXPECT_EQ(std::string(port.Driver), want.driver);
+    EXPECT_EQ(std::string(port.ById), want.byId);
+  }
+  EXPECT_EQ(std::string(ports.items[2].Description), "Serial port (16550A)");
+}
+
+TEST_F(RecordedPorts, AgreesWithTheListOfNames) {
+  Recorded<kx_std::s_d<KString, KString>> names;
+  Recorded<TComPortInfo> ports;
+  EXPECT_EQ(EnumComPorts(names), EnumComPortDetails(ports));
+  std::vector<std::string> listed;
+  for (const auto& name : names.items) listed.emplace_back(name.key);
+  EXPECT_EQ(listed, Names(ports.items));
+}
+
+TEST_F(RecordedPorts, FindsPortsByUsbIdAndSerialNumber) {
+  Recorded<TComPortInfo> found;
+  EXPECT_EQ(FindComPortsByUsbId(0x1546, 0x01a9, found), 1);
+  EXPECT_EQ(FindComPortsBySerialNumber("A5XK3RJT", found), 1);
+  EXPECT_EQ(FindComPortsBySerialNumber("", found), 0);
+  EXPECT_EQ(FindComPortsByUsbId(0x0403, 0x6010, found), 0);
+  EXPECT_EQ(Names(found.items), (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB0"}));
+}
+
+}  // namespace
