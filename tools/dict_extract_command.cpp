@@ -7,6 +7,7 @@
 #include "corekit/platform/resource_names.h"
 #include "corekit/platform/resources.h"
 #include "corekit/translate/resource_strings.h"
+#include "corekit/util/split_path.h"
 #include "corekit/winres/dialog_template.h"
 #include "corekit/winres/menu_template.h"
 #include "corekit/winres/string_block.h"
@@ -185,7 +186,8 @@ public:
             << code << ")\n";
         return ExitUsage;
       }
-      title = m_module.text;
+      title = static_cast<const char*>(
+          TSplitPath(m_module.text.c_str()).Compose(TSplitPath::NamePart));
     }
     const ModuleTexts texts = ExtractModuleTexts(module, title);
     if (module != nullptr) platform::FreeDynamicLibrary(module);
