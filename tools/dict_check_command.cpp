@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <map>
+#include <string_view>
 
 #include "corekit/platform/multibyte_text.h"
 #include "corekit/platform/text_file.h"

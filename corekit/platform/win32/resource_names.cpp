@@ -1,6 +1,7 @@
 #include "corekit/platform/resource_names.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace corekit::platform {
 namespace {
