@@ -37,13 +37,16 @@ void TTranslationDict::AddPairs(const char* text) {
   for (const char* at = text; NextDictionaryPair(at, pair); at = pair.valueClose + 1) {
     const KString key = UnescapeDictionaryText(pair.keyOpen + 1, pair.keyClose);
     const KString value = UnescapeDictionaryText(pair.valueOpen + 1, pair.valueClose);
-    m_forward.emplace(key, value);  // an existing key keeps its first value
-    m_reverse.emplace(value, key);
+    m_forward.Insert(key, value);  // an existing key keeps its first value
+    m_reverse.Insert(value, key);
   }
 }
 
+const KString* TTranslationDict::Find(const KString& text, bool reverse) const {
+  return (reverse ? m_reverse : m_forward).Find(text);
+}
+
 KString TTranslationDict::Lookup(const KString& text, bool reverse) const {
-  const std::map<KString, KString>& map = reverse ? m_reverse : m_forward;
-  const auto found = map.find(text);
-  return found != map.end() ? found->second : KString();
+  const KString* const value = Find(text, reverse);
+  return value != nullptr ? *value : KString();
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <map>
-
 #include "corekit/core/kstring.h"
+#include "corekit/translate/text_index.h"
 
 // Where one pair of a dictionary text lies: the brackets around its key and its value.
 struct TDictionaryPair {
@@ -40,7 +39,10 @@ public:
   // is no key.
   KString Lookup(const KString& text, bool reverse) const;
 
+  // The same value without a copy: null when the text is no key. Valid while the dictionary lives.
+  const KString* Find(const KString& text, bool reverse) const;
+
 private:
-  std::map<KString, KString> m_forward;
-  std::map<KString, KString> m_reverse;
+  TTextIndex m_forward;
+  TTextIndex m_reverse;
 };
