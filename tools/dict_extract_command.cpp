@@ -87,8 +87,9 @@ bool EnglishResource(HMODULE module, WORD type, const char* name, const BYTE*& d
   return data != nullptr;
 }
 
+// A resource's name in a comment line, which holds no "[".
 std::string Shown(const platform::ResourceName& name) {
-  return name.isNumber ? std::to_string(name.number) : name.text;
+  return name.isNumber ? std::to_string(name.number) : EscapeCommentText(name.text);
 }
 
 void AddStrings(HMODULE module, TemplateBuilder& builder) {
