@@ -19,9 +19,22 @@ bool StartsWith(const std::string& text, const char* prefix) {
   return text.rfind(prefix, 0) == 0;
 }
 
-int LineAt(const char* start, const char* at) {
-  return 1 + static_cast<int>(std::count(start, at, '\n'));
-}
+// Line numbers of positions that come in order, counted once over the text.
+class LineCounter {
+public:
+  explicit LineCounter(const char* start) : m_at(start) {}
+  int LineAt(const char* at) {
+    if (at > m_at) {
+      m_line += static_cast<int>(std::count(m_at, at, '\n'));
+      m_at = at;
+    }
+    return m_line;
+  }
+
+private:
+  const char* m_at;
+  int m_line = 1;
+};
 
 std::string Unescaped(const char* first, const char* end) {
   const KString text = UnescapeDictionaryText(first, end);
@@ -41,10 +54,10 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 // Reads the text between two pairs (or before the first, after the last): its comment lines go to
 // lines, its obsolete pairs to the document, and any "]" outside a comment line is a stray.
-void ReadGap(const char* start, const char* first, const char* end, bool afterPair,
+void ReadGap(LineCounter& counter, const char* first, const char* end, bool afterPair,
              std::vector<std::string>& lines, DictDocument& document) {
   std::vector<std::string> gap = SplitLines(std::string(first, end));
-  int line = LineAt(start, first);
+  int line = counter.LineAt(first);
   std::vector<std::string> references;
   for (std::size_t i = 0; i < gap.size(); ++i, ++line) {
     const std::string& text = gap[i];
@@ -120,20 +133,21 @@ bool DictEntry::MarkedForReview() const {
 DictDocument ParseDictDocument(const std::string& text) {
   DictDocument document;
   const char* const start = text.c_str();
+  LineCounter counter(start);
   const char* at = start;
   bool afterPair = false;
   TDictionaryPair pair;
   while (NextDictionaryPair(at, pair)) {
     DictEntry entry;
-    ReadGap(start, at, pair.keyOpen, afterPair, entry.comments, document);
+    ReadGap(counter, at, pair.keyOpen, afterPair, entry.comments, document);
     entry.key = Unescaped(pair.keyOpen + 1, pair.keyClose);
     entry.value = Unescaped(pair.valueOpen + 1, pair.valueClose);
-    entry.line = LineAt(start, pair.keyOpen);
+    entry.line = counter.LineAt(pair.keyOpen);
     if (InComment(start, pair.keyOpen)) {
       document.strays.push_back({entry.line, "a '[' in a comment line starts a key here"});
     }
     if (std::find(pair.keyClose + 1, pair.valueOpen, ']') != pair.valueOpen) {
-      document.strays.push_back({LineAt(start, pair.keyClose + 1),
+      document.strays.push_back({counter.LineAt(pair.keyClose + 1),
                                  "a ']' after the key: no text can hold ']', the key ends at "
                                  "the first one"});
     }
@@ -143,12 +157,12 @@ DictDocument ParseDictDocument(const std::string& text) {
   }
   // The library stops at a zero byte, as the search for brackets does.
   const char* const end = start + std::char_traits<char>::length(start);
-  if (pair.keyOpen != nullptr) {
-    document.strays.push_back(
-        {LineAt(start, pair.keyOpen), "an incomplete pair: it and the rest of the file are not read"});
-  }
-  ReadGap(start, at, pair.keyOpen != nullptr ? pair.keyOpen : end, afterPair, document.trailing,
+  ReadGap(counter, at, pair.keyOpen != nullptr ? pair.keyOpen : end, afterPair, document.trailing,
           document);
+  if (pair.keyOpen != nullptr) {
+    document.strays.push_back({counter.LineAt(pair.keyOpen),
+                               "an incomplete pair: it and the rest of the file are not read"});
+  }
   return document;
 }
 
