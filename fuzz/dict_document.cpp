@@ -43,12 +43,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TTranslationDict dictionary;
   dictionary.AddPairs(bytes.c_str());
   for (const auto& [key, index] : corekit::tool::FirstEntryOfEachKey(document.entries)) {
-    const KString value = dictionary.Lookup(KString(key.data(), 0, static_cast<int>(key.size())), false);
-    EXPECT(std::string(value, static_cast<std::size_t>(value.GetLength())) == document.entries[index].value);
+    const KString value =
+        dictionary.Lookup(KString(key.data(), 0, static_cast<int>(key.size())), false);
+    EXPECT(std::string(value, static_cast<std::size_t>(value.GetLength())) ==
+           document.entries[index].value);
   }
 
   if (!Writable(document.entries)) return 0;
-  const DictDocument again = corekit::tool::ParseDictDocument(corekit::tool::WriteDictDocument(document));
+  const DictDocument again =
+      corekit::tool::ParseDictDocument(corekit::tool::WriteDictDocument(document));
   EXPECT(SamePairs(again.entries, document.entries));
   EXPECT(SamePairs(again.obsolete, document.obsolete));
   return 0;

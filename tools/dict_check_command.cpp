@@ -29,10 +29,12 @@ void Placeholders(const std::string& text, std::vector<std::string>& printf,
     }
     const std::size_t digits = end;
     while (end < text.size() && (IsDigit(text[end]) || text[end] == '.' || text[end] == '*')) ++end;
-    while (end < text.size() && std::string_view("hlLzjtqI64").find(text[end]) != std::string::npos) {
+    while (end < text.size() &&
+           std::string_view("hlLzjtqI64").find(text[end]) != std::string::npos) {
       ++end;
     }
-    if (end < text.size() && std::string_view("diouxXeEfgGaAcspn").find(text[end]) != std::string::npos) {
+    if (end < text.size() &&
+        std::string_view("diouxXeEfgGaAcspn").find(text[end]) != std::string::npos) {
       printf.push_back(text.substr(at, end + 1 - at));
       at = end + 1;
     } else if (digits == at + 1 && digits < text.size() && IsDigit(text[digits]) &&
@@ -109,7 +111,8 @@ void CheckPair(const DictEntry& entry, std::vector<DictFault>& faults) {
   const bool valueTab = entry.value.find('\t') != std::string::npos;
   if (keyTab && !valueTab) fault("the \\t shortcut part is lost");
   if (!keyTab && valueTab) fault("a \\t that the English text does not have");
-  if (Leading(entry.key) != Leading(entry.value)) fault("leading blanks differ from the English text's");
+  if (Leading(entry.key) != Leading(entry.value))
+    fault("leading blanks differ from the English text's");
   if (Trailing(entry.key) != Trailing(entry.value)) {
     fault("trailing blanks differ from the English text's");
   }
@@ -119,7 +122,8 @@ void CheckEncoding(const std::string& text, std::vector<DictFault>& faults) {
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t bad = at + platform::MultibyteInvalidAt(text.data() + at, text.size() - at);
     if (bad >= text.size()) return;
-    faults.push_back({1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(bad), '\n')),
+    faults.push_back({1 + static_cast<int>(std::count(
+                              text.begin(), text.begin() + static_cast<std::ptrdiff_t>(bad), '\n')),
                       "bytes that are no character of this encoding (is the file in another?)"});
     // One report a line.
     const std::size_t next = text.find('\n', bad);

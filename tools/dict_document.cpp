@@ -15,9 +15,7 @@ constexpr const char* ReviewPrefix = "#, review";
 constexpr const char* ObsoleteKeyPrefix = "#~ ";
 constexpr const char* ObsoleteValuePrefix = "#~= ";
 
-bool StartsWith(const std::string& text, const char* prefix) {
-  return text.rfind(prefix, 0) == 0;
-}
+bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
 // Line numbers of positions that come in order, counted once over the text.
 class LineCounter {
@@ -62,11 +60,12 @@ void ReadGap(LineCounter& counter, const char* first, const char* end, bool afte
   for (std::size_t i = 0; i < gap.size(); ++i, ++line) {
     const std::string& text = gap[i];
     const std::size_t nonBlank = text.find_first_not_of(" \t\r");
-    const bool comment = nonBlank != std::string::npos && text[nonBlank] == '#' &&
-                         !(i == 0 && afterPair);
+    const bool comment =
+        nonBlank != std::string::npos && text[nonBlank] == '#' && !(i == 0 && afterPair);
     if (!comment && text.find(']') != std::string::npos) {
-      document.strays.push_back({line, "a ']' outside a pair: no text can hold ']', the text "
-                                       "before it ends at the first one"});
+      document.strays.push_back({line,
+                                 "a ']' outside a pair: no text can hold ']', the text "
+                                 "before it ends at the first one"});
     }
     if (i == 0 && afterPair) continue;  // the rest of the line of the previous pair
     if (i + 1 == gap.size() && nonBlank == std::string::npos) break;  // before the next "["
@@ -178,11 +177,20 @@ std::string EscapeDictText(const std::string& text) {
   escaped.reserve(text.size());
   for (const char c : text) {
     switch (c) {
-      case '\\': escaped += "\\\\"; break;
-      case '\n': escaped += "\\n"; break;
-      case '\t': escaped += "\\t"; break;
-      case '\r': escaped += "\\r"; break;
-      default: escaped += c;
+      case '\\':
+        escaped += "\\\\";
+        break;
+      case '\n':
+        escaped += "\\n";
+        break;
+      case '\t':
+        escaped += "\\t";
+        break;
+      case '\r':
+        escaped += "\\r";
+        break;
+      default:
+        escaped += c;
     }
   }
   return escaped;

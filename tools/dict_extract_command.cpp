@@ -27,10 +27,11 @@ constexpr std::size_t HeaderLines = 4;
 class TemplateBuilder {
 public:
   explicit TemplateBuilder(const std::string& title) {
-    m_pending = {"# Dictionary of " + title + ": its English texts, each in the first brackets of a",
-                 "# pair. Write the translation into the second; an empty one leaves the English",
-                 "# text. Escapes: \\n line feed, \\t tab (before a shortcut), \\r, \\\\ backslash.",
-                 "# Lines starting with #: name the resource of the text below them."};
+    m_pending = {
+        "# Dictionary of " + title + ": its English texts, each in the first brackets of a",
+        "# pair. Write the translation into the second; an empty one leaves the English",
+        "# text. Escapes: \\n line feed, \\t tab (before a shortcut), \\r, \\\\ backslash.",
+        "# Lines starting with #: name the resource of the text below them."};
   }
 
   void Group(const std::string& heading) {
@@ -67,7 +68,8 @@ public:
   }
 
   ModuleTexts Take() {
-    if (m_texts.document.entries.empty()) m_texts.document.trailing.assign(m_pending.begin(), m_pending.begin() + HeaderLines);
+    if (m_texts.document.entries.empty())
+      m_texts.document.trailing.assign(m_pending.begin(), m_pending.begin() + HeaderLines);
     return std::move(m_texts);
   }
 
@@ -164,14 +166,16 @@ public:
   explicit DictExtractCommand(CLI::App& dict)
       : m_app(dict.add_subcommand("extract",
                                   "Write a template dictionary of a module's English texts")) {
-    m_module.option = m_app->add_option("module", m_module.text,
-                                        "The module file (default: the tool, whose texts are "
-                                        "the library's)")
+    m_module.option = m_app
+                          ->add_option("module", m_module.text,
+                                       "The module file (default: the tool, whose texts are "
+                                       "the library's)")
                           ->type_name("MODULE");
-    m_output.option =
-        m_app->add_option("--output,-o", m_output.text, "The file to write (default: standard "
-                                                        "output)")
-            ->type_name("FILE");
+    m_output.option = m_app
+                          ->add_option("--output,-o", m_output.text,
+                                       "The file to write (default: standard "
+                                       "output)")
+                          ->type_name("FILE");
   }
 
   bool Selected() const override { return m_app->parsed(); }
@@ -187,8 +191,8 @@ public:
             << code << ")\n";
         return ExitUsage;
       }
-      title = static_cast<const char*>(
-          TSplitPath(m_module.text.c_str()).Compose(TSplitPath::NamePart));
+      title =
+          static_cast<const char*>(TSplitPath(m_module.text.c_str()).Compose(TSplitPath::NamePart));
     }
     const ModuleTexts texts = ExtractModuleTexts(module, title);
     if (module != nullptr) platform::FreeDynamicLibrary(module);

@@ -28,8 +28,9 @@ public:
     m_app->add_option("dictionary", m_dictionary, "The dictionary to bring up to it")
         ->required()
         ->type_name("DICT");
-    m_output.option = m_app->add_option("--output,-o", m_output.text,
-                                        "The file to write (default: standard output)")
+    m_output.option = m_app
+                          ->add_option("--output,-o", m_output.text,
+                                       "The file to write (default: standard output)")
                           ->type_name("FILE");
   }
 
@@ -37,8 +38,8 @@ public:
 
   int Run(std::ostream& out, std::ostream& err) override {
     DictDocument templ, dictionary;
-    for (const auto& [path, document] : {std::pair{&m_template, &templ},
-                                         std::pair{&m_dictionary, &dictionary}}) {
+    for (const auto& [path, document] :
+         {std::pair{&m_template, &templ}, std::pair{&m_dictionary, &dictionary}}) {
       if (!ReadDictDocument(*path, *document)) {
         err << "corekit: dict merge: cannot read '" << *path << "'\n";
         return ExitUsage;

@@ -19,15 +19,18 @@ std::string Percent(double share) {
 class DictStatsCommand final : public Command {
 public:
   explicit DictStatsCommand(CLI::App& dict)
-      : m_app(dict.add_subcommand("stats", "Count the translated, empty, missing and obsolete "
-                                           "texts of a dictionary")) {
+      : m_app(dict.add_subcommand("stats",
+                                  "Count the translated, empty, missing and obsolete "
+                                  "texts of a dictionary")) {
     m_app->add_option("dictionary", m_dictionary, "The dictionary")->required()->type_name("DICT");
-    m_template.option = m_app->add_option("--template", m_template.text,
-                                          "The template whose texts are to be translated")
+    m_template.option = m_app
+                            ->add_option("--template", m_template.text,
+                                         "The template whose texts are to be translated")
                             ->type_name("T");
-    m_min.option = m_app->add_option("--min", m_min.text,
-                                     "Exit with 1 when less than this share is translated")
-                       ->type_name("PERCENT");
+    m_min.option =
+        m_app
+            ->add_option("--min", m_min.text, "Exit with 1 when less than this share is translated")
+            ->type_name("PERCENT");
   }
 
   bool Selected() const override { return m_app->parsed(); }
@@ -53,10 +56,9 @@ public:
       return ExitUsage;
     }
     const DictStats stats = CountDictionary(dictionary, m_template.Given() ? &templ : nullptr);
-    out << "Translated  " << stats.translated << "\nEmpty       " << stats.empty
-        << "\nMissing     " << stats.missing << "\nObsolete    " << stats.obsolete
-        << "\nReview      " << stats.review << "\nShare       " << Percent(stats.Share())
-        << '\n';
+    out << "Translated  " << stats.translated << "\nEmpty       " << stats.empty << "\nMissing     "
+        << stats.missing << "\nObsolete    " << stats.obsolete << "\nReview      " << stats.review
+        << "\nShare       " << Percent(stats.Share()) << '\n';
     if (stats.Share() < minimum) {
       err << "corekit: dict stats: " << Percent(stats.Share()) << " translated, below "
           << Percent(minimum) << '\n';

@@ -16,8 +16,8 @@ struct TDictionaryPair {
 // pair.valueClose.
 bool NextDictionaryPair(const char* text, TDictionaryPair& pair);
 
-// A key or value as the dictionary holds it: \n, \t, \r and \\ replaced, in this order, each over the
-// whole text (so the three characters \\n become a backslash and a line feed).
+// A key or value as the dictionary holds it: \n, \t, \r and \\ replaced, in this order, each over
+// the whole text (so the three characters \\n become a backslash and a line feed).
 KString UnescapeDictionaryText(const char* first, const char* end);
 
 // One dictionary file: texts of the base language (English) and of one other language, looked up

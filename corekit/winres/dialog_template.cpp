@@ -26,7 +26,7 @@ bool ReadItem(ByteReader& reader, bool extended, DialogTemplateItem& item) {
   DWORD skipped = 0;
   WORD coordinate = 0;
   if (!reader.SkipToDword()) return false;
-  if (extended && !reader.Dword(skipped)) return false;  // help id
+  if (extended && !reader.Dword(skipped)) return false;                // help id
   if (!reader.Dword(skipped) || !reader.Dword(skipped)) return false;  // styles
   for (int i = 0; i < 4; ++i) {
     if (!reader.Word(coordinate)) return false;

@@ -13,9 +13,8 @@ using corekit::tool::EscapeDictText;
 
 // Every text a dictionary can hold reads back, through the library's own reader, as written.
 TEST(ToolDictDocument, WritesTextsTheLibraryReadsBack) {
-  const std::string texts[] = {"Open",         "two\nlines",      "&Open\tCtrl+O", "a\rb",
-                               "C:\\data\\",   "\\\n",            "[a",            "x[y[z",
-                               "  spaced  ",   "100 %",           "\\\\"};
+  const std::string texts[] = {"Open", "two\nlines", "&Open\tCtrl+O", "a\rb",  "C:\\data\\", "\\\n",
+                               "[a",   "x[y[z",      "  spaced  ",    "100 %", "\\\\"};
   for (const std::string& text : texts) {
     EXPECT_TRUE(DictTextWritable(text)) << text;
     TTranslationDict dictionary;
@@ -44,8 +43,8 @@ TEST(ToolDictDocument, ReadsPairsCommentsAndStraysByLine) {
       "\n"
       "#: string 1\n"
       "[One][Eins]\n"
-      "[Two\\n][Zwei [2]]\n"        // the value ends at the first "]"
-      "# [not a comment\n"            // the "[" starts a key
+      "[Two\\n][Zwei [2]]\n"  // the value ends at the first "]"
+      "# [not a comment\n"    // the "[" starts a key
       "][x]\n"
       "# ---- obsolete: gone from the module, kept for reference; not read ----\n"
       "#: string 9\n"
