@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tools/command.h"
+#include "tools/dict_command.h"
 #include "tools/error_command.h"
 #include "tools/info_command.h"
 #include "tools/menu_command.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   commands.push_back(AddMenuCommand(app));
   commands.push_back(AddPortsCommand(app));
   commands.push_back(AddErrorCommand(app));
+  AddDictCommands(app, commands);
 
   try {
     app.parse(argc, argv);

@@ -5,6 +5,8 @@
 // a double-byte character is never taken for a separator, a colon or a dot. The text is
 // NUL-terminated; the searched characters are single-byte (ASCII).
 
+#include <cstddef>
+
 namespace corekit::platform {
 
 // The first c in text, or null. MultibyteFind("a\\b", '\\') points at the backslash.
@@ -19,5 +21,10 @@ const char* MultibyteFindAny(const char* text, const char* set) noexcept;
 // The start of the character before position, where start <= position and both lie in one text;
 // null when position is start.
 const char* MultibytePrevious(const char* start, const char* position) noexcept;
+
+// The offset of the first byte of text[0, size) that starts no valid character of the encoding
+// (a stray or cut sequence, a byte the code page leaves undefined), or size when all are valid. A
+// zero byte counts as a character. In UTF-8, MultibyteInvalidAt("a\xC3(", 3) is 1.
+std::size_t MultibyteInvalidAt(const char* text, std::size_t size) noexcept;
 
 }  // namespace corekit::platform

@@ -44,6 +44,6 @@ KString TranslateText(const KString& text, WORD fromLanguage, WORD toLanguage, c
   const TTranslationDict* dictionary =
       TTranslationCache::Instance().GetDict(fromLanguage, toLanguage, name);
   if (dictionary == nullptr) return text;
-  const KString result = dictionary->Lookup(text, reverse);
-  return result.IsEmpty() ? text : result;
+  const KString* const result = dictionary->Find(text, reverse);
+  return result == nullptr || result->IsEmpty() ? text : *result;
 }

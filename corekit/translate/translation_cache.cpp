@@ -12,9 +12,17 @@ TTranslationDict* TTranslationCache::GetDict(WORD firstLanguage, WORD secondLang
   // The dictionary folder is named by the primary language only.
   const Request request{firstLanguage, static_cast<WORD>(secondLanguage & 0x3FF),
                         name != nullptr ? std::string_view(name) : std::string_view()};
+  const RequestOrder order;
+  const Requests::value_type* const last = m_last.load(std::memory_order_acquire);
+  if (last != nullptr && !order(last->first, request) && !order(request, last->first)) {
+    return last->second;
+  }
   const std::lock_guard<std::mutex> guard(m_lock);
   const auto known = m_requests.find(request);
-  if (known != m_requests.end()) return known->second;
+  if (known != m_requests.end()) {
+    m_last.store(&*known, std::memory_order_release);
+    return known->second;
+  }
 
   const KString path = GetDictionaryPath(firstLanguage, secondLanguage, name);
   std::unique_ptr<TTranslationDict>& dictionary = m_dictionaries[path];
@@ -22,7 +30,8 @@ TTranslationDict* TTranslationCache::GetDict(WORD firstLanguage, WORD secondLang
     dictionary = std::make_unique<TTranslationDict>();
     dictionary->LoadFromFile(path);  // a missing file stays an empty dictionary
   }
-  m_requests.emplace(StoredRequest{request.first, request.folder, std::string(request.name)},
-                     dictionary.get());
+  const auto added = m_requests.emplace(
+      StoredRequest{request.first, request.folder, std::string(request.name)}, dictionary.get());
+  m_last.store(&*added.first, std::memory_order_release);
   return dictionary.get();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -44,7 +45,13 @@ private:
     }
   };
 
+  using Requests = std::map<StoredRequest, TTranslationDict*, RequestOrder>;
+
   std::mutex m_lock;
   std::map<KString, std::unique_ptr<TTranslationDict>> m_dictionaries;
-  std::map<StoredRequest, TTranslationDict*, RequestOrder> m_requests;
+  Requests m_requests;
+  // The request answered last, an entry of m_requests (whose entries stay where they are until the
+  // cache ends): a program asks for the same dictionary again and again, and finds it here without
+  // taking the lock.
+  std::atomic<const Requests::value_type*> m_last{nullptr};
 };

@@ -6,11 +6,7 @@
 #include "corekit/platform/multibyte_text.h"
 #include "corekit/platform/text_file.h"
 
-namespace {
-
-// A key or value as the dictionary holds it: the escapes replaced, in this order, over the whole
-// text (so "\\\\n" becomes a backslash and a line feed).
-KString Unescaped(const char* first, const char* end) {
+KString UnescapeDictionaryText(const char* first, const char* end) {
   KString text(first, 0, static_cast<int>(end - first));
   if (std::memchr(first, '\\', static_cast<std::size_t>(end - first)) == nullptr) return text;
   text.Replace("\\n", "\n");
@@ -20,7 +16,14 @@ KString Unescaped(const char* first, const char* end) {
   return text;
 }
 
-}  // namespace
+bool NextDictionaryPair(const char* text, TDictionaryPair& pair) {
+  using corekit::platform::MultibyteFind;
+  pair.keyOpen = MultibyteFind(text, '[');
+  pair.keyClose = pair.keyOpen != nullptr ? MultibyteFind(pair.keyOpen + 1, ']') : nullptr;
+  pair.valueOpen = pair.keyClose != nullptr ? MultibyteFind(pair.keyClose + 1, '[') : nullptr;
+  pair.valueClose = pair.valueOpen != nullptr ? MultibyteFind(pair.valueOpen + 1, ']') : nullptr;
+  return pair.valueClose != nullptr;
+}
 
 bool TTranslationDict::LoadFromFile(const KString& path) {
   std::string content;
@@ -30,24 +33,20 @@ bool TTranslationDict::LoadFromFile(const KString& path) {
 }
 
 void TTranslationDict::AddPairs(const char* text) {
-  using corekit::platform::MultibyteFind;
-  const char* at = text;
-  while (true) {
-    const char* keyOpen = MultibyteFind(at, '[');
-    const char* keyClose = keyOpen != nullptr ? MultibyteFind(keyOpen + 1, ']') : nullptr;
-    const char* valueOpen = keyClose != nullptr ? MultibyteFind(keyClose + 1, '[') : nullptr;
-    const char* valueClose = valueOpen != nullptr ? MultibyteFind(valueOpen + 1, ']') : nullptr;
-    if (valueClose == nullptr) return;
-    const KString key = Unescaped(keyOpen + 1, keyClose);
-    const KString value = Unescaped(valueOpen + 1, valueClose);
-    m_forward.emplace(key, value);  // an existing key keeps its first value
-    m_reverse.emplace(value, key);
-    at = valueClose + 1;
+  TDictionaryPair pair;
+  for (const char* at = text; NextDictionaryPair(at, pair); at = pair.valueClose + 1) {
+    const KString key = UnescapeDictionaryText(pair.keyOpen + 1, pair.keyClose);
+    const KString value = UnescapeDictionaryText(pair.valueOpen + 1, pair.valueClose);
+    m_forward.Insert(key, value);  // an existing key keeps its first value
+    m_reverse.Insert(value, key);
   }
 }
 
+const KString* TTranslationDict::Find(const KString& text, bool reverse) const {
+  return (reverse ? m_reverse : m_forward).Find(text);
+}
+
 KString TTranslationDict::Lookup(const KString& text, bool reverse) const {
-  const std::map<KString, KString>& map = reverse ? m_reverse : m_forward;
-  const auto found = map.find(text);
-  return found != map.end() ? found->second : KString();
+  const KString* const value = Find(text, reverse);
+  return value != nullptr ? *value : KString();
 }

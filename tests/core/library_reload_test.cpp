@@ -10,6 +10,7 @@
 #include "corekit/platform/dynamic_library.h"
 #include "tests/core/loaded_module.h"
 #include "tests/notify/cache_test_types.h"
+#include "tests/support/environment_scope.h"
 
 namespace {
 
@@ -90,6 +91,9 @@ public:
 };
 
 TEST(LibraryReload, UnloadEndsTheLazyObjectsFirstAndReloadStartsAfresh) {
+  // The loaded library takes its thread's language from the environment at first use: English
+  // here, so that its texts are its string table's whatever dictionaries lie beside the program.
+  const EnvironmentScope english("LC_ALL", "C");
   TestCache cache;
   Watcher watcher;
   {

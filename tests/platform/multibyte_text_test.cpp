@@ -63,6 +63,31 @@ TEST(MultibyteText, TrailBytesAreNeverSeparators) {
   EXPECT_EQ(Offset(text, MultibytePrevious(text.c_str(), text.c_str() + 2)), 0);
 }
 
+// The first byte that starts no character: in GBK a lead byte without its trail, in UTF-8 (POSIX
+// only, where a process can run in it) a stray or cut sequence.
+TEST(MultibyteText, FindsTheFirstInvalidByte) {
+  struct Case {
+    std::string text;
+    std::size_t invalidAt;
+  };
+  const auto expect = [](const Case& c) {
+    EXPECT_EQ(MultibyteInvalidAt(c.text.data(), c.text.size()), c.invalidAt) << c.text;
+  };
+  {
+    const DoubleByteLocale gbk;
+    ASSERT_TRUE(gbk.Active());
+    const Case cases[] = {{"a\x81\x5C.", 4}, {"ab\x81", 2}, {std::string("a\0b", 3), 3}};
+    for (const Case& c : cases) expect(c);
+  }
+#if !defined(_WIN32)
+  const std::string encoding = std::setlocale(LC_CTYPE, nullptr);
+  ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+  const Case cases[] = {{"d\xC3\xA4t", 4}, {"a\xC3(", 1}, {"\x82x", 0}, {"ok\xE2\x82", 2}};
+  for (const Case& c : cases) expect(c);
+  std::setlocale(LC_CTYPE, encoding.c_str());
+#endif
+}
+
 #if !defined(_WIN32)
 // UTF-8 is searched by byte; the character before a position is found by stepping back over
 // continuation bytes, and a broken sequence counts byte by byte.

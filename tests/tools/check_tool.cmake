@@ -98,17 +98,48 @@ if(NOT out MATCHES "^(no serial ports|[^\n]+)\r?\n")
   message(FATAL_ERROR "corekit ports printed nothing:\n${out}")
 endif()
 
-# An error text of the library's table, in a language without a dictionary.
-expect_run(0 error -2147220208 --lang 1031)
-expect_shows("Code               0x80040510 (-2147220208)" "Language           0x0407"
+# An error text of the library's table, in a language without a dictionary (Russian), and in
+# German through the dictionary that comes with the library.
+expect_run(0 error -2147220208 --lang 1049)
+expect_shows("Code               0x80040510 (-2147220208)" "Language           0x0419"
              "Text               could not open file")
+expect_run(0 error 2 --lang 0x0407)
+expect_shows("Text               Datei nicht gefunden")
+
+# The shipped dictionaries are in UTF-8 on POSIX and in code page 1252 on Windows; in that encoding
+# the German umlaut comes out whole, and the dict commands find every text of the library
+# translated and no fault.
+if(EMULATOR)
+  set(ENV{LC_ALL} en_US.UTF-8)  # Wine's code page 1252
+  string(ASCII 252 u_umlaut)
+else()
+  set(ENV{LC_ALL} C.UTF-8)
+  string(ASCII 195 188 u_umlaut)
+endif()
+expect_run(0 error 0x80040015 --lang 0x0407)
+expect_shows("Text               Ung${u_umlaut}ltige Eingabe")
+expect_run(0 dict extract ${LIBRARY} --output corekit-template.txt)
+foreach(language 7 a c 10)
+  expect_run(0 dict check Translate/${language}/corekit.txt)
+  expect_run(0 dict stats Translate/${language}/corekit.txt --template corekit-template.txt --min 100)
+  expect_shows("Missing     0" "Share       100.0%")
+endforeach()
+expect_run(1 dict stats corekit-template.txt --min 0.5)
+expect_shows("Translated  0" "Empty       35" "Share       0.0%")
+expect_run(0 dict merge corekit-template.txt Translate/7/corekit.txt)
+expect_shows("#: string 4040\n[File not found][Datei nicht gefunden]\n")
+file(WRITE faulty-dictionary.txt "[Error # %lx][Fehler]\n[&Open][Oeffnen]\n")
+expect_run(1 dict check faulty-dictionary.txt)
+expect_shows("faulty-dictionary.txt:1: placeholders differ" "faulty-dictionary.txt:2: the & accelerator is lost")
+unset(ENV{LC_ALL})
 
 # Each command's refusals, whose details the unit tests check: a missing or unknown argument
 # (refused by the parser) and a bad value (refused by the command); a fraction of a second needs
 # --ms or --ns.
 foreach(bad "time;2005-02-30" "time;--seconds;0" "time;--nothing" "time;2005-06-15T12:30:45.5"
             "now;--zone;721" "now;--ms;--ns" "path" "path;x;--squeeze;1x" "error"
-            "error;0x100000000" "error;1;--lang;de" "menu" "menu;100;--module;no_such_module")
+            "error;0x100000000" "error;1;--lang;de" "menu" "menu;100;--module;no_such_module" "dict" "dict;extract;no_such_module"
+            "dict;stats;no_such_file" "dict;stats;corekit-template.txt;--min;x")
   expect_run(2 ${bad})
   string(STRIP "${err}" line)
   if(NOT out STREQUAL "" OR line STREQUAL "" OR line MATCHES "\n")

@@ -112,4 +112,16 @@ const char* MultibytePrevious(const char* start, const char* position) noexcept 
   return previous;
 }
 
+std::size_t MultibyteInvalidAt(const char* text, std::size_t size) noexcept {
+  std::mbstate_t state{};
+  for (std::size_t at = 0; at < size;) {
+    const std::size_t length = std::mbrlen(text + at, size - at, &state);
+    if (length == static_cast<std::size_t>(-1) || length == static_cast<std::size_t>(-2)) {
+      return at;
+    }
+    at += length == 0 ? 1 : length;
+  }
+  return size;
+}
+
 }  // namespace corekit::platform

@@ -2,6 +2,7 @@
 
 #include <link.h>
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -122,7 +123,51 @@ bool EntryIn(const std::vector<ResourceImage>& images, HRSRC handle, ResEntry& e
   return false;
 }
 
+// The name of a resource of the image, when it is a number or a text of ASCII characters.
+std::optional<ResourceName> NameOf(const winres::ResId& id) {
+  ResourceName name;
+  name.isNumber = id.isNumber;
+  name.number = id.number;
+  for (std::size_t i = 0; i < id.length; ++i) {
+    const char16_t unit = id.At(i);
+    if (unit == 0 || unit >= 0x80) return std::nullopt;
+    name.text += static_cast<char>(unit);
+  }
+  return name;
+}
+
+std::vector<ResourceName> NamesIn(const std::vector<ResourceImage>& images, WORD type) {
+  std::vector<ResourceName> names;
+  for (const ResourceImage& image : images) {
+    std::size_t offset = 0;
+    ResEntry entry;
+    while (NextResEntry(image.data, image.size, offset, entry)) {
+      if (!entry.type.isNumber || entry.type.number != type) continue;
+      std::optional<ResourceName> name = NameOf(entry.name);
+      if (name) names.push_back(std::move(*name));
+    }
+  }
+  const auto before = [](const ResourceName& a, const ResourceName& b) {
+    if (a.isNumber != b.isNumber) return !a.isNumber;
+    return a.isNumber ? a.number < b.number : a.text < b.text;
+  };
+  const auto same = [](const ResourceName& a, const ResourceName& b) {
+    return a.isNumber == b.isNumber && a.number == b.number && a.text == b.text;
+  };
+  std::stable_sort(names.begin(), names.end(), before);
+  names.erase(std::unique(names.begin(), names.end(), same), names.end());
+  return names;
+}
+
 }  // namespace
+
+std::vector<ResourceName> IndexedResourceNames(HMODULE module, WORD type) {
+  ResourceIndex* const index = ResourceIndex::Instance();
+  if (index == nullptr) return NamesIn(LoadedModuleResourceImages(module), type);
+  return index->With(module, [type](const ModuleResources& resources) {
+    return NamesIn(resources.images, type);
+  });
+}
 
 HRSRC FindIndexedResource(HMODULE module, const char* type, const char* name, WORD language) {
   const std::optional<std::string> key = IndexKey(type, name, language);

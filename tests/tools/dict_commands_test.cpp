@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/core/loaded_module.h"
+#include "tools/dict_check_command.h"
+#include "tools/dict_extract_command.h"
+#include "tools/dict_merge_command.h"
+#include "tools/dict_stats_command.h"
+
+namespace {
+
+using corekit::tool::ParseDictDocument;
+
+TEST(ToolDictCommands, ExtractsStringsMenusAndDialogsOfAModule) {
+  const LoadedModule plugin(MENU_PLUGIN);
+  const auto texts = corekit::tool::ExtractModuleTexts(plugin.Get(), "menu_plugin");
+  EXPECT_TRUE(texts.unwritable.empty());
+  // The English resources of menus_and_dialogs.rc, with the neutral and US English fallbacks.
+  const std::pair<std::string, std::vector<std::string>> expected[] = {
+      {"&File", {"menu 100 popup 0"}},
+      {"&Open\tCtrl+O", {"menu 100 item 101"}},
+      {"&Recent", {"menu 100 popup 0.2"}},
+      {"&Clear list", {"menu 100 item 111"}},
+      {"&Older", {"menu 100 popup 0.2.1"}},
+      {"&Archive", {"menu 100 item 121"}},
+      {"E&xit", {"menu 100 item 102"}},
+      {"&Help", {"menu 100 popup 1"}},
+      {"&Contents", {"menu 100 item 201"}},
+      {"&Long", {"menu 100 item 202"}},
+      {"&Measure", {"menu 300 item 301"}},
+      {"&Survey", {"menu 400 item 401"}},
+      {"Survey", {"dialog SURVEY caption"}},
+      {"Name:", {"dialog SURVEY control 1001", "dialog 200 control 1001"}},
+      {"Neutral", {"dialog 200 caption"}},
+      {"OK", {"dialog 200 control 1"}},
+      {"Export", {"dialog 500 caption"}},
+      {"Folder:", {"dialog 500 static 0"}},
+      {"&Browse...\tF4", {"dialog 500 control 501"}},
+  };
+  const auto& entries = texts.document.entries;
+  ASSERT_EQ(entries.size(), std::size(expected));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    EXPECT_EQ(entries[i].key, expected[i].first);
+    EXPECT_EQ(entries[i].value, "");
+    EXPECT_EQ(entries[i].References(), expected[i].second) << expected[i].first;
+  }
+  // Written and read again, the template is the same.
+  const auto again = ParseDictDocument(corekit::tool::WriteDictDocument(texts.document));
+  ASSERT_EQ(again.entries.size(), entries.size());
+  EXPECT_EQ(again.entries[1].key, "&Open\tCtrl+O");
+  EXPECT_EQ(again.entries[1].comments, entries[1].comments);
+}
+
+TEST(ToolDictCommands, MergeKeepsAddsObsoletesAndMarksForReview) {
+  const auto templ = ParseDictDocument(
+      "#: string 1\n[Open][]\n"
+      "#: string 2\n[Could not open the file][]\n"
+      "#: string 3\n[New text][]\n"
+      "#: string 4\n[Back again][]\n");
+  const auto dictionary = ParseDictDocument(
+      "#: string 1\n[Open][Öffnen]\n"
+      "#: string 2\n[could not open file][Datei nicht geöffnet]\n"
+      "#: string 5\n[Gone][Weg]\n"
+      "[Open][Zweites]\n"
+      "[Empty and gone][]\n"
+      "# ---- obsolete: gone from the module, kept for reference; not read ----\n"
+      "#~ Back again\n#~= Wieder da\n"
+      "#~ Long gone\n#~= Lange weg\n");
+  EXPECT_EQ(corekit::tool::WriteDictDocument(corekit::tool::MergeDictionaries(templ, dictionary)),
+            "#: string 1\n[Open][Öffnen]\n"
+            "#: string 2\n"
+            "#, review: the English text changed\n"
+            "#| old English: could not open file\n"
+            "#| old translation: Datei nicht geöffnet\n"
+            "[Could not open the file][]\n"
+            "#: string 3\n[New text][]\n"
+            "#: string 4\n[Back again][Wieder da]\n"
+            "\n# ---- obsolete: gone from the module, kept for reference; not read ----\n"
+            "\n#: string 5\n#~ Gone\n#~= Weg\n"
+            "\n#~ Long gone\n#~= Lange weg\n");
+}
+
+TEST(ToolDictCommands, StatsCountAgainstTheTemplate) {
+  const auto templ = ParseDictDocument("[A][] [B][] [C][] [D][]");
+  const auto dictionary = ParseDictDocument(
+      "[A][a] [B][] [A][again] [X][x]\n#, review: changed\n[C][]\n#~ Old\n#~= Alt\n");
+  const struct {
+    const corekit::tool::DictDocument* templ;
+    int translated, empty, missing, obsolete, review;
+    double share;
+  } cases[] = {{&templ, 1, 2, 1, 2, 1, 25.0}, {nullptr, 2, 2, 0, 1, 1, 50.0}};
+  for (const auto& c : cases) {
+    const auto stats = corekit::tool::CountDictionary(dictionary, c.templ);
+    EXPECT_EQ(stats.translated, c.translated);
+    EXPECT_EQ(stats.empty, c.empty);
+    EXPECT_EQ(stats.missing, c.missing);
+    EXPECT_EQ(stats.obsolete, c.obsolete);
+    EXPECT_EQ(stats.review, c.review);
+    EXPECT_DOUBLE_EQ(stats.Share(), c.share);
+  }
+}
+
+TEST(ToolDictCommands, CheckReportsTranslatorsFaultsByLine) {
+  const struct {
+    std::string text;
+    std::vector<std::pair<int, std::string>> faults;  // line and a part of the message
+  } cases[] = {
+      {"[Error # %lx][Fehler # %lx]\n[%1 of %2][%2 von %1]\n[%% done][%% fertig]\n[&Open][]", {}},
+      {"[Error # %lx][Fehler]", {{1, "placeholders differ"}}},
+      {"\n[%s in %d][%d in %s]", {{2, "reordered"}}},
+      {"[%s][%s %d]", {{1, "placeholders differ"}}},
+      {"[Copy %1][Kopie]", {{1, "inserts differ"}}},
+      {"[&Open][Öffnen]\n[&Open][&Öff&nen]\n[Open][&Öffnen]\n[A && B][A && B]",
+       {{1, "lost"}, {2, "again"}, {3, "English text does not have"}}},
+      {"[&Save\tCtrl+S][&Speichern]", {{1, "\\t shortcut part is lost"}}},
+      {"[Name: ][Name:]\n[ x][x ]", {{1, "trailing"}, {2, "leading"}, {2, "trailing"}}},
+      {"[a][b]]\n[c][d]", {{1, "']'"}}},
+  };
+  for (const auto& c : cases) {
+    const auto faults = corekit::tool::CheckDictionary(c.text);
+    ASSERT_EQ(faults.size(), c.faults.size()) << c.text;
+    for (std::size_t i = 0; i < faults.size(); ++i) {
+      EXPECT_EQ(faults[i].line, c.faults[i].first) << c.text;
+      EXPECT_NE(faults[i].what.find(c.faults[i].second), std::string::npos) << faults[i].what;
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+#include "tools/dict_document.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "corekit/translate/translation_dict.h"
+
+namespace {
+
+using corekit::tool::DictTextWritable;
+using corekit::tool::EscapeDictText;
+
+// Every text a dictionary can hold reads back, through the library's own reader, as written.
+TEST(ToolDictDocument, WritesTextsTheLibraryReadsBack) {
+  const std::string texts[] = {"Open", "two\nlines", "&Open\tCtrl+O", "a\rb",  "C:\\data\\", "\\\n",
+                               "[a",   "x[y[z",      "  spaced  ",    "100 %", "\\\\"};
+  for (const std::string& text : texts) {
+    EXPECT_TRUE(DictTextWritable(text)) << text;
+    TTranslationDict dictionary;
+    dictionary.AddPairs(("[" + EscapeDictText(text) + "][value]").c_str());
+    EXPECT_EQ(std::string(dictionary.Lookup("value", true)), text) << EscapeDictText(text);
+  }
+  // No escape writes "]"; a backslash before n, t or r reads as a control character.
+  const std::string unwritable[] = {"a]b", "\\n", "x\\t", "\\r", std::string("a\0b", 3), "\x1a"};
+  for (const std::string& text : unwritable) {
+    EXPECT_FALSE(DictTextWritable(text)) << text;
+  }
+}
+
+TEST(ToolDictDocument, CommentTextsReadBack) {
+  const std::string texts[] = {"[a] b", "\\n", "tab\there", "\\x5b", "end\\"};
+  for (const std::string& text : texts) {
+    const std::string escaped = corekit::tool::EscapeCommentText(text);
+    EXPECT_EQ(escaped.find_first_of("[]\n\t"), std::string::npos) << escaped;
+    EXPECT_EQ(corekit::tool::UnescapeCommentText(escaped), text) << escaped;
+  }
+}
+
+TEST(ToolDictDocument, ReadsPairsCommentsAndStraysByLine) {
+  const auto document = corekit::tool::ParseDictDocument(
+      "# head\n"
+      "\n"
+      "#: string 1\n"
+      "[One][Eins]\n"
+      "[Two\\n][Zwei [2]]\n"  // the value ends at the first "]"
+      "# [not a comment\n"    // the "[" starts a key
+      "][x]\n"
+      "# ---- obsolete: gone from the module, kept for reference; not read ----\n"
+      "#: string 9\n"
+      "#~ Old \\x5bx\\x5d\n"
+      "#~= Alt\n"
+      "# end\n"
+      "[Open][");
+  ASSERT_EQ(document.entries.size(), 3u);
+  EXPECT_EQ(document.entries[0].key, "One");
+  EXPECT_EQ(document.entries[0].line, 4);
+  EXPECT_EQ(document.entries[0].comments, (std::vector<std::string>{"# head", "", "#: string 1"}));
+  EXPECT_EQ(document.entries[0].References(), std::vector<std::string>{"string 1"});
+  EXPECT_EQ(document.entries[1].key, "Two\n");
+  EXPECT_EQ(document.entries[1].value, "Zwei [2");
+  EXPECT_EQ(document.entries[2].key, "not a comment\n");
+  EXPECT_EQ(document.entries[2].line, 6);
+  ASSERT_EQ(document.obsolete.size(), 1u);
+  EXPECT_EQ(document.obsolete[0].key, "Old [x]");
+  EXPECT_EQ(document.obsolete[0].value, "Alt");
+  EXPECT_EQ(document.obsolete[0].References(), std::vector<std::string>{"string 9"});
+  EXPECT_EQ(document.trailing, std::vector<std::string>{"# end"});
+  std::vector<int> strayLines;
+  for (const auto& stray : document.strays) strayLines.push_back(stray.line);
+  EXPECT_EQ(strayLines, (std::vector<int>{5, 6, 13}));  // "]", "[" in a comment, incomplete pair
+}
+
+}  // namespace

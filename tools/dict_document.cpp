@@ -1,0 +1,276 @@
+#include "tools/dict_document.h"
+
+#include <algorithm>
+#include <fstream>
+#include <ostream>
+
+#include "corekit/platform/text_file.h"
+#include "corekit/translate/translation_dict.h"
+
+namespace corekit::tool {
+namespace {
+
+constexpr const char* ReferencePrefix = "#: ";
+constexpr const char* ReviewPrefix = "#, review";
+constexpr const char* ObsoleteKeyPrefix = "#~ ";
+constexpr const char* ObsoleteValuePrefix = "#~= ";
+
+bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+
+// Line numbers of positions that come in order, counted once over the text.
+class LineCounter {
+public:
+  explicit LineCounter(const char* start) : m_at(start) {}
+  int LineAt(const char* at) {
+    if (at > m_at) {
+      m_line += static_cast<int>(std::count(m_at, at, '\n'));
+      m_at = at;
+    }
+    return m_line;
+  }
+
+private:
+  const char* m_at;
+  int m_line = 1;
+};
+
+std::string Unescaped(const char* first, const char* end) {
+  const KString text = UnescapeDictionaryText(first, end);
+  return std::string(static_cast<const char*>(text), static_cast<std::size_t>(text.GetLength()));
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t from = 0;
+  for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', from)) {
+    lines.push_back(text.substr(from, end - from));
+    from = end + 1;
+  }
+  lines.push_back(text.substr(from));
+  return lines;
+}
+
+// Reads the text between two pairs (or before the first, after the last): its comment lines go to
+// lines, its obsolete pairs to the document, and any "]" outside a comment line is a stray.
+void ReadGap(LineCounter& counter, const char* first, const char* end, bool afterPair,
+             std::vector<std::string>& lines, DictDocument& document) {
+  std::vector<std::string> gap = SplitLines(std::string(first, end));
+  int line = counter.LineAt(first);
+  std::vector<std::string> references;
+  for (std::size_t i = 0; i < gap.size(); ++i, ++line) {
+    const std::string& text = gap[i];
+    const std::size_t nonBlank = text.find_first_not_of(" \t\r");
+    const bool comment =
+        nonBlank != std::string::npos && text[nonBlank] == '#' && !(i == 0 && afterPair);
+    if (!comment && text.find(']') != std::string::npos) {
+      document.strays.push_back({line,
+                                 "a ']' outside a pair: no text can hold ']', the text "
+                                 "before it ends at the first one"});
+    }
+    if (i == 0 && afterPair) continue;  // the rest of the line of the previous pair
+    if (i + 1 == gap.size() && nonBlank == std::string::npos) break;  // before the next "["
+    if (text == ObsoleteHeading) continue;
+    if (StartsWith(text, ObsoleteKeyPrefix)) {
+      DictEntry entry;
+      entry.key = UnescapeCommentText(text.substr(3));
+      entry.line = line;
+      if (i + 1 < gap.size() && StartsWith(gap[i + 1], ObsoleteValuePrefix)) {
+        entry.value = UnescapeCommentText(gap[++i].substr(4));
+        ++line;
+      }
+      entry.comments = std::move(references);
+      references.clear();
+      document.obsolete.push_back(std::move(entry));
+      continue;
+    }
+    // References directly above an obsolete pair belong to it.
+    if (StartsWith(text, ReferencePrefix)) {
+      std::size_t next = i + 1;
+      while (next < gap.size() && StartsWith(gap[next], ReferencePrefix)) ++next;
+      if (next < gap.size() && StartsWith(gap[next], ObsoleteKeyPrefix)) {
+        references.push_back(text);
+        continue;
+      }
+    }
+    lines.push_back(text);
+  }
+}
+
+// True when the line of at begins, before at, with a "#": at lies in a comment line.
+bool InComment(const char* start, const char* at) {
+  const char* line = at;
+  while (line > start && line[-1] != '\n') --line;
+  while (line < at && (*line == ' ' || *line == '\t')) ++line;
+  return line < at && *line == '#';
+}
+
+}  // namespace
+
+std::map<std::string, std::size_t> FirstEntryOfEachKey(const std::vector<DictEntry>& entries) {
+  std::map<std::string, std::size_t> first;
+  for (std::size_t i = 0; i < entries.size(); ++i) first.emplace(entries[i].key, i);
+  return first;
+}
+
+bool IsReviewLine(const std::string& line) {
+  return StartsWith(line, "#, ") || StartsWith(line, "#| ");
+}
+
+std::vector<std::string> DictEntry::References() const {
+  std::vector<std::string> references;
+  for (const std::string& comment : comments) {
+    if (StartsWith(comment, ReferencePrefix)) references.push_back(comment.substr(3));
+  }
+  return references;
+}
+
+bool DictEntry::MarkedForReview() const {
+  return std::any_of(comments.begin(), comments.end(),
+                     [](const std::string& comment) { return StartsWith(comment, ReviewPrefix); });
+}
+
+DictDocument ParseDictDocument(const std::string& text) {
+  DictDocument document;
+  const char* const start = text.c_str();
+  LineCounter counter(start);
+  const char* at = start;
+  bool afterPair = false;
+  TDictionaryPair pair;
+  while (NextDictionaryPair(at, pair)) {
+    DictEntry entry;
+    ReadGap(counter, at, pair.keyOpen, afterPair, entry.comments, document);
+    entry.key = Unescaped(pair.keyOpen + 1, pair.keyClose);
+    entry.value = Unescaped(pair.valueOpen + 1, pair.valueClose);
+    entry.line = counter.LineAt(pair.keyOpen);
+    if (InComment(start, pair.keyOpen)) {
+      document.strays.push_back({entry.line, "a '[' in a comment line starts a key here"});
+    }
+    if (std::find(pair.keyClose + 1, pair.valueOpen, ']') != pair.valueOpen) {
+      document.strays.push_back({counter.LineAt(pair.keyClose + 1),
+                                 "a ']' after the key: no text can hold ']', the key ends at "
+                                 "the first one"});
+    }
+    document.entries.push_back(std::move(entry));
+    at = pair.valueClose + 1;
+    afterPair = true;
+  }
+  // The library stops at a zero byte, as the search for brackets does.
+  const char* const end = start + std::char_traits<char>::length(start);
+  ReadGap(counter, at, pair.keyOpen != nullptr ? pair.keyOpen : end, afterPair, document.trailing,
+          document);
+  if (pair.keyOpen != nullptr) {
+    document.strays.push_back({counter.LineAt(pair.keyOpen),
+                               "an incomplete pair: it and the rest of the file are not read"});
+  }
+  return document;
+}
+
+bool ReadDictDocument(const std::string& path, DictDocument& document) {
+  std::string text;
+  if (!platform::ReadTextFile(path.c_str(), text)) return false;
+  document = ParseDictDocument(text);
+  return true;
+}
+
+std::string EscapeDictText(const std::string& text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '\\':
+        escaped += "\\\\";
+        break;
+      case '\n':
+        escaped += "\\n";
+        break;
+      case '\t':
+        escaped += "\\t";
+        break;
+      case '\r':
+        escaped += "\\r";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+bool DictTextWritable(const std::string& text) {
+  if (text.find_first_of(std::string("\0\x1a", 2)) != std::string::npos) return false;
+  const std::string written = "[" + EscapeDictText(text) + "][]";
+  TDictionaryPair pair;
+  return NextDictionaryPair(written.c_str(), pair) &&
+         pair.valueClose == written.c_str() + written.size() - 1 &&
+         Unescaped(pair.keyOpen + 1, pair.keyClose) == text;
+}
+
+std::string EscapeCommentText(const std::string& text) {
+  std::string escaped;
+  for (const char c : EscapeDictText(text)) {
+    if (c == '[') {
+      escaped += "\\x5b";
+    } else if (c == ']') {
+      escaped += "\\x5d";
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string UnescapeCommentText(const std::string& text) {
+  std::string plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      plain += text[i];
+      continue;
+    }
+    const char next = text[++i];
+    if (next == 'n') {
+      plain += '\n';
+    } else if (next == 't') {
+      plain += '\t';
+    } else if (next == 'r') {
+      plain += '\r';
+    } else if (next == 'x' && text.compare(i + 1, 2, "5b") == 0) {
+      plain += '[';
+      i += 2;
+    } else if (next == 'x' && text.compare(i + 1, 2, "5d") == 0) {
+      plain += ']';
+      i += 2;
+    } else {
+      plain += next;  // "\\" and an unknown escape give the character itself
+    }
+  }
+  return plain;
+}
+
+std::string WriteDictDocument(const DictDocument& document) {
+  std::string text;
+  for (const DictEntry& entry : document.entries) {
+    for (const std::string& line : entry.comments) text += line + '\n';
+    text += "[" + EscapeDictText(entry.key) + "][" + EscapeDictText(entry.value) + "]\n";
+  }
+  for (const std::string& line : document.trailing) text += line + '\n';
+  if (!document.obsolete.empty()) text += std::string("\n") + ObsoleteHeading + '\n';
+  for (const DictEntry& entry : document.obsolete) {
+    text += '\n';
+    for (const std::string& line : entry.References()) text += ReferencePrefix + line + '\n';
+    text += ObsoleteKeyPrefix + EscapeCommentText(entry.key) + '\n';
+    text += ObsoleteValuePrefix + EscapeCommentText(entry.value) + '\n';
+  }
+  return text;
+}
+
+bool WriteDictOutput(const std::string& path, const std::string& text, std::ostream& out) {
+  if (path.empty()) {
+    out << text;
+    return static_cast<bool>(out);
+  }
+  std::ofstream file(path, std::ios::binary);
+  file << text;
+  return static_cast<bool>(file);
+}
+
+}  // namespace corekit::tool

@@ -1,0 +1,85 @@
+#pragma once
+
+// A dictionary file as its translators see it: the pairs the library reads, in order, with the
+// comment lines around them and their line numbers, and the section of obsolete texts that the
+// dict commands keep for reference. Reading finds pairs exactly as the library does; writing is
+// the inverse of the library's reading.
+//
+// Conventions of the comment lines (text outside pairs, which may hold no "["):
+//   #: string 4010        the resource a text comes from (several lines for a shared text)
+//   #, review ...         the English text changed; the translation must be checked
+//   #| ...                the old English text or translation beside a review mark
+//   #~ text / #~= text    an obsolete pair, no longer read by the library
+// In the texts of these lines the escapes of pairs apply, and "[" and "]" are written \x5b, \x5d.
+
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace corekit::tool {
+
+struct DictEntry {
+  std::string key;    // English, as the library reads it: the escapes replaced
+  std::string value;  // the translation; empty leaves the English text
+  int line = 0;       // the line of the key's "[", from 1
+  // The lines between the previous pair and this one as written, blank ones as "", without the
+  // obsolete section's lines.
+  std::vector<std::string> comments;
+
+  // The texts of the "#: " lines: where the English text comes from.
+  std::vector<std::string> References() const;
+  // True when a "#, review" line marks the translation for review.
+  bool MarkedForReview() const;
+};
+
+// The index of the first entry of each key: the one the library reads.
+std::map<std::string, std::size_t> FirstEntryOfEachKey(const std::vector<DictEntry>& entries);
+
+// True for a review mark and the lines beside it ("#, " and "#| ").
+bool IsReviewLine(const std::string& line);
+
+// Something in the text between pairs that the library reads otherwise than a translator meant.
+struct DictStray {
+  int line = 0;
+  std::string what;
+};
+
+struct DictDocument {
+  std::vector<DictEntry> entries;
+  std::vector<std::string> trailing;  // the lines after the last pair
+  std::vector<DictEntry> obsolete;    // "#~" pairs, with their "#: " lines as comments
+  std::vector<DictStray> strays;      // a "]" outside pairs, an incomplete pair at the end
+};
+
+// The document of a dictionary text as the library reads it (text mode: CR LF read as LF).
+DictDocument ParseDictDocument(const std::string& text);
+
+// The file at path read as the library reads it; false when it cannot be opened.
+bool ReadDictDocument(const std::string& path, DictDocument& document);
+
+// The text of the document: each entry's comment lines, then its pair on a line of its own; the
+// trailing lines; the obsolete section.
+std::string WriteDictDocument(const DictDocument& document);
+
+// A key or value as written between brackets: backslash, line feed, tab and carriage return as
+// \\, \n, \t, \r.
+std::string EscapeDictText(const std::string& text);
+
+// True when the library reads EscapeDictText(text) back as text: it holds no "]", no zero or
+// end-of-file byte (0x1A), and no backslash before n, t or r that the escapes would take.
+bool DictTextWritable(const std::string& text);
+
+// Text for a comment line: the escapes of pairs, and "[" and "]" as \x5b and \x5d.
+std::string EscapeCommentText(const std::string& text);
+std::string UnescapeCommentText(const std::string& text);
+
+// The heading of the obsolete section.
+inline constexpr const char* ObsoleteHeading =
+    "# ---- obsolete: gone from the module, kept for reference; not read ----";
+
+// Writes text to the file at path, or to out when path is empty; false when the file cannot be
+// written.
+bool WriteDictOutput(const std::string& path, const std::string& text, std::ostream& out);
+
+}  // namespace corekit::tool

@@ -1,0 +1,108 @@
+#include "tools/dict_stats_command.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <cstdio>
+#include <map>
+
+#include "tools/raw_option.h"
+
+namespace corekit::tool {
+namespace {
+
+std::string Percent(double share) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%.1f%%", share);
+  return text;
+}
+
+class DictStatsCommand final : public Command {
+public:
+  explicit DictStatsCommand(CLI::App& dict)
+      : m_app(dict.add_subcommand("stats",
+                                  "Count the translated, empty, missing and obsolete "
+                                  "texts of a dictionary")) {
+    m_app->add_option("dictionary", m_dictionary, "The dictionary")->required()->type_name("DICT");
+    m_template.option = m_app
+                            ->add_option("--template", m_template.text,
+                                         "The template whose texts are to be translated")
+                            ->type_name("T");
+    m_min.option =
+        m_app
+            ->add_option("--min", m_min.text, "Exit with 1 when less than this share is translated")
+            ->type_name("PERCENT");
+  }
+
+  bool Selected() const override { return m_app->parsed(); }
+
+  int Run(std::ostream& out, std::ostream& err) override {
+    double minimum = 0;
+    if (m_min.Given()) {
+      const char* const end = m_min.text.data() + m_min.text.size();
+      const auto [stop, error] = std::from_chars(m_min.text.data(), end, minimum);
+      if (error != std::errc() || stop != end || m_min.text.empty() || !(minimum >= 0) ||
+          minimum > 100) {
+        err << "corekit: dict stats: --min '" << m_min.text << "' is no percentage (0 to 100)\n";
+        return ExitUsage;
+      }
+    }
+    DictDocument dictionary, templ;
+    if (!ReadDictDocument(m_dictionary, dictionary)) {
+      err << "corekit: dict stats: cannot read '" << m_dictionary << "'\n";
+      return ExitUsage;
+    }
+    if (m_template.Given() && !ReadDictDocument(m_template.text, templ)) {
+      err << "corekit: dict stats: cannot read '" << m_template.text << "'\n";
+      return ExitUsage;
+    }
+    const DictStats stats = CountDictionary(dictionary, m_template.Given() ? &templ : nullptr);
+    out << "Translated  " << stats.translated << "\nEmpty       " << stats.empty << "\nMissing     "
+        << stats.missing << "\nObsolete    " << stats.obsolete << "\nReview      " << stats.review
+        << "\nShare       " << Percent(stats.Share()) << '\n';
+    if (stats.Share() < minimum) {
+      err << "corekit: dict stats: " << Percent(stats.Share()) << " translated, below "
+          << Percent(minimum) << '\n';
+      return ExitFailure;
+    }
+    return ExitOk;
+  }
+
+private:
+  CLI::App* m_app;
+  std::string m_dictionary;
+  RawOption m_template, m_min;
+};
+
+}  // namespace
+
+double DictStats::Share() const {
+  const int total = translated + empty + missing;
+  return total == 0 ? 100.0 : 100.0 * translated / total;
+}
+
+DictStats CountDictionary(const DictDocument& dictionary, const DictDocument* templ) {
+  DictStats stats;
+  stats.obsolete = static_cast<int>(dictionary.obsolete.size());
+  const auto entries = FirstEntryOfEachKey(dictionary.entries);
+  const auto wanted = FirstEntryOfEachKey(templ != nullptr ? templ->entries : dictionary.entries);
+  for (const auto& [key, index] : entries) {
+    if (!wanted.contains(key)) ++stats.obsolete;
+  }
+  for (const auto& [key, index] : wanted) {
+    const auto found = entries.find(key);
+    if (found == entries.end()) {
+      ++stats.missing;
+      continue;
+    }
+    const DictEntry& entry = dictionary.entries[found->second];
+    ++(entry.value.empty() ? stats.empty : stats.translated);
+    if (entry.MarkedForReview()) ++stats.review;
+  }
+  return stats;
+}
+
+std::unique_ptr<Command> AddDictStatsCommand(CLI::App& dict) {
+  return std::make_unique<DictStatsCommand>(dict);
+}
+
+}  // namespace corekit::tool
