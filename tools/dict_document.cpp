@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <ostream>
+#include <string_view>
 
 #include "corekit/platform/text_file.h"
 #include "corekit/translate/translation_dict.h"
@@ -114,6 +115,11 @@ std::map<std::string, std::size_t> FirstEntryOfEachKey(const std::vector<DictEnt
 
 bool IsReviewLine(const std::string& line) {
   return StartsWith(line, "#, ") || StartsWith(line, "#| ");
+}
+
+bool IsTranslatorNote(const std::string& line) {
+  return line.size() > 1 && line[0] == '#' &&
+         std::string_view(":,|~").find(line[1]) == std::string_view::npos;
 }
 
 std::vector<std::string> DictEntry::References() const {

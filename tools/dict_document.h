@@ -10,6 +10,7 @@
 //   #, review ...         the English text changed; the translation must be checked
 //   #| ...                the old English text or translation beside a review mark
 //   #~ text / #~= text    an obsolete pair, no longer read by the library
+//   # ...                 a translator's note, which merging keeps with its text
 // In the texts of these lines the escapes of pairs apply, and "[" and "]" are written \x5b, \x5d.
 
 #include <iosfwd>
@@ -38,6 +39,9 @@ std::map<std::string, std::size_t> FirstEntryOfEachKey(const std::vector<DictEnt
 
 // True for a review mark and the lines beside it ("#, " and "#| ").
 bool IsReviewLine(const std::string& line);
+
+// True for a translator's own note: a "#" line that is none of the marks above.
+bool IsTranslatorNote(const std::string& line);
 
 // Something in the text between pairs that the library reads otherwise than a translator meant.
 struct DictStray {

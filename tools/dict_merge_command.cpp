@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -9,6 +10,12 @@
 
 namespace corekit::tool {
 namespace {
+
+// The translator's notes of an old entry go with its translation.
+void KeepNotes(const DictEntry& old, DictEntry& entry) {
+  std::copy_if(old.comments.begin(), old.comments.end(), std::back_inserter(entry.comments),
+               IsTranslatorNote);
+}
 
 bool ShareReference(const DictEntry& a, const DictEntry& b) {
   const std::vector<std::string> theirs = b.References();
@@ -82,6 +89,7 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
       const DictEntry& old = dictionary.entries[kept->second];
       entry.value = old.value;
       used[kept->second] = true;
+      KeepNotes(old, entry);
       if (old.value.empty()) {  // a review still open stays marked
         for (const std::string& line : old.comments) {
           if (IsReviewLine(line)) entry.comments.push_back(line);
@@ -94,6 +102,7 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
         const DictEntry& old = dictionary.entries[i];
         if (used[i] || !gone(i) || !ShareReference(text, old)) continue;
         used[i] = true;
+        KeepNotes(old, entry);
         entry.comments.push_back("#, review: the English text changed");
         entry.comments.push_back("#| old English: " + EscapeCommentText(old.key));
         entry.comments.push_back("#| old translation: " + EscapeCommentText(old.value));

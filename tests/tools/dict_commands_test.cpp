@@ -59,8 +59,8 @@ TEST(ToolDictCommands, MergeKeepsAddsObsoletesAndMarksForReview) {
       "#: string 3\n[New text][]\n"
       "#: string 4\n[Back again][]\n");
   const auto dictionary = ParseDictDocument(
-      "#: string 1\n[Open][Öffnen]\n"
-      "#: string 2\n[could not open file][Datei nicht geöffnet]\n"
+      "#: string 1\n# menu verb\n[Open][Öffnen]\n"
+      "#: string 2\n#  keep it short\n[could not open file][Datei nicht geöffnet]\n"
       "#: string 5\n[Gone][Weg]\n"
       "[Open][Zweites]\n"
       "[Empty and gone][]\n"
@@ -68,8 +68,9 @@ TEST(ToolDictCommands, MergeKeepsAddsObsoletesAndMarksForReview) {
       "#~ Back again\n#~= Wieder da\n"
       "#~ Long gone\n#~= Lange weg\n");
   EXPECT_EQ(corekit::tool::WriteDictDocument(corekit::tool::MergeDictionaries(templ, dictionary)),
-            "#: string 1\n[Open][Öffnen]\n"
+            "#: string 1\n# menu verb\n[Open][Öffnen]\n"
             "#: string 2\n"
+            "#  keep it short\n"
             "#, review: the English text changed\n"
             "#| old English: could not open file\n"
             "#| old translation: Datei nicht geöffnet\n"
