@@ -4,6 +4,7 @@
 
 #include "tools/dict_document.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,21 +18,16 @@ using corekit::tool::DictDocument;
 using corekit::tool::DictEntry;
 
 bool Writable(const std::vector<DictEntry>& entries) {
-  for (const DictEntry& entry : entries) {
-    if (!corekit::tool::DictTextWritable(entry.key) ||
-        !corekit::tool::DictTextWritable(entry.value)) {
-      return false;
-    }
-  }
-  return true;
+  return std::all_of(entries.begin(), entries.end(), [](const DictEntry& entry) {
+    return corekit::tool::DictTextWritable(entry.key) &&
+           corekit::tool::DictTextWritable(entry.value);
+  });
 }
 
 bool SamePairs(const std::vector<DictEntry>& a, const std::vector<DictEntry>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i].key != b[i].key || a[i].value != b[i].value) return false;
-  }
-  return true;
+  return std::equal(
+      a.begin(), a.end(), b.begin(), b.end(),
+      [](const DictEntry& x, const DictEntry& y) { return x.key == y.key && x.value == y.value; });
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "corekit/platform/message_box.h"
@@ -21,14 +19,9 @@ class DialogToolsTest : public testing::Test {
 protected:
   // A tool that writes its arguments, one a line, to <name>.args and its input to <name>.input.
   void AddTool(const std::string& name, const std::string& first = "") {
-    const std::string path = m_folder.Entry(name);
-    std::ofstream(path) << "#!/bin/sh\nPATH=/usr/bin:/bin\n"
-                        << first << "\nprintf '%s\\n' \"$@\" > \"$0.args\"\ncat > \"$0.input\"\n";
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-  }
-  std::string Output(const std::string& name) {
-    std::ifstream file(m_folder.Entry(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    m_folder.Write(name, "#!/bin/sh\nPATH=/usr/bin:/bin\n" + first +
+                             "\nprintf '%s\\n' \"$@\" > \"$0.args\"\ncat > \"$0.input\"\n");
+    std::filesystem::permissions(m_folder.Entry(name), std::filesystem::perms::owner_all);
   }
 
   ScratchFolder m_folder;
@@ -41,7 +34,7 @@ TEST_F(DialogToolsTest, ZenityComesFirstAndShowsTheTextAsItIs) {
   AddTool("zenity");
   AddTool("xmessage");
   SystemMessageBox(nullptr, "<b>could not open file</b>", "survey", 0x30);
-  EXPECT_EQ(Output("zenity.args"),
+  EXPECT_EQ(m_folder.Read("zenity.args"),
             "--warning\n--no-markup\n--title=survey\n--text=<b>could not open file</b>\n");
   EXPECT_FALSE(std::filesystem::exists(m_folder.Entry("xmessage.args")));
 }
@@ -50,15 +43,15 @@ TEST_F(DialogToolsTest, AKilledToolGivesWayToTheNext) {
   AddTool("zenity", "kill -9 $$");
   AddTool("kdialog");
   SystemMessageBox(nullptr, "-looks like an option", "survey", 0x10);
-  EXPECT_EQ(Output("kdialog.args"), "--title\nsurvey\n--error\n-looks like an option\n");
+  EXPECT_EQ(m_folder.Read("kdialog.args"), "--title\nsurvey\n--error\n-looks like an option\n");
 }
 
 TEST_F(DialogToolsTest, XmessageReadsTheTextFromItsInput) {
   AddTool("xmessage");
   SystemMessageBox(nullptr, "-two\nlines", "survey", 0x30);
-  EXPECT_EQ(Output("xmessage.args"),
+  EXPECT_EQ(m_folder.Read("xmessage.args"),
             "-title\nsurvey\n-buttons\nOK\n-default\nOK\n-center\n-file\n-\n");
-  EXPECT_EQ(Output("xmessage.input"), "-two\nlines");
+  EXPECT_EQ(m_folder.Read("xmessage.input"), "-two\nlines");
 }
 
 TEST_F(DialogToolsTest, WithoutToolOrDisplayTheTextGoesToStandardError) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -109,13 +108,11 @@ TEST(LeapSeconds, LoadsAListAndRefusesMalformedOnes) {
   // Through a file with CR LF lines, and a hash group without its leading zero.
   ScratchFolder folder;
   const std::string path = folder.Entry("leap-seconds.list");
-  {
-    std::ofstream file(path, std::ios::binary);
-    for (const char c : List("4180ea48 53e68d43 572b6079 2cb4bb9 ab22c060")) {
-      if (c == '\n') file << '\r';
-      file << c;
-    }
+  std::string crlf;
+  for (const char c : List("4180ea48 53e68d43 572b6079 2cb4bb9 ab22c060")) {
+    crlf += c == '\n' ? "\r\n" : std::string(1, c);
   }
+  folder.Write("leap-seconds.list", crlf);
   ASSERT_TRUE(TLeapSeconds::LoadFile(path.c_str(), reason)) << reason;
   EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(599184000))), 1);
   EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1482796799))), 1);

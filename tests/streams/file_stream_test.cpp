@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "corekit/platform/file_handle.h"
@@ -21,11 +20,6 @@ namespace {
 // CreateFileA's values, the same on both platforms.
 constexpr DWORD CreateAlways = 2, OpenExisting = 3;
 constexpr DWORD ReadAccess = 0x80000000, WriteAccess = 0x40000000, ShareAll = 3;
-
-std::string Contents(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 const unsigned char* Bytes(const char* text) {
   return reinterpret_cast<const unsigned char*>(text);
@@ -91,7 +85,7 @@ TEST(FileStream, WritesReadsAndSeeks) {
     EXPECT_EQ(done, 0);
     EXPECT_EQ(data[0], 0xEE);
   }
-  EXPECT_EQ(Contents(path), "0123456789");
+  EXPECT_EQ(folder.Read("data.bin"), "0123456789");
 }
 
 TEST(FileStream, CopiesShareThePosition) {
@@ -139,13 +133,13 @@ TEST(FileStream, AFailedOpenAnswersEveryOperation) {
 TEST(FileStream, WritingAReadOnlyFileFails) {
   const ScratchFolder folder;
   const std::string path = folder.Entry("read.bin");
-  std::ofstream(path) << "content";
+  folder.Write("read.bin", "content");
   TFileStream stream(path.c_str(), OpenExisting, ReadAccess, ShareAll);
   ASSERT_EQ(stream.OpenStatus(), 0);
   const LONG result = stream.Write(Bytes("x"), 1, false);
   EXPECT_LT(result, 0);
   EXPECT_EQ(static_cast<unsigned long>(result) & 0xFFFF0000, 0x80070000u);
-  EXPECT_EQ(Contents(path), "content");
+  EXPECT_EQ(folder.Read("read.bin"), "content");
 }
 
 #if !defined(_WIN32)
@@ -168,7 +162,7 @@ TEST(FileStream, ShortWritesAreReported) {
   signal(SIGXFSZ, previous);
   EXPECT_EQ(first, E_STREAM_SHORTWRITE);
   EXPECT_EQ(second, StreamErrorFromSystem(EFBIG));
-  EXPECT_EQ(Contents(folder.Entry("limited.bin")), "012345");
+  EXPECT_EQ(folder.Read("limited.bin"), "012345");
 }
 #endif
 

@@ -1,6 +1,8 @@
 #include "tests/support/scratch_folder.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -29,6 +31,15 @@ ScratchFolder::~ScratchFolder() {
 
 std::string ScratchFolder::Entry(const std::string& name) const {
   return (std::filesystem::path(m_path) / name).string();
+}
+
+std::string ScratchFolder::Read(const std::string& name) const {
+  std::ifstream file(Entry(name), std::ios::binary);
+  return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "(missing)";
+}
+
+void ScratchFolder::Write(const std::string& name, const std::string& text) const {
+  std::ofstream(Entry(name), std::ios::binary) << text;
 }
 
 void ScratchFolder::UseAsTempFolder() { UseAsTempFolder(m_path); }

@@ -19,6 +19,10 @@ public:
   const std::string& Path() const { return m_path; }
   // The path of an entry of the folder.
   std::string Entry(const std::string& name) const;
+  // The bytes of an entry that is a file, or "(missing)" when it cannot be read.
+  std::string Read(const std::string& name) const;
+  // Makes an entry a file holding exactly text.
+  void Write(const std::string& name, const std::string& text) const;
 
   // Makes the folder the system's temporary folder until the object ends (the variable TMP on
   // Windows, TMPDIR on POSIX).

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 
@@ -24,7 +23,7 @@ class FileFinderTest : public ::testing::Test {
 protected:
   void SetUp() override {
     for (const char* name : {"a.txt", "b.txt", "c.txt", "d.dat", "README", "[x].dat"}) {
-      std::ofstream(scratch.Entry(name), std::ios::binary) << name;
+      scratch.Write(name, name);
     }
     std::filesystem::create_directory(scratch.Entry("sub"));
   }
@@ -36,7 +35,7 @@ TEST_F(FileFinderTest, NothingFoundIsDoneAtOnce) {
   // A pattern of more than 259 characters finds nothing, even where a file matches it.
   const std::string folderName(240, 'f');
   std::filesystem::create_directory(scratch.Entry(folderName));
-  std::ofstream(scratch.Entry(folderName + "/nnnnnnnnnnnnnnnnnnnn.txt")) << "x";
+  scratch.Write(folderName + "/nnnnnnnnnnnnnnnnnnnn.txt", "x");
   const std::string longPattern = scratch.Entry(folderName + "/????????????????????.txt");
   for (const std::string& pattern : {scratch.Entry("*.none"), scratch.Entry("missing\\*"),
                                      scratch.Entry("sub\\*.txt"), longPattern}) {

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "corekit/util/split_path.h"
@@ -23,51 +21,43 @@ std::string Slashed(std::string path) {
 class SplitPathFiles : public ::testing::Test {
 protected:
   TSplitPath At(const std::string& name) const { return TSplitPath(scratch.Entry(name).c_str()); }
-  // The file's contents, or "(missing)".
-  std::string Read(const std::string& name) const {
-    std::ifstream file(scratch.Entry(name), std::ios::binary);
-    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "(missing)";
-  }
-  void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(scratch.Entry(name), std::ios::binary) << text;
-  }
 
   ScratchFolder scratch;
 };
 
 TEST_F(SplitPathFiles, CopiesAndKeepsExistingFilesWhenAsked) {
-  Write("a.txt", "alpha");
-  Write("c.txt", "gamma");
+  scratch.Write("a.txt", "alpha");
+  scratch.Write("c.txt", "gamma");
   TSplitPath source = At("a.txt");
   source.CopyFileTo(At("b.txt"), true);
-  EXPECT_EQ(Read("b.txt"), "alpha");
+  EXPECT_EQ(scratch.Read("b.txt"), "alpha");
   source.CopyFileTo(At("c.txt"), true);
-  EXPECT_EQ(Read("c.txt"), "gamma");
+  EXPECT_EQ(scratch.Read("c.txt"), "gamma");
   source.CopyFileTo(At("c.txt"), false);
-  EXPECT_EQ(Read("c.txt"), "alpha");
+  EXPECT_EQ(scratch.Read("c.txt"), "alpha");
   source.CopyFileTo(source, false);  // never empties its own source
-  EXPECT_EQ(Read("a.txt"), "alpha");
+  EXPECT_EQ(scratch.Read("a.txt"), "alpha");
   At("missing.txt").CopyFileTo(At("d.txt"), false);
   EXPECT_FALSE(fs::exists(scratch.Entry("d.txt")));
 }
 
 TEST_F(SplitPathFiles, MovesAndTakesTheTargetOnlyWhenMoved) {
-  Write("a.txt", "alpha");
-  Write("c.txt", "gamma");
+  scratch.Write("a.txt", "alpha");
+  scratch.Write("c.txt", "gamma");
   TSplitPath path = At("a.txt");
   path.MoveFileTo(At("c.txt"), 0);
   EXPECT_EQ(path.name, "a");
-  EXPECT_EQ(Read("a.txt"), "alpha");
-  EXPECT_EQ(Read("c.txt"), "gamma");
+  EXPECT_EQ(scratch.Read("a.txt"), "alpha");
+  EXPECT_EQ(scratch.Read("c.txt"), "gamma");
 
   path.MoveFileTo(At("b.txt"), 0);
   EXPECT_EQ(path.name, "b");
   EXPECT_FALSE(fs::exists(scratch.Entry("a.txt")));
-  EXPECT_EQ(Read("b.txt"), "alpha");
+  EXPECT_EQ(scratch.Read("b.txt"), "alpha");
 
   path.MoveFileTo(At("c.txt"), MOVEFILE_REPLACE_EXISTING);
   EXPECT_EQ(path.name, "c");
-  EXPECT_EQ(Read("c.txt"), "alpha");
+  EXPECT_EQ(scratch.Read("c.txt"), "alpha");
 
   fs::create_directory(scratch.Entry("f"));
   TSplitPath folder = At("f");
@@ -77,17 +67,17 @@ TEST_F(SplitPathFiles, MovesAndTakesTheTargetOnlyWhenMoved) {
 }
 
 TEST_F(SplitPathFiles, ExistsForFilesAndRemovesFilesAndEmptyFolders) {
-  Write("a.txt", "alpha");
+  scratch.Write("a.txt", "alpha");
   fs::create_directory(scratch.Entry("empty"));
   fs::create_directory(scratch.Entry("full"));
-  Write("full/b.txt", "beta");
+  scratch.Write("full/b.txt", "beta");
   EXPECT_TRUE(At("a.txt").Exists());
   EXPECT_FALSE(At("empty").Exists());
   EXPECT_FALSE(TSplitPath().Exists());
   for (const char* name : {"a.txt", "empty", "full", "missing"}) At(name).Remove();
   EXPECT_FALSE(At("a.txt").Exists());
   EXPECT_FALSE(fs::exists(scratch.Entry("empty")));
-  EXPECT_EQ(Read("full/b.txt"), "beta");
+  EXPECT_EQ(scratch.Read("full/b.txt"), "beta");
 }
 
 TEST_F(SplitPathFiles, CreatesFoldersAndMakesThemCurrent) {
@@ -139,7 +129,7 @@ TEST_F(SplitPathFiles, ACurrentFolderTooLongIsNoAnswer) {
 }
 
 TEST_F(SplitPathFiles, ShortPathAndTitleOfExistingFiles) {
-  Write("survey.job", "data");
+  scratch.Write("survey.job", "data");
   const TSplitPath file = At("survey.job");
   const KString shortPath = file.ShortPath();
   ASSERT_FALSE(shortPath.IsEmpty());
@@ -203,12 +193,12 @@ TEST(SplitPathSystem, FoldersAndMachineName) {
 TEST_F(SplitPathFiles, TrailBytesStayInFileNames) {
   const DoubleByteLocale gbk;
   ASSERT_TRUE(gbk.Active());
-  Write("\x81\x5C.txt", "kanji");
+  scratch.Write("\x81\x5C.txt", "kanji");
   TSplitPath path((scratch.Path() + "\\\x81\x5C.txt").c_str());
   EXPECT_EQ(path.name, "\x81\x5C");
   EXPECT_TRUE(path.Exists());
   path.CopyFileTo(TSplitPath((scratch.Path() + "\\copy\x81\x5C.txt").c_str()), true);
-  EXPECT_EQ(Read("copy\x81\x5C.txt"), "kanji");
+  EXPECT_EQ(scratch.Read("copy\x81\x5C.txt"), "kanji");
 }
 #endif
 
