@@ -34,10 +34,6 @@ bool operator==(const _bin_value_descr& left, const _bin_value_descr& right) {
 
 std::string WithZero(const char* text) { return std::string(text, std::strlen(text) + 1); }
 
-const unsigned char* Bytes(const char* text) {
-  return reinterpret_cast<const unsigned char*>(text);
-}
-
 LONG RecordedValue::set_value(const _bin_value_descr& descr, const unsigned char* bytes,
                               bool store) {
   const std::string given = bytes != nullptr ? std::string(reinterpret_cast<const char*>(bytes),

@@ -9,6 +9,7 @@
 
 #include "corekit/comvalue/bin_value.h"
 #include "corekit/comvalue/generic_value.h"
+#include "tests/support/text_bytes.h"
 
 bool operator==(const _bin_value_descr& left, const _bin_value_descr& right);
 
@@ -19,7 +20,6 @@ void ForgetFrees(const void* block);
 
 // The bytes of a text with its terminating zero.
 std::string WithZero(const char* text);
-const unsigned char* Bytes(const char* text);
 
 // A value that keeps its type and bytes and records every set_value call. A non-zero answer
 // refuses the call and changes nothing.

@@ -7,12 +7,9 @@
 
 #include "corekit/platform/clipboard.h"
 #include "corekit/platform/global_memory.h"
+#include "tests/support/text_bytes.h"
 
 namespace {
-
-const unsigned char* Bytes(const char* text) {
-  return reinterpret_cast<const unsigned char*>(text);
-}
 
 // The bytes of a kept block, freed afterwards as its new owner must.
 std::string TakeBlock(void* handle) {

@@ -7,6 +7,7 @@
 #include "corekit/platform/file_handle.h"
 #include "corekit/streams/system_error.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/text_bytes.h"
 
 #if !defined(_WIN32)
 #include <signal.h>
@@ -20,10 +21,6 @@ namespace {
 // CreateFileA's values, the same on both platforms.
 constexpr DWORD CreateAlways = 2, OpenExisting = 3;
 constexpr DWORD ReadAccess = 0x80000000, WriteAccess = 0x40000000, ShareAll = 3;
-
-const unsigned char* Bytes(const char* text) {
-  return reinterpret_cast<const unsigned char*>(text);
-}
 
 // A new, empty file open for reading and writing.
 TFileStream Create(const std::string& path) {
