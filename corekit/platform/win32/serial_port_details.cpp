@@ -8,6 +8,7 @@
 // clang-format on
 
 #include "corekit/platform/device_instance_id.h"
+#include "corekit/platform/dynamic_library.h"
 #include "corekit/platform/serial_ports.h"
 
 namespace corekit::platform {
@@ -22,6 +23,58 @@ constexpr GUID ModemClass = {
 constexpr DEVPROPKEY BusReportedDescription = {
     {0x540b947e, 0x8b40, 0x45bc, {0xa8, 0xa2, 0x6a, 0x0b, 0x89, 0x4c, 0xbd, 0xa2}}, 4};
 
+// SetupAPI and the configuration manager, loaded only while the ports are described: a program
+// that loads the library and never asks for port details does not load them. Their headers give
+// the types of the functions, with the system's calling convention.
+class SetupCalls {
+public:
+  SetupCalls()
+      : m_setup(SystemLoadDynamicLibrary("setupapi.dll", nullptr)),
+        m_config(SystemLoadDynamicLibrary("cfgmgr32.dll", nullptr)) {
+    Find(m_setup, "SetupDiGetClassDevsA", getClassDevs);
+    Find(m_setup, "SetupDiEnumDeviceInfo", enumDeviceInfo);
+    Find(m_setup, "SetupDiDestroyDeviceInfoList", destroyDeviceInfoList);
+    Find(m_setup, "SetupDiOpenDevRegKey", openDevRegKey);
+    Find(m_setup, "SetupDiGetDeviceRegistryPropertyA", getDeviceRegistryProperty);
+    Find(m_setup, "SetupDiGetDevicePropertyW", getDeviceProperty);
+    Find(m_config, "CM_Get_Device_IDA", getDeviceId);
+    Find(m_config, "CM_Get_Parent", getParent);
+  }
+  ~SetupCalls() {
+    if (m_setup != nullptr) SystemFreeDynamicLibrary(m_setup);
+    if (m_config != nullptr) SystemFreeDynamicLibrary(m_config);
+  }
+  SetupCalls(const SetupCalls&) = delete;
+  SetupCalls& operator=(const SetupCalls&) = delete;
+
+  // True when every function was found. (The bus-reported product, which systems before Vista
+  // lack, is optional.)
+  bool Complete() const {
+    return getClassDevs != nullptr && enumDeviceInfo != nullptr &&
+           destroyDeviceInfoList != nullptr && openDevRegKey != nullptr &&
+           getDeviceRegistryProperty != nullptr && getDeviceId != nullptr && getParent != nullptr;
+  }
+
+  decltype(&SetupDiGetClassDevsA) getClassDevs = nullptr;
+  decltype(&SetupDiEnumDeviceInfo) enumDeviceInfo = nullptr;
+  decltype(&SetupDiDestroyDeviceInfoList) destroyDeviceInfoList = nullptr;
+  decltype(&SetupDiOpenDevRegKey) openDevRegKey = nullptr;
+  decltype(&SetupDiGetDeviceRegistryPropertyA) getDeviceRegistryProperty = nullptr;
+  decltype(&SetupDiGetDevicePropertyW) getDeviceProperty = nullptr;
+  decltype(&CM_Get_Device_IDA) getDeviceId = nullptr;
+  decltype(&CM_Get_Parent) getParent = nullptr;
+
+private:
+  template <typename Function>
+  static void Find(HMODULE module, const char* name, Function& function) {
+    function = module != nullptr ? reinterpret_cast<Function>(SystemFindLibrarySymbol(module, name))
+                                 : nullptr;
+  }
+
+  HMODULE m_setup;
+  HMODULE m_config;
+};
+
 std::string UpTo(const char* text, std::size_t size) {
   std::size_t length = 0;
   while (length < size && text[length] != '\0') ++length;
@@ -29,21 +82,23 @@ std::string UpTo(const char* text, std::size_t size) {
 }
 
 // A text property of the device's registry entry, or "". A list gives its first text.
-std::string RegistryProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
+std::string RegistryProperty(const SetupCalls& api, HDEVINFO set, SP_DEVINFO_DATA& device,
+                             DWORD property) {
   char buffer[1024];
   DWORD type = 0;
-  if (!SetupDiGetDeviceRegistryPropertyA(set, &device, property, &type,
-                                         reinterpret_cast<BYTE*>(buffer), sizeof buffer, nullptr))
+  if (!api.getDeviceRegistryProperty(set, &device, property, &type, reinterpret_cast<BYTE*>(buffer),
+                                     sizeof buffer, nullptr))
     return "";
   if (type != REG_SZ && type != REG_MULTI_SZ && type != REG_EXPAND_SZ) return "";
   return UpTo(buffer, sizeof buffer);
 }
 
-std::string BusReportedProduct(HDEVINFO set, SP_DEVINFO_DATA& device) {
+std::string BusReportedProduct(const SetupCalls& api, HDEVINFO set, SP_DEVINFO_DATA& device) {
   wchar_t buffer[256];
   DEVPROPTYPE type = 0;
-  if (!SetupDiGetDevicePropertyW(set, &device, &BusReportedDescription, &type,
-                                 reinterpret_cast<BYTE*>(buffer), sizeof buffer, nullptr, 0) ||
+  if (api.getDeviceProperty == nullptr ||
+      !api.getDeviceProperty(set, &device, &BusReportedDescription, &type,
+                             reinterpret_cast<BYTE*>(buffer), sizeof buffer, nullptr, 0) ||
       type != DEVPROP_TYPE_STRING)
     return "";
   buffer[255] = L'\0';
@@ -54,8 +109,8 @@ std::string BusReportedProduct(HDEVINFO set, SP_DEVINFO_DATA& device) {
 }
 
 // The port name of the device's own registry key (PortName), or "".
-std::string PortName(HDEVINFO set, SP_DEVINFO_DATA& device) {
-  HKEY key = SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+std::string PortName(const SetupCalls& api, HDEVINFO set, SP_DEVINFO_DATA& device) {
+  HKEY key = api.openDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
   if (key == INVALID_HANDLE_VALUE) return "";
   char name[64];
   DWORD size = sizeof name;
@@ -69,51 +124,55 @@ std::string PortName(HDEVINFO set, SP_DEVINFO_DATA& device) {
   return port;
 }
 
-std::string InstanceId(DEVINST instance) {
+std::string InstanceId(const SetupCalls& api, DEVINST instance) {
   char id[MAX_DEVICE_ID_LEN + 1];
-  if (CM_Get_Device_IDA(instance, id, sizeof id, 0) != CR_SUCCESS) return "";
+  if (api.getDeviceId(instance, id, sizeof id, 0) != CR_SUCCESS) return "";
   return UpTo(id, sizeof id);
 }
 
-void AddClass(const GUID& deviceClass, std::vector<SerialPortRecord>& records) {
-  HDEVINFO set = SetupDiGetClassDevsA(&deviceClass, nullptr, nullptr, DIGCF_PRESENT);
+void AddClass(const SetupCalls& api, const GUID& deviceClass,
+              std::vector<SerialPortRecord>& records) {
+  HDEVINFO set = api.getClassDevs(&deviceClass, nullptr, nullptr, DIGCF_PRESENT);
   if (set == INVALID_HANDLE_VALUE) return;
   SP_DEVINFO_DATA device{};
   device.cbSize = sizeof device;
-  for (DWORD index = 0; SetupDiEnumDeviceInfo(set, index, &device); ++index) {
+  for (DWORD index = 0; api.enumDeviceInfo(set, index, &device); ++index) {
     SerialPortRecord record;
-    record.name = PortName(set, device);
+    record.name = PortName(api, set, device);
     if (record.name.empty() || record.name.rfind("LPT", 0) == 0) continue;  // printer ports
-    record.path = InstanceId(device.DevInst);
+    record.path = InstanceId(api, device.DevInst);
     DEVINST parent = 0;
     const std::string parentId =
-        CM_Get_Parent(&parent, device.DevInst, 0) == CR_SUCCESS ? InstanceId(parent) : "";
+        api.getParent(&parent, device.DevInst, 0) == CR_SUCCESS ? InstanceId(api, parent) : "";
     const DeviceIdentity identity = PortIdentity(record.path, parentId);
     record.transport = identity.transport;
     record.vendorId = identity.vendorId;
     record.productId = identity.productId;
     record.interface = identity.interface;
     record.serialNumber = identity.serialNumber;
-    record.description = RegistryProperty(set, device, SPDRP_FRIENDLYNAME);
+    record.description = RegistryProperty(api, set, device, SPDRP_FRIENDLYNAME);
     if (record.description.empty())
-      record.description = RegistryProperty(set, device, SPDRP_DEVICEDESC);
-    record.manufacturer = RegistryProperty(set, device, SPDRP_MFG);
-    record.product = BusReportedProduct(set, device);
-    record.driver = RegistryProperty(set, device, SPDRP_SERVICE);
+      record.description = RegistryProperty(api, set, device, SPDRP_DEVICEDESC);
+    record.manufacturer = RegistryProperty(api, set, device, SPDRP_MFG);
+    record.product = BusReportedProduct(api, set, device);
+    record.driver = RegistryProperty(api, set, device, SPDRP_SERVICE);
     record.location = identity.transport == TPortTransport::Bluetooth
                           ? identity.bluetoothAddress
-                          : UsbPortPath(RegistryProperty(set, device, SPDRP_LOCATION_PATHS));
+                          : UsbPortPath(RegistryProperty(api, set, device, SPDRP_LOCATION_PATHS));
     records.push_back(record);
   }
-  SetupDiDestroyDeviceInfoList(set);
+  api.destroyDeviceInfoList(set);
 }
 
 }  // namespace
 
 std::vector<SerialPortRecord> SerialPortDetails() {
   std::vector<SerialPortRecord> records;
-  AddClass(PortsClass, records);
-  AddClass(ModemClass, records);
+  const SetupCalls api;
+  if (api.Complete()) {
+    AddClass(api, PortsClass, records);
+    AddClass(api, ModemClass, records);
+  }
   AddMissingPortNames(records, SerialPortNames());
   return records;
 }
