@@ -4,6 +4,7 @@
 
 #include "corekit/util/com_port_details.h"
 #include "corekit/util/gnss_usb_ids.h"
+#include "tools/json_text.h"
 #include "tools/report_lines.h"
 
 namespace corekit::tool {
@@ -81,25 +82,6 @@ std::string Block(const TComPortInfo& port) {
                        {"GNSS receiver", IsGnss(port) ? "yes" : "no"}});
 }
 
-// A JSON string: quotes, backslashes and control characters escaped, other bytes as they are.
-std::string Quoted(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      static const char digits[] = "0123456789abcdef";
-      quoted += "\\u00";
-      quoted += digits[(c >> 4) & 0xf];
-      quoted += digits[c & 0xf];
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
-}
-
 std::string Object(const TComPortInfo& port) {
   const std::vector<ReportLine> fields = {{"name", std::string(port.Name)},
                                           {"path", std::string(port.Path)},
@@ -114,7 +96,8 @@ std::string Object(const TComPortInfo& port) {
                                           {"interface", Interface(port)},
                                           {"by_id", std::string(port.ById)}};
   std::string object = "  {";
-  for (const auto& [key, value] : fields) object += Quoted(key) + ": " + Quoted(value) + ", ";
+  for (const auto& [key, value] : fields)
+    object += JsonString(key) + ": " + JsonString(value) + ", ";
   return object + "\"gnss\": " + (IsGnss(port) ? "true" : "false") + "}";
 }
 

@@ -5,6 +5,7 @@
 #include "corekit/gpstime/leap_seconds.h"
 #include "corekit/gpstime/time_scale.h"
 #include "corekit/gpstime/utc_time.h"
+#include "tools/json_text.h"
 
 namespace corekit::tool {
 namespace {
@@ -12,8 +13,6 @@ namespace {
 using Scale = TTimeScale;
 
 std::string Number(long long value) { return std::to_string(value); }
-
-std::string Quoted(const std::string& text) { return '"' + text + '"'; }
 
 }  // namespace
 
@@ -66,17 +65,18 @@ std::string FormatTimeJson(const PreciseTime& precise) {
       "{\"seconds\": " + Number(time.Seconds()) + fraction +
       ", \"week\": " + Number(TrueWeek(time)) + ", \"week10\": " + Number(time.GetGPSWeekSmall()) +
       ", \"sow\": " + Number(time.SecondInGPSWeek()) + fraction +
-      ", \"date\": " + Quoted(CalendarText(time) + fraction) +
+      ", \"date\": " + JsonString(CalendarText(time) + fraction) +
       ", \"gps_utc\": " + Number(forms.gpsMinusUtc) +
       ", \"gps_seconds\": " + Number(forms.gpsSeconds) + fraction +
       ", \"gps_week\": " + Number(forms.gpsWeek) +
       ", \"gps_sow\": " + Number(forms.gpsSecondOfWeek) + fraction +
-      ", \"utc\": " + Quoted(forms.utc + fraction) + ", \"tai\": " + Quoted(forms.tai + fraction) +
+      ", \"utc\": " + JsonString(forms.utc + fraction) +
+      ", \"tai\": " + JsonString(forms.tai + fraction) +
       ", \"gst_week\": " + Number(forms.gstWeek) + ", \"gst_tow\": " + Number(forms.gstTimeOfWeek) +
       fraction + ", \"bdt_week\": " + Number(forms.bdtWeek) +
       ", \"bdt_sow\": " + Number(forms.bdtSecondOfWeek) + fraction +
       ", \"leap_expired\": " + (forms.extrapolated ? "true" : "false") +
-      ", \"leap_expiry\": " + Quoted(CalendarText(TLeapSeconds::Expiry()));
+      ", \"leap_expiry\": " + JsonString(CalendarText(TLeapSeconds::Expiry()));
   if (precise.fixedRuleWeek != 0) json += ", \"fixed_rule_week\": " + Number(precise.fixedRuleWeek);
   return json + "}\n";
 }

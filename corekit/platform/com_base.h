@@ -11,15 +11,10 @@
 // modules of other compilers that follow the layout can call them.
 
 #include "corekit/platform/interface_types.h"
+#include "corekit/platform/sdk_options.h"
 
 #if defined(_WIN32)
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <objbase.h>
 #include <ocidl.h>
 

@@ -8,15 +8,10 @@
 
 #include "corekit/export.h"
 #include "corekit/platform/interface_types.h"
+#include "corekit/platform/sdk_options.h"
 
 #if defined(_WIN32)
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #else

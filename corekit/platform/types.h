@@ -6,14 +6,10 @@
 // <windows.h>. The library's .cpp files and internal headers include it; the exported headers never
 // do, so that none of this reaches a user's code.
 
+#include "corekit/platform/sdk_options.h"
+
 #if defined(_WIN32)
 
-#  ifndef WIN32_LEAN_AND_MEAN
-#    define WIN32_LEAN_AND_MEAN
-#  endif
-#  ifndef NOMINMAX
-#    define NOMINMAX
-#  endif
 #  include <windows.h>
 
 #else
