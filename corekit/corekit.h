@@ -41,6 +41,7 @@
 #include "corekit/util/color.h"
 #include "corekit/util/com_port_details.h"
 #include "corekit/util/com_port_info.h"
+#include "corekit/util/com_port_watcher.h"
 #include "corekit/util/com_ports.h"
 #include "corekit/util/gnss_usb_ids.h"
 #include "corekit/util/log_stream.h"

@@ -1,8 +1,11 @@
 #include "tools/ports_command.h"
 
 #include <CLI/CLI.hpp>
+#include <chrono>
+#include <thread>
 
 #include "corekit/util/com_port_details.h"
+#include "corekit/util/com_port_watcher.h"
 #include "corekit/util/gnss_usb_ids.h"
 #include "tools/json_text.h"
 #include "tools/report_lines.h"
@@ -101,18 +104,49 @@ std::string Object(const TComPortInfo& port) {
   return object + "\"gnss\": " + (IsGnss(port) ? "true" : "false") + "}";
 }
 
+// Writes each change as the port's line behind + (came) or - (went), at once.
+class ChangePrinter : public TPostTargetBase<TComPortChange> {
+public:
+  explicit ChangePrinter(std::ostream& out) : m_out(out) {}
+  void OnPost(const TComPortChange& change) override {
+    m_out << (change.Arrived ? "+ " : "- ") << Line(change.Port) << std::flush;
+  }
+
+private:
+  std::ostream& m_out;
+};
+
 class PortsCommand final : public Command {
 public:
   explicit PortsCommand(CLI::App& app)
       : m_app(app.add_subcommand("ports", "List the serial ports of the machine")) {
     auto* longOption = m_app->add_flag("--long", m_long, "Every detail of each port");
-    m_app->add_flag("--json", m_json, "One JSON array of objects, one per port")
-        ->excludes(longOption);
+    auto* jsonOption = m_app->add_flag("--json", m_json, "One JSON array of objects, one per port")
+                           ->excludes(longOption);
+    auto* watchOption =
+        m_app->add_flag("--watch", m_watch,
+                        "Show the ports, then each port that comes (+) or goes (-), until ended")
+            ->excludes(longOption)
+            ->excludes(jsonOption);
+    m_app->add_option("--interval", m_interval, "Milliseconds between two looks (default 500)")
+        ->check(CLI::Range(10, 3600000))
+        ->needs(watchOption);
+    m_app->add_option("--polls", m_polls, "Looks before --watch ends (default 0: never)")
+        ->needs(watchOption);
   }
 
   bool Selected() const override { return m_app->parsed(); }
 
   int Run(std::ostream& out, std::ostream&) override {
+    if (m_watch) {
+      TComPortWatcher watcher;
+      ChangePrinter printer(out);
+      for (unsigned int look = 0; m_polls == 0 || look < m_polls; ++look) {
+        if (look > 0) std::this_thread::sleep_for(std::chrono::milliseconds(m_interval));
+        watcher.Poll(printer);
+      }
+      return ExitOk;
+    }
     PortList list;
     EnumComPortDetails(list);
     out << FormatPorts(list.ports, m_json   ? PortsFormat::Json
@@ -125,6 +159,9 @@ private:
   CLI::App* m_app;
   bool m_long = false;
   bool m_json = false;
+  bool m_watch = false;
+  unsigned int m_interval = 500;
+  unsigned int m_polls = 0;
 };
 
 }  // namespace

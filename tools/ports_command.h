@@ -1,7 +1,8 @@
 #pragma once
 
 // `corekit ports`: the serial ports of the machine, one a line with their description and ids;
-// --long with every detail, --json as one array of objects.
+// --long with every detail, --json as one array of objects; --watch shows the ports that come and
+// go as they do.
 
 #include <memory>
 #include <string>

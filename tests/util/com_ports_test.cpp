@@ -11,6 +11,7 @@
 
 #if defined(_WIN32)
 #include "corekit/platform/types.h"
+#include "tests/support/port_change_log.h"
 #else
 #include <filesystem>
 #include <fstream>
@@ -54,6 +55,7 @@ public:
     RegSetValueExA(m_key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                    static_cast<DWORD>(data.size() + 1));
   }
+  void Remove(const std::string& name) { RegDeleteValueA(m_key, name.c_str()); }
 
 private:
   static constexpr const char* Key = "HARDWARE\\DEVICEMAP\\SERIALCOMM";
@@ -69,7 +71,7 @@ private:
     return values;
   }
   void Clear() {
-    for (const auto& [name, data] : Values()) RegDeleteValueA(m_key, name.c_str());
+    for (const auto& [name, data] : Values()) Remove(name);
   }
   HKEY m_key = nullptr;
   std::vector<std::pair<std::string, std::string>> m_saved;
@@ -112,6 +114,24 @@ TEST(ComPorts, DetailsListTheRegistrysPortsToo) {
   std::sort(names.inserted.begin(), names.inserted.end());
   std::sort(details.names.begin(), details.names.end());
   EXPECT_EQ(details.names, names.inserted);
+}
+
+// The ports come and go with the registry's map, told by a poll or by the watcher's own thread.
+TEST(ComPorts, WatcherTellsThePortsThatComeAndGo) {
+  SerialRegistry registry;
+  registry.Set("\\Device\\Serial0", "COM1");
+  PortChangeLog log;
+  TComPortWatcher watcher;
+  EXPECT_EQ(watcher.Poll(log), 1);
+  registry.Set("\\Device\\VCP0", "COM4");
+  registry.Remove("\\Device\\Serial0");
+  EXPECT_EQ(watcher.Poll(log), 2);
+  EXPECT_EQ(log.Taken(), (Names{"+COM1", "-COM1", "+COM4"}));
+  ASSERT_TRUE(watcher.Start(log, 10));
+  registry.Set("\\Device\\Serial0", "COM1");
+  EXPECT_EQ(log.Taken(1), Names{"+COM1"});
+  watcher.Stop();
+  EXPECT_FALSE(watcher.Watching());
 }
 #else
 // A sysfs tty folder of a test's own.

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "corekit/util/com_port_details.h"
 #include "corekit/util/com_ports.h"
+#include "tests/support/port_change_log.h"
 
 namespace {
 
@@ -106,6 +109,40 @@ TEST_F(RecordedPorts, FindsPortsByUsbIdAndSerialNumber) {
   EXPECT_EQ(FindComPortsBySerialNumber("", found), 0);
   EXPECT_EQ(FindComPortsByUsbId(0x0403, 0x6010, found), 0);
   EXPECT_EQ(Names(found.items), (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB0"}));
+}
+
+// Unplugging takes the port's entry out of the test bed's /sys/class/tty; plugging puts it back.
+TEST_F(RecordedPorts, WatcherTellsWhichPortsCameAndWent) {
+  const std::filesystem::path bed = std::getenv("UMOCKDEV_DIR");
+  const std::filesystem::path entry = bed / "sys/class/tty/ttyUSB0", aside = bed / "ttyUSB0";
+  const std::vector<std::string> all = {"+/dev/rfcomm0", "+/dev/ttyACM0", "+/dev/ttyS0",
+                                        "+/dev/ttyUSB0", "+/dev/ttyUSB1", "+/dev/ttyUSB2"};
+  PortChangeLog log;
+  TComPortWatcher watcher;
+  EXPECT_EQ(watcher.Poll(log), 6);
+  EXPECT_EQ(log.Taken(), all);
+  EXPECT_EQ(watcher.Poll(log), 0);
+  std::filesystem::rename(entry, aside);
+  EXPECT_EQ(watcher.Poll(log), 1);
+  std::filesystem::rename(aside, entry);
+  EXPECT_EQ(watcher.Poll(log), 1);
+  // Another adapter in the same USB port has another serial number.
+  std::ofstream(canonical(entry).parent_path().parent_path().parent_path().parent_path() / "serial")
+      << "B7QX02LM\n";
+  EXPECT_EQ(watcher.Poll(log), 2);
+  EXPECT_EQ(log.Taken(), (std::vector<std::string>{"-/dev/ttyUSB0", "+/dev/ttyUSB0",
+                                                    "-/dev/ttyUSB0", "+/dev/ttyUSB0"}));
+
+  // On a thread of its own, a new watcher starts from no ports.
+  TComPortWatcher watching;
+  ASSERT_TRUE(watching.Start(log, 10));
+  EXPECT_FALSE(watching.Start(log, 10));
+  EXPECT_EQ(log.Taken(6), all);
+  std::filesystem::rename(entry, aside);
+  EXPECT_EQ(log.Taken(1), std::vector<std::string>{"-/dev/ttyUSB0"});
+  watching.Stop();
+  EXPECT_FALSE(watching.Watching());
+  std::filesystem::rename(aside, entry);
 }
 
 }  // namespace

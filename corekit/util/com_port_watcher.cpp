@@ -1,0 +1,114 @@
+#include "corekit/util/com_port_watcher.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "corekit/util/com_port_details.h"
+
+namespace {
+
+class PortList : public kx_std::base_coll<TComPortInfo> {
+public:
+  int Count() const override { return static_cast<int>(ports.size()); }
+  void Clear() override { ports.clear(); }
+  void Insert(TComPortInfo port, int) override { ports.push_back(port); }
+  std::vector<TComPortInfo> ports;
+};
+
+bool SamePort(const TComPortInfo& left, const TComPortInfo& right) {
+  return left.Name == right.Name && left.Path == right.Path && left.VendorId == right.VendorId &&
+         left.ProductId == right.ProductId && left.SerialNumber == right.SerialNumber;
+}
+
+bool Holds(const std::vector<TComPortInfo>& ports, const TComPortInfo& port) {
+  for (const TComPortInfo& held : ports) {
+    if (SamePort(held, port)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+struct TComPortWatcher::State {
+  // One poll at a time; a target may poll again from OnPost.
+  std::recursive_mutex pollLock;
+  std::vector<TComPortInfo> last;
+
+  std::mutex runLock;  // guards stopping and thread
+  std::condition_variable wake;
+  bool stopping = false;
+  std::thread thread;
+};
+
+TComPortWatcher::TComPortWatcher() : m_state(new State) {}
+
+TComPortWatcher::~TComPortWatcher() {
+  Stop();
+  delete m_state;
+}
+
+int TComPortWatcher::Poll(TPostTargetBase<TComPortChange>& target) {
+  const std::lock_guard<std::recursive_mutex> lock(m_state->pollLock);
+  PortList present;
+  EnumComPortDetails(present);
+  std::vector<TComPortChange> changes;
+  for (const TComPortInfo& port : m_state->last) {
+    if (!Holds(present.ports, port)) changes.push_back({port, false});
+  }
+  for (const TComPortInfo& port : present.ports) {
+    if (!Holds(m_state->last, port)) changes.push_back({port, true});
+  }
+  // The new state holds before the first change is told, so that a poll from OnPost sees it.
+  m_state->last = std::move(present.ports);
+  for (const TComPortChange& change : changes) target.OnPost(change);
+  return static_cast<int>(changes.size());
+}
+
+bool TComPortWatcher::Start(TPostTargetBase<TComPortChange>& target, ULONG intervalMs) {
+  std::unique_lock<std::mutex> lock(m_state->runLock);
+  if (intervalMs == 0 || (m_state->thread.joinable() && !m_state->stopping)) return false;
+  // A watching ended from OnPost has a thread still to join.
+  if (m_state->thread.joinable()) {
+    std::thread ended = std::move(m_state->thread);
+    lock.unlock();
+    ended.join();
+    lock.lock();
+    if (m_state->thread.joinable()) return false;
+  }
+  m_state->stopping = false;
+  State& state = *m_state;
+  try {
+    state.thread = std::thread([this, &state, &target, intervalMs] {
+      std::unique_lock<std::mutex> running(state.runLock);
+      while (!state.stopping) {
+        running.unlock();
+        Poll(target);
+        running.lock();
+        state.wake.wait_for(running, std::chrono::milliseconds(intervalMs),
+                            [&state] { return state.stopping; });
+      }
+    });
+  } catch (const std::system_error&) {
+    return false;  // no thread to be had
+  }
+  return true;
+}
+
+void TComPortWatcher::Stop() {
+  std::unique_lock<std::mutex> lock(m_state->runLock);
+  m_state->stopping = true;
+  m_state->wake.notify_all();
+  if (!m_state->thread.joinable() || m_state->thread.get_id() == std::this_thread::get_id()) return;
+  std::thread ended = std::move(m_state->thread);
+  lock.unlock();
+  ended.join();
+}
+
+bool TComPortWatcher::Watching() const {
+  const std::lock_guard<std::mutex> lock(m_state->runLock);
+  return m_state->thread.joinable() && !m_state->stopping;
+}
