@@ -1,9 +1,10 @@
 // Listing the serial ports with their details (corekit) beside listing their names alone (the
-// peer), on this machine.
+// peer), and a watcher's look that finds no change beside the listing it makes, on this machine.
 
 #include <benchmark/benchmark.h>
 
 #include "corekit/util/com_port_details.h"
+#include "corekit/util/com_port_watcher.h"
 #include "corekit/util/com_ports.h"
 
 namespace {
@@ -32,5 +33,19 @@ void PortDetails(benchmark::State& state) {
   }
 }
 BENCHMARK(PortDetails)->Name("SerialPortDetails/corekit");
+BENCHMARK(PortDetails)->Name("SerialPortWatch/peer");
+
+class Ignored : public TPostTargetBase<TComPortChange> {
+public:
+  void OnPost(const TComPortChange&) override {}
+};
+
+void WatcherLook(benchmark::State& state) {
+  TComPortWatcher watcher;
+  Ignored target;
+  watcher.Poll(target);
+  for (auto _ : state) benchmark::DoNotOptimize(watcher.Poll(target));
+}
+BENCHMARK(WatcherLook)->Name("SerialPortWatch/corekit");
 
 }  // namespace
