@@ -1,5 +1,6 @@
 #include "corekit/util/com_port_watcher.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -37,6 +38,7 @@ struct TComPortWatcher::State {
   // One poll at a time; a target may poll again from OnPost.
   std::recursive_mutex pollLock;
   std::vector<TComPortInfo> last;
+  std::atomic<std::thread::id> telling;  // the thread in OnPost, which Stop must not wait for
 
   std::mutex runLock;  // guards stopping and thread
   std::condition_variable wake;
@@ -64,7 +66,9 @@ int TComPortWatcher::Poll(TPostTargetBase<TComPortChange>& target) {
   }
   // The new state holds before the first change is told, so that a poll from OnPost sees it.
   m_state->last = std::move(present.ports);
+  const std::thread::id outer = m_state->telling.exchange(std::this_thread::get_id());
   for (const TComPortChange& change : changes) target.OnPost(change);
+  m_state->telling = outer;
   return static_cast<int>(changes.size());
 }
 
@@ -102,7 +106,8 @@ void TComPortWatcher::Stop() {
   std::unique_lock<std::mutex> lock(m_state->runLock);
   m_state->stopping = true;
   m_state->wake.notify_all();
-  if (!m_state->thread.joinable() || m_state->thread.get_id() == std::this_thread::get_id()) return;
+  // From OnPost the caller holds the poll that the thread may wait for: it ends without waiting.
+  if (!m_state->thread.joinable() || m_state->telling == std::this_thread::get_id()) return;
   std::thread ended = std::move(m_state->thread);
   lock.unlock();
   ended.join();

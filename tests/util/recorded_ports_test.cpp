@@ -143,6 +143,18 @@ TEST_F(RecordedPorts, WatcherTellsWhichPortsCameAndWent) {
   watching.Stop();
   EXPECT_FALSE(watching.Watching());
   std::filesystem::rename(aside, entry);
+
+  // A target that ends the watching from OnPost still gets the whole poll; it may start it again.
+  struct Stopping : PortChangeLog {
+    void OnPost(const TComPortChange& change) override {
+      PortChangeLog::OnPost(change);
+      watcher.Stop();
+    }
+    TComPortWatcher watcher;
+  } stopping;
+  ASSERT_TRUE(stopping.watcher.Start(stopping, 10));
+  EXPECT_EQ(stopping.Taken(6), all);
+  EXPECT_TRUE(stopping.watcher.Start(stopping, 10));
 }
 
 }  // namespace
