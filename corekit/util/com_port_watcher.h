@@ -31,6 +31,7 @@ public:
   // Ends the watching and waits for a change being handed over. Called from the target's OnPost,
   // it ends the watching after that poll without waiting.
   void Stop();
+  // True from a successful Start until Stop.
   bool Watching() const;
 
 private:
