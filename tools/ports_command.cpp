@@ -13,15 +13,6 @@
 namespace corekit::tool {
 namespace {
 
-// The ports in the order the system lists them.
-class PortList : public kx_std::base_coll<TComPortInfo> {
-public:
-  int Count() const override { return static_cast<int>(ports.size()); }
-  void Clear() override { ports.clear(); }
-  void Insert(TComPortInfo port, int) override { ports.push_back(port); }
-  std::vector<TComPortInfo> ports;
-};
-
 const char* TransportName(TPortTransport transport) {
   switch (transport) {
     case TPortTransport::Usb:
@@ -147,9 +138,9 @@ public:
       }
       return ExitOk;
     }
-    PortList list;
+    kx_std::vector_coll<TComPortInfo> list;
     EnumComPortDetails(list);
-    out << FormatPorts(list.ports, m_json   ? PortsFormat::Json
+    out << FormatPorts(list.items, m_json   ? PortsFormat::Json
                                    : m_long ? PortsFormat::Long
                                             : PortsFormat::Lines);
     return ExitOk;

@@ -4,6 +4,8 @@
 // The suite's own collections derive from base_coll and decide what an insertion does (store,
 // sort, refuse duplicates).
 
+#include <vector>
+
 namespace kx_std {
 
 // A collection element: a key and its data, made from the key alone.
@@ -26,6 +28,17 @@ public:
   virtual int Count() const = 0;
   virtual void Clear() = 0;
   virtual void Insert(T element, int flag) = 0;
+};
+
+// A collection that keeps every element in the order of insertion, whatever the flag.
+template <typename T>
+class vector_coll : public base_coll<T> {
+public:
+  int Count() const override { return static_cast<int>(items.size()); }
+  void Clear() override { items.clear(); }
+  void Insert(T element, int) override { items.push_back(element); }
+
+  std::vector<T> items;
 };
 
 }  // namespace kx_std

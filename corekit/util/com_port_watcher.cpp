@@ -12,14 +12,6 @@
 
 namespace {
 
-class PortList : public kx_std::base_coll<TComPortInfo> {
-public:
-  int Count() const override { return static_cast<int>(ports.size()); }
-  void Clear() override { ports.clear(); }
-  void Insert(TComPortInfo port, int) override { ports.push_back(port); }
-  std::vector<TComPortInfo> ports;
-};
-
 bool SamePort(const TComPortInfo& left, const TComPortInfo& right) {
   return left.Name == right.Name && left.Path == right.Path && left.VendorId == right.VendorId &&
          left.ProductId == right.ProductId && left.SerialNumber == right.SerialNumber;
@@ -55,17 +47,17 @@ TComPortWatcher::~TComPortWatcher() {
 
 int TComPortWatcher::Poll(TPostTargetBase<TComPortChange>& target) {
   const std::lock_guard<std::recursive_mutex> lock(m_state->pollLock);
-  PortList present;
+  kx_std::vector_coll<TComPortInfo> present;
   EnumComPortDetails(present);
   std::vector<TComPortChange> changes;
   for (const TComPortInfo& port : m_state->last) {
-    if (!Holds(present.ports, port)) changes.push_back({port, false});
+    if (!Holds(present.items, port)) changes.push_back({port, false});
   }
-  for (const TComPortInfo& port : present.ports) {
+  for (const TComPortInfo& port : present.items) {
     if (!Holds(m_state->last, port)) changes.push_back({port, true});
   }
   // The new state holds before the first change is told, so that a poll from OnPost sees it.
-  m_state->last = std::move(present.ports);
+  m_state->last = std::move(present.items);
   const std::thread::id outer = m_state->telling.exchange(std::this_thread::get_id());
   for (const TComPortChange& change : changes) target.OnPost(change);
   m_state->telling = outer;

@@ -104,16 +104,13 @@ TEST(ComPorts, DetailsListTheRegistrysPortsToo) {
   registry.Set("\\Device\\VCP0", "COM4");
   RecordingCollection names;
   EnumComPorts(names);
-  struct Details : kx_std::base_coll<TComPortInfo> {
-    int Count() const override { return static_cast<int>(names.size()); }
-    void Clear() override { names.clear(); }
-    void Insert(TComPortInfo port, int) override { names.push_back(std::string(port.Name) + "/1"); }
-    Names names;
-  } details;
+  kx_std::vector_coll<TComPortInfo> details;
   EXPECT_EQ(EnumComPortDetails(details), 2);
+  Names detailed;
+  for (const TComPortInfo& port : details.items) detailed.push_back(std::string(port.Name) + "/1");
   std::sort(names.inserted.begin(), names.inserted.end());
-  std::sort(details.names.begin(), details.names.end());
-  EXPECT_EQ(details.names, names.inserted);
+  std::sort(detailed.begin(), detailed.end());
+  EXPECT_EQ(detailed, names.inserted);
 }
 
 // The ports come and go with the registry's map, told by a poll or by the watcher's own thread.

@@ -15,15 +15,6 @@
 
 namespace {
 
-template <typename T>
-class Recorded : public kx_std::base_coll<T> {
-public:
-  int Count() const override { return static_cast<int>(items.size()); }
-  void Clear() override { items.clear(); }
-  void Insert(T item, int) override { items.push_back(item); }
-  std::vector<T> items;
-};
-
 class RecordedPorts : public testing::Test {
 protected:
   void SetUp() override {
@@ -72,7 +63,7 @@ const ExpectedPort Expected[] = {
 };
 
 TEST_F(RecordedPorts, DescribesEachPortOfTheTree) {
-  Recorded<TComPortInfo> ports;
+  kx_std::vector_coll<TComPortInfo> ports;
   ASSERT_EQ(EnumComPortDetails(ports), static_cast<int>(std::size(Expected)));
   for (std::size_t i = 0; i < std::size(Expected); ++i) {
     const ExpectedPort& want = Expected[i];
@@ -94,8 +85,8 @@ TEST_F(RecordedPorts, DescribesEachPortOfTheTree) {
 }
 
 TEST_F(RecordedPorts, AgreesWithTheListOfNames) {
-  Recorded<kx_std::s_d<KString, KString>> names;
-  Recorded<TComPortInfo> ports;
+  kx_std::vector_coll<kx_std::s_d<KString, KString>> names;
+  kx_std::vector_coll<TComPortInfo> ports;
   EXPECT_EQ(EnumComPorts(names), EnumComPortDetails(ports));
   std::vector<std::string> listed;
   for (const auto& name : names.items) listed.emplace_back(name.key);
@@ -103,7 +94,7 @@ TEST_F(RecordedPorts, AgreesWithTheListOfNames) {
 }
 
 TEST_F(RecordedPorts, FindsPortsByUsbIdAndSerialNumber) {
-  Recorded<TComPortInfo> found;
+  kx_std::vector_coll<TComPortInfo> found;
   EXPECT_EQ(FindComPortsByUsbId(0x1546, 0x01a9, found), 1);
   EXPECT_EQ(FindComPortsBySerialNumber("A5XK3RJT", found), 1);
   EXPECT_EQ(FindComPortsBySerialNumber("", found), 0);
