@@ -31,7 +31,6 @@ TEST(AppPaths, FolderIsUpToTheLaterSeparator) {
       {"C:\\Apps\\survey.tool.exe", "C:\\Apps\\", "survey"},
       {"C:/Apps\\x.exe", "C:/Apps\\", "x"},
       {"C:\\Apps/x.exe", "C:\\Apps/", "x"},
-      {"/usr/lib/corekit.so", "/usr/lib/", "corekit"},
       {"x.exe", "", "x"},
       {"C:\\dir.d\\name", "C:\\dir.d\\", "name"},
       {"C:\\dir\\.profile", "C:\\dir\\", ""},
@@ -117,7 +116,6 @@ TEST(AppInfo, OtherModulesAreReadFromTheirFiles) {
     ASSERT_NE(module.Get(), nullptr);
     EXPECT_EQ(GetModuleVersion(module.Get()), c.version) << c.file;
     const std::string path = ModuleFileName(module.Get());
-    ASSERT_FALSE(path.empty()) << c.file;
     EXPECT_TRUE(std::filesystem::path(path).is_absolute()) << path;
     EXPECT_TRUE(std::filesystem::equivalent(path, c.file)) << path;
     KString product("unchanged");

@@ -42,7 +42,6 @@ TEST(ModuleResources, NamesAndTypesByNumberOrText) {
     const char* name;
     const char* data;
   } cases[] = {
-      {RawData, "SAMPLE", "sample data"},
       {RawData, "sample", "sample data"},
       {"#10", "Sample", "sample data"},
       {"SURVEYDATA", MAKEINTRESOURCEA(42), "typed by name"},

@@ -12,9 +12,6 @@
 
 class TestCache : public TCacheBase {
 public:
-  TestCache() = default;
-  TestCache(const TestCache& other) = default;
-
   void ClearCache() override {}
   void ReloadCache() override {}
   bool IsCacheEmpty() const override { return true; }

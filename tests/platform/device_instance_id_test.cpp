@@ -27,7 +27,6 @@ const IdCase IdCases[] = {
     {R"(USB\VID_1546&PID_01A9&MI_02\6&2C3F1A0&0&0002)", R"(USB\VID_0403&PID_6010\FT4Q8Z1)",
      TPortTransport::Usb, 0x1546, 0x01a9, 2, "", ""},
     {R"(USB\VID_10C4&PID_EA60\0001)", "", TPortTransport::Usb, 0x10c4, 0xea60, -1, "0001", ""},
-    {R"(USB\VID_067B&PID_2303\5&3A2C1B7&0&1)", "", TPortTransport::Usb, 0x067b, 0x2303, -1, "", ""},
     {R"(USB\VID_12&PID_2303\5&3A2C1B7&0&1)", "", TPortTransport::Usb, 0, 0, -1, "", ""},
     // FTDI's own bus adds the port letter to the serial number; the parent USB device has it plain.
     {R"(FTDIBUS\VID_0403+PID_6001+A5XK3RJTA\0000)", "", TPortTransport::Usb, 0x0403, 0x6001, -1,
@@ -40,7 +39,6 @@ const IdCase IdCases[] = {
     {R"(BTHENUM\{00001101-0000-1000-8000-00805F9B34FB}_LOCALMFG&0000\7&1B2C3D4E&0&000000000000_00000000)",
      "", TPortTransport::Bluetooth, 0, 0, -1, "", ""},
     {R"(ACPI\PNP0501\1)", "", TPortTransport::Native, 0, 0, -1, "", ""},
-    {R"(ROOT\PORTS\0000)", "", TPortTransport::Virtual, 0, 0, -1, "", ""},
     {R"(COM0COM\PORT\CNCA0)", "", TPortTransport::Virtual, 0, 0, -1, "", ""},
     {"", "", TPortTransport::Unknown, 0, 0, -1, "", ""},
 };

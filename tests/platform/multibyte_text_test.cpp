@@ -34,7 +34,6 @@ TEST(MultibyteText, SearchesSingleByteText) {
       {"C:\\data\\x.txt", '\\', 2, 7},
       {"no separator", '\\', -1, -1},
       {"", '.', -1, -1},
-      {"a.b.c", '.', 1, 3},
   };
   for (const SearchCase& c : cases) ExpectSearches(c);
   // Latin-1 bytes are whole characters, unless the encoding reads them as lead bytes.
@@ -63,34 +62,28 @@ TEST(MultibyteText, TrailBytesAreNeverSeparators) {
   EXPECT_EQ(Offset(text, MultibytePrevious(text.c_str(), text.c_str() + 2)), 0);
 }
 
-// The first byte that starts no character: in GBK a lead byte without its trail, in UTF-8 (POSIX
-// only, where a process can run in it) a stray or cut sequence.
+// The offset of the first byte that starts no character.
+struct InvalidCase {
+  std::string text;
+  std::size_t invalidAt;
+};
+
+void ExpectInvalidAt(const InvalidCase& c) {
+  EXPECT_EQ(MultibyteInvalidAt(c.text.data(), c.text.size()), c.invalidAt) << c.text;
+}
+
+// In GBK a lead byte without its trail starts no character.
 TEST(MultibyteText, FindsTheFirstInvalidByte) {
-  struct Case {
-    std::string text;
-    std::size_t invalidAt;
-  };
-  const auto expect = [](const Case& c) {
-    EXPECT_EQ(MultibyteInvalidAt(c.text.data(), c.text.size()), c.invalidAt) << c.text;
-  };
-  {
-    const DoubleByteLocale gbk;
-    ASSERT_TRUE(gbk.Active());
-    const Case cases[] = {{"a\x81\x5C.", 4}, {"ab\x81", 2}, {std::string("a\0b", 3), 3}};
-    for (const Case& c : cases) expect(c);
-  }
-#if !defined(_WIN32)
-  const std::string encoding = std::setlocale(LC_CTYPE, nullptr);
-  ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
-  const Case cases[] = {{"d\xC3\xA4t", 4}, {"a\xC3(", 1}, {"\x82x", 0}, {"ok\xE2\x82", 2}};
-  for (const Case& c : cases) expect(c);
-  std::setlocale(LC_CTYPE, encoding.c_str());
-#endif
+  const DoubleByteLocale gbk;
+  ASSERT_TRUE(gbk.Active());
+  const InvalidCase cases[] = {{"a\x81\x5C.", 4}, {"ab\x81", 2}, {std::string("a\0b", 3), 3}};
+  for (const InvalidCase& c : cases) ExpectInvalidAt(c);
 }
 
 #if !defined(_WIN32)
-// UTF-8 is searched by byte; the character before a position is found by stepping back over
-// continuation bytes, and a broken sequence counts byte by byte.
+// UTF-8 (POSIX only, where a process can run in it) is searched by byte; the character before a
+// position is found by stepping back over continuation bytes, and a broken sequence counts byte by
+// byte. A stray or cut sequence starts no character.
 TEST(MultibyteText, Utf8TextIsSearchedByByte) {
   const std::string encoding = std::setlocale(LC_CTYPE, nullptr);
   ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
@@ -112,6 +105,8 @@ TEST(MultibyteText, Utf8TextIsSearchedByByte) {
               c.previous)
         << c.text;
   }
+  const InvalidCase invalid[] = {{"d\xC3\xA4t", 4}, {"a\xC3(", 1}, {"\x82x", 0}, {"ok\xE2\x82", 2}};
+  for (const InvalidCase& c : invalid) ExpectInvalidAt(c);
   std::setlocale(LC_CTYPE, encoding.c_str());
 }
 #endif

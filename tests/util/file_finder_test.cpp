@@ -58,7 +58,6 @@ TEST_F(FileFinderTest, PresentsEachMatchOnce) {
       {"b.txt", {"b.txt"}},
       {"[x].dat", {"[x].dat"}},  // [ is no wildcard
       {"*.*", {".", "..", "a.txt", "b.txt", "c.txt", "d.dat", "README", "[x].dat", "sub"}},
-      {"sub", {"sub"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Found(scratch.Entry(c.pattern)), c.names) << c.pattern;
 }
