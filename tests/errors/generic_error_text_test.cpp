@@ -8,16 +8,14 @@ namespace {
 
 // The system's formatter and the library's guard for translated formats together: the number
 // conversion prints the code with its flags, width and precision; anything else after a percent
-// sign, and a width or precision above 32, prints as it stands.
+// sign, and a width or precision above 32, prints as it stands. The library's own "Error # %lx"
+// and its German translation are checked through the reporters.
 TEST(GenericErrorText, FormatsTheCodeAndPrintsTheRestLiterally) {
   const struct {
     const char* format;
     DWORD code;
     const char* text;
   } cases[] = {
-      {"Error # %lx", 0x80040502, "Error # 80040502"},
-      {"Error # %lx", 0, "Error # 0"},
-      {"Fehler Nr. %lx.", 0x000400A6, "Fehler Nr. 400a6."},
       {"%x|%lX|%#lx", 0xFFFFFFFF, "ffffffff|%lX|%#lx"},
       {"%lX", 0x8004051A, "8004051A"},
       {"%#lX", 0, "0X0"},

@@ -4,20 +4,19 @@
 
 namespace {
 
+// The number reader (0x in either case, leading zeros, blanks, an empty text) is shared with the
+// error codes and tested with them (ToolErrorCommand); here the range of a language identifier and
+// a bad hexadecimal digit, which only this table has.
 TEST(ToolLanguageText, HexadecimalOrDecimalIdentifiers) {
   const struct {
     const char* text;
     bool ok;
     std::uint16_t language;
   } cases[] = {
-      {"0x0407", true, 0x0407}, {"0X40c", true, 0x040C},
-      {"0x9", true, 9},         {"1031", true, 0x0407},
-      {"0", true, 0},           {"65535", true, 0xFFFF},
-      {"0xFFFF", true, 0xFFFF}, {"0x00000407", true, 0x0407},
-      {"65536", false, 0},      {"0x10000", false, 0},
-      {"0x", false, 0},         {"0x04g7", false, 0},
-      {"-1", false, 0},         {"", false, 0},
-      {"german", false, 0},     {" 1031", false, 0},
+      {"0x0407", true, 0x0407}, {"1031", true, 0x0407},  {"0x9", true, 9},
+      {"0", true, 0},           {"65535", true, 0xFFFF}, {"0xFFFF", true, 0xFFFF},
+      {"65536", false, 0},      {"0x10000", false, 0},   {"-1", false, 0},
+      {"0x04g7", false, 0},     {"german", false, 0},
   };
   for (const auto& c : cases) {
     std::uint16_t language = 0;

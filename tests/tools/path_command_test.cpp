@@ -41,12 +41,11 @@ TEST(ToolPathCommand, PrintsPartsAndCompositions) {
   EXPECT_NE(longPath.find("File name          survey.job\n"), std::string::npos);
 }
 
+// A squeeze that is no number is refused in the tool's own run (check_tool.cmake).
 TEST(ToolPathCommand, RefusesABadSqueezeOnOneLine) {
   using corekit::tool::ExitOk;
-  const std::pair<const char*, int> cases[] = {{"5", ExitOk},
-                                               {"-5", ExitOk},
-                                               {"5x", corekit::tool::ExitUsage},
-                                               {"2147483648", corekit::tool::ExitUsage}};
+  const std::pair<const char*, int> cases[] = {
+      {"5", ExitOk}, {"-5", ExitOk}, {"2147483648", corekit::tool::ExitUsage}};
   for (const auto& [squeeze, code] : cases) {
     CLI::App app;
     const auto command = corekit::tool::AddPathCommand(app);

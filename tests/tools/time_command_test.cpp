@@ -49,21 +49,16 @@ std::string Printout(const std::string& fraction, const std::string& julian,
   return printout;
 }
 
+// The forms a printout shows are read back in PrintedFormsReadBack; here the other inputs of each
+// form.
 TEST(ToolTimeCommand, ResolvesEachForm) {
   const std::pair<TimeInputs, ULONG> cases[] = {
-      {{.calendar = "2005-06-15T12:30:45"}, 802873845},
       {{.calendar = "2005-06-15"}, 802828800},
-      {{.calendar = "2116-02-12T06:28:15"}, 0xFFFFFFFF},
       {{.seconds = "802873845"}, 802873845},
       {{.seconds = "00012"}, 12},
       {{.week = "303", .secondOfWeek = "304245", .reference = "2005-06-15"}, 802873845},
       {{.week = "303", .secondOfWeek = "304245", .reference = "2026-12-07"}, 1422189045},
-      {{.week = "400", .secondOfWeek = "0", .reference = "2026-12-07"}, 1480550400},
-      {{.week = "1327", .secondOfWeek = "304245"}, 802873845},
-      {{.year = "2005", .dayOfYear = "166"}, 802828800},
       {{.year = "1980", .dayOfYear = "1"}, 86400},
-      {{.dos = "1118838645"}, 802873845},
-      {{.julian = "2453537.021354"}, 802873845},
       {{.julian = "2444244.500006"}, 1},
   };
   for (const auto& [in, seconds] : cases) {
@@ -112,7 +107,8 @@ TEST(ToolTimeCommand, RefusesBadInput) {
 }
 
 // With milliseconds or nanoseconds the fraction rounds as TGPSTimeMS and TGPSTimeNS round floating
-// seconds, halves up, applied to the decimals as given.
+// seconds, halves up, applied to the decimals as given. The tool's own run (check_tool.cmake)
+// rounds a date's fraction up into the next second and a second of week's to 100 ns.
 TEST(ToolTimeCommand, RoundsTheFractionAsTheChosenClass) {
   const struct {
     TimeInputs in;
@@ -120,13 +116,8 @@ TEST(ToolTimeCommand, RoundsTheFractionAsTheChosenClass) {
     ULONG seconds;  // 0: refused
     ULONG nanoseconds;
   } cases[] = {
-      {{.calendar = "2005-06-15T12:30:45.9999"}, Precision::Milliseconds, 802873846, 0},
       {{.calendar = "2005-06-15T12:30:45.0005"}, Precision::Milliseconds, 802873845, 1000000},
       {{.seconds = "7.00049999"}, Precision::Milliseconds, 7, 0},
-      {{.week = "1327", .secondOfWeek = "304245.12345675"},
-       Precision::Nanoseconds,
-       802873845,
-       123456800},
       {{.seconds = "7.99999995"}, Precision::Nanoseconds, 8, 0},
       {{.seconds = "7.123456789"}, Precision::Seconds, 7, 123456789},
       {{.seconds = "4294967295.9994"}, Precision::Milliseconds, 4294967295, 999000000},
