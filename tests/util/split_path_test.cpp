@@ -167,6 +167,7 @@ TEST(SplitPath, SetsClearsAndTestsParts) {
   EXPECT_FALSE(path.HasParts(TSplitPath::AllParts));
 
   TSplitPath network("\\\\srv");
+  EXPECT_TRUE(network.HasParts(TSplitPath::HostPart));
   network.ClearParts(TSplitPath::HostPart);
   EXPECT_TRUE(network.unc);
   EXPECT_FALSE(network.HasParts(TSplitPath::AllParts));
