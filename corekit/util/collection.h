@@ -4,6 +4,7 @@
 // The suite's own collections derive from base_coll and decide what an insertion does (store,
 // sort, refuse duplicates).
 
+#include <utility>
 #include <vector>
 
 namespace kx_std {
@@ -36,7 +37,7 @@ class vector_coll : public base_coll<T> {
 public:
   int Count() const override { return static_cast<int>(items.size()); }
   void Clear() override { items.clear(); }
-  void Insert(T element, int) override { items.push_back(element); }
+  void Insert(T element, int) override { items.push_back(std::move(element)); }
 
   std::vector<T> items;
 };

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -24,68 +25,98 @@ bool Holds(const std::vector<TComPortInfo>& ports, const TComPortInfo& port) {
   return false;
 }
 
-}  // namespace
-
-struct TComPortWatcher::State {
-  // One poll at a time; a target may poll again from OnPost.
-  std::recursive_mutex pollLock;
+// What the watcher and its thread share; the thread holds it too, so that a watcher destroyed from
+// its target's OnPost leaves its thread something to finish with.
+struct Watch {
+  std::mutex pollLock;  // one poll at a time
   std::vector<TComPortInfo> last;
-  std::atomic<std::thread::id> telling;  // the thread in OnPost, which Stop must not wait for
+  std::atomic<std::thread::id> telling;  // the thread in OnPost: its Poll, Start and Stop never wait
 
-  std::mutex runLock;  // guards stopping and thread
+  std::mutex joinLock;  // held while a thread is joined, so that every Stop returns after it ended
+  std::mutex runLock;   // guards stopping and thread
   std::condition_variable wake;
   bool stopping = false;
   std::thread thread;
+
+  bool InOnPost() const { return telling == std::this_thread::get_id(); }
+
+  // A poll of the watching thread finds nothing to do once Stop is called.
+  int Poll(TPostTargetBase<TComPortChange>& target, bool watching) {
+    if (InOnPost()) return 0;
+    const std::lock_guard<std::mutex> lock(pollLock);
+    if (watching && Stopping()) return 0;
+    kx_std::vector_coll<TComPortInfo> present;
+    EnumComPortDetails(present);
+    std::vector<TComPortChange> changes;
+    for (const TComPortInfo& port : last) {
+      if (!Holds(present.items, port)) changes.push_back({port, false});
+    }
+    for (const TComPortInfo& port : present.items) {
+      if (!Holds(last, port)) changes.push_back({port, true});
+    }
+    last = std::move(present.items);
+    struct Telling {
+      std::atomic<std::thread::id>& slot;
+      ~Telling() { slot = std::thread::id(); }
+    } told{telling};
+    telling = std::this_thread::get_id();
+    for (const TComPortChange& change : changes) target.OnPost(change);
+    return static_cast<int>(changes.size());
+  }
+
+  bool Stopping() {
+    const std::lock_guard<std::mutex> lock(runLock);
+    return stopping;
+  }
+};
+
+}  // namespace
+
+struct TComPortWatcher::State {
+  std::shared_ptr<Watch> watch = std::make_shared<Watch>();
 };
 
 TComPortWatcher::TComPortWatcher() : m_state(new State) {}
 
 TComPortWatcher::~TComPortWatcher() {
   Stop();
+  {
+    // Stopped from OnPost: the thread ends on its own after that poll, holding the shared state.
+    Watch& watch = *m_state->watch;
+    const std::lock_guard<std::mutex> lock(watch.runLock);
+    if (watch.thread.joinable()) watch.thread.detach();
+  }
   delete m_state;
 }
 
 int TComPortWatcher::Poll(TPostTargetBase<TComPortChange>& target) {
-  const std::lock_guard<std::recursive_mutex> lock(m_state->pollLock);
-  kx_std::vector_coll<TComPortInfo> present;
-  EnumComPortDetails(present);
-  std::vector<TComPortChange> changes;
-  for (const TComPortInfo& port : m_state->last) {
-    if (!Holds(present.items, port)) changes.push_back({port, false});
-  }
-  for (const TComPortInfo& port : present.items) {
-    if (!Holds(m_state->last, port)) changes.push_back({port, true});
-  }
-  // The new state holds before the first change is told, so that a poll from OnPost sees it.
-  m_state->last = std::move(present.items);
-  const std::thread::id outer = m_state->telling.exchange(std::this_thread::get_id());
-  for (const TComPortChange& change : changes) target.OnPost(change);
-  m_state->telling = outer;
-  return static_cast<int>(changes.size());
+  const std::shared_ptr<Watch> watch = m_state->watch;  // kept should OnPost destroy the watcher
+  return watch->Poll(target, false);
 }
 
 bool TComPortWatcher::Start(TPostTargetBase<TComPortChange>& target, ULONG intervalMs) {
-  std::unique_lock<std::mutex> lock(m_state->runLock);
-  if (intervalMs == 0 || (m_state->thread.joinable() && !m_state->stopping)) return false;
-  // A watching ended from OnPost has a thread still to join.
-  if (m_state->thread.joinable()) {
-    std::thread ended = std::move(m_state->thread);
+  Watch& watch = *m_state->watch;
+  // From OnPost no thread may be joined: the caller may hold the poll it waits for.
+  if (intervalMs == 0 || watch.InOnPost()) return false;
+  const std::lock_guard<std::mutex> joining(watch.joinLock);
+  std::unique_lock<std::mutex> lock(watch.runLock);
+  if (watch.thread.joinable()) {
+    if (!watch.stopping) return false;
+    std::thread ended = std::move(watch.thread);  // stopped from OnPost, not yet joined
     lock.unlock();
     ended.join();
     lock.lock();
-    if (m_state->thread.joinable()) return false;
   }
-  m_state->stopping = false;
-  State& state = *m_state;
+  watch.stopping = false;
   try {
-    state.thread = std::thread([this, &state, &target, intervalMs] {
-      std::unique_lock<std::mutex> running(state.runLock);
-      while (!state.stopping) {
+    watch.thread = std::thread([shared = m_state->watch, &target, intervalMs] {
+      std::unique_lock<std::mutex> running(shared->runLock);
+      while (!shared->stopping) {
         running.unlock();
-        Poll(target);
+        shared->Poll(target, true);
         running.lock();
-        state.wake.wait_for(running, std::chrono::milliseconds(intervalMs),
-                            [&state] { return state.stopping; });
+        shared->wake.wait_for(running, std::chrono::milliseconds(intervalMs),
+                              [&shared] { return shared->stopping; });
       }
     });
   } catch (const std::system_error&) {
@@ -95,17 +126,24 @@ bool TComPortWatcher::Start(TPostTargetBase<TComPortChange>& target, ULONG inter
 }
 
 void TComPortWatcher::Stop() {
-  std::unique_lock<std::mutex> lock(m_state->runLock);
-  m_state->stopping = true;
-  m_state->wake.notify_all();
-  // From OnPost the caller holds the poll that the thread may wait for: it ends without waiting.
-  if (!m_state->thread.joinable() || m_state->telling == std::this_thread::get_id()) return;
-  std::thread ended = std::move(m_state->thread);
-  lock.unlock();
-  ended.join();
+  Watch& watch = *m_state->watch;
+  {
+    const std::lock_guard<std::mutex> lock(watch.runLock);
+    watch.stopping = true;
+    watch.wake.notify_all();
+  }
+  if (watch.InOnPost()) return;
+  const std::lock_guard<std::mutex> joining(watch.joinLock);
+  std::thread ended;
+  {
+    const std::lock_guard<std::mutex> lock(watch.runLock);
+    ended = std::move(watch.thread);
+  }
+  if (ended.joinable()) ended.join();
 }
 
 bool TComPortWatcher::Watching() const {
-  const std::lock_guard<std::mutex> lock(m_state->runLock);
-  return m_state->thread.joinable() && !m_state->stopping;
+  Watch& watch = *m_state->watch;
+  const std::lock_guard<std::mutex> lock(watch.runLock);
+  return watch.thread.joinable() && !watch.stopping;
 }

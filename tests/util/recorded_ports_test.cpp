@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -118,9 +119,10 @@ TEST_F(RecordedPorts, WatcherTellsWhichPortsCameAndWent) {
   std::filesystem::rename(aside, entry);
   EXPECT_EQ(watcher.Poll(log), 1);
   // Another adapter in the same USB port has another serial number.
-  std::ofstream(canonical(entry).parent_path().parent_path().parent_path().parent_path() / "serial")
-      << "B7QX02LM\n";
+  const auto serial = canonical(entry).parent_path().parent_path().parent_path().parent_path();
+  std::ofstream(serial / "serial") << "B7QX02LM\n";
   EXPECT_EQ(watcher.Poll(log), 2);
+  std::ofstream(serial / "serial") << "A5XK3RJT\n";
   EXPECT_EQ(log.Taken(), (std::vector<std::string>{"-/dev/ttyUSB0", "+/dev/ttyUSB0",
                                                     "-/dev/ttyUSB0", "+/dev/ttyUSB0"}));
 
@@ -135,17 +137,21 @@ TEST_F(RecordedPorts, WatcherTellsWhichPortsCameAndWent) {
   EXPECT_FALSE(watching.Watching());
   std::filesystem::rename(aside, entry);
 
-  // A target that ends the watching from OnPost still gets the whole poll; it may start it again.
-  struct Stopping : PortChangeLog {
+  // From OnPost a target may even destroy the watcher: its thread tells the rest of that poll and
+  // ends. A Start or a Poll there does nothing.
+  struct Dropping : PortChangeLog {
     void OnPost(const TComPortChange& change) override {
+      if (watcher) {
+        EXPECT_FALSE(watcher->Start(*this, 10));
+        EXPECT_EQ(watcher->Poll(*this), 0);
+        watcher.reset();
+      }
       PortChangeLog::OnPost(change);
-      watcher.Stop();
     }
-    TComPortWatcher watcher;
-  } stopping;
-  ASSERT_TRUE(stopping.watcher.Start(stopping, 10));
-  EXPECT_EQ(stopping.Taken(6), all);
-  EXPECT_TRUE(stopping.watcher.Start(stopping, 10));
+    std::unique_ptr<TComPortWatcher> watcher = std::make_unique<TComPortWatcher>();
+  } dropping;
+  ASSERT_TRUE(dropping.watcher->Start(dropping, 10));
+  EXPECT_EQ(dropping.Taken(6), all);
 }
 
 }  // namespace
