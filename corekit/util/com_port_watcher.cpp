@@ -89,13 +89,16 @@ TComPortWatcher::~TComPortWatcher() {
   delete m_state;
 }
 
+// Each call holds the shared state, which the thread may otherwise free when the target destroys the
+// watcher from OnPost while the call runs.
 int TComPortWatcher::Poll(TPostTargetBase<TComPortChange>& target) {
-  const std::shared_ptr<Watch> watch = m_state->watch;  // kept should OnPost destroy the watcher
-  return watch->Poll(target, false);
+  const std::shared_ptr<Watch> shared = m_state->watch;
+  return shared->Poll(target, false);
 }
 
 bool TComPortWatcher::Start(TPostTargetBase<TComPortChange>& target, ULONG intervalMs) {
-  Watch& watch = *m_state->watch;
+  const std::shared_ptr<Watch> shared = m_state->watch;
+  Watch& watch = *shared;
   // From OnPost no thread may be joined: the caller may hold the poll it waits for.
   if (intervalMs == 0 || watch.InOnPost()) return false;
   const std::lock_guard<std::mutex> joining(watch.joinLock);
@@ -109,7 +112,7 @@ bool TComPortWatcher::Start(TPostTargetBase<TComPortChange>& target, ULONG inter
   }
   watch.stopping = false;
   try {
-    watch.thread = std::thread([shared = m_state->watch, &target, intervalMs] {
+    watch.thread = std::thread([shared, &target, intervalMs] {
       std::unique_lock<std::mutex> running(shared->runLock);
       while (!shared->stopping) {
         running.unlock();
@@ -126,7 +129,8 @@ bool TComPortWatcher::Start(TPostTargetBase<TComPortChange>& target, ULONG inter
 }
 
 void TComPortWatcher::Stop() {
-  Watch& watch = *m_state->watch;
+  const std::shared_ptr<Watch> shared = m_state->watch;
+  Watch& watch = *shared;
   {
     const std::lock_guard<std::mutex> lock(watch.runLock);
     watch.stopping = true;
