@@ -40,11 +40,11 @@ struct Watch {
 
   bool InOnPost() const { return telling == std::this_thread::get_id(); }
 
-  // A poll of the watching thread finds nothing to do once Stop is called.
+  // The watching thread's poll tells nothing once Stop is called, not even the rest of its
+  // changes; the ports record only what was told, so that a later poll tells the rest.
   int Poll(TPostTargetBase<TComPortChange>& target, bool watching) {
     if (InOnPost()) return 0;
     const std::lock_guard<std::mutex> lock(pollLock);
-    if (watching && Stopping()) return 0;
     kx_std::vector_coll<TComPortInfo> present;
     EnumComPortDetails(present);
     std::vector<TComPortChange> changes;
@@ -54,14 +54,23 @@ struct Watch {
     for (const TComPortInfo& port : present.items) {
       if (!Holds(last, port)) changes.push_back({port, true});
     }
-    last = std::move(present.items);
     struct Telling {
       std::atomic<std::thread::id>& slot;
       ~Telling() { slot = std::thread::id(); }
     } told{telling};
-    telling = std::this_thread::get_id();
-    for (const TComPortChange& change : changes) target.OnPost(change);
-    return static_cast<int>(changes.size());
+    int count = 0;
+    for (const TComPortChange& change : changes) {
+      if (watching && Stopping()) break;
+      telling = std::this_thread::get_id();
+      target.OnPost(change);
+      if (change.Arrived) {
+        last.push_back(change.Port);
+      } else {
+        std::erase_if(last, [&change](const TComPortInfo& port) { return SamePort(port, change.Port); });
+      }
+      ++count;
+    }
+    return count;
   }
 
   bool Stopping() {

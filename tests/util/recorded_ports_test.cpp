@@ -137,21 +137,25 @@ TEST_F(RecordedPorts, WatcherTellsWhichPortsCameAndWent) {
   EXPECT_FALSE(watching.Watching());
   std::filesystem::rename(aside, entry);
 
-  // From OnPost a target may even destroy the watcher: its thread tells the rest of that poll and
-  // ends. A Start or a Poll there does nothing.
-  struct Dropping : PortChangeLog {
+  // A target may stop the watching from OnPost: nothing more is told, a Start goes on with the
+  // rest. It may even destroy the watcher there. A Start or a Poll from OnPost does nothing.
+  struct Stopping : PortChangeLog {
     void OnPost(const TComPortChange& change) override {
-      if (watcher) {
-        EXPECT_FALSE(watcher->Start(*this, 10));
-        EXPECT_EQ(watcher->Poll(*this), 0);
+      EXPECT_FALSE(watcher->Start(*this, 10));
+      EXPECT_EQ(watcher->Poll(*this), 0);
+      if (change.Port.Name == "/dev/rfcomm0") {
+        watcher->Stop();
+      } else {
         watcher.reset();
       }
       PortChangeLog::OnPost(change);
     }
     std::unique_ptr<TComPortWatcher> watcher = std::make_unique<TComPortWatcher>();
-  } dropping;
-  ASSERT_TRUE(dropping.watcher->Start(dropping, 10));
-  EXPECT_EQ(dropping.Taken(6), all);
+  } stopping;
+  ASSERT_TRUE(stopping.watcher->Start(stopping, 10));
+  EXPECT_EQ(stopping.Taken(1), std::vector<std::string>{"+/dev/rfcomm0"});
+  ASSERT_TRUE(stopping.watcher->Start(stopping, 10));
+  EXPECT_EQ(stopping.Taken(1), std::vector<std::string>{"+/dev/ttyACM0"});
 }
 
 }  // namespace
