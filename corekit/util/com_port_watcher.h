@@ -30,8 +30,8 @@ public:
 
   // Polls now and then every intervalMs milliseconds on a thread of the watcher's own, which hands
   // the changes to the target, until Stop; the target must stay until then. Going on after a Stop,
-  // it tells what changed since the last poll. False when it watches already, intervalMs is 0, no
-  // thread can be made, or it is called from OnPost.
+  // it tells what it has not told yet. False when it watches already, intervalMs is 0, no thread
+  // can be made, or it is called from OnPost.
   bool Start(TPostTargetBase<TComPortChange>& target, ULONG intervalMs);
   // Ends the watching and returns when the thread has ended. Called from OnPost (of either
   // thread's poll) it returns at once and the thread tells nothing more. On Windows a thread
