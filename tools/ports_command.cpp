@@ -115,8 +115,9 @@ public:
     auto* jsonOption = m_app->add_flag("--json", m_json, "One JSON array of objects, one per port")
                            ->excludes(longOption);
     auto* watchOption =
-        m_app->add_flag("--watch", m_watch,
-                        "Show the ports, then each port that comes (+) or goes (-), until ended")
+        m_app
+            ->add_flag("--watch", m_watch,
+                       "Show the ports, then each port that comes (+) or goes (-), until ended")
             ->excludes(longOption)
             ->excludes(jsonOption);
     m_app->add_option("--interval", m_interval, "Milliseconds between two looks (default 500)")

@@ -30,7 +30,8 @@ bool Holds(const std::vector<TComPortInfo>& ports, const TComPortInfo& port) {
 struct Watch {
   std::mutex pollLock;  // one poll at a time
   std::vector<TComPortInfo> last;
-  std::atomic<std::thread::id> telling;  // the thread in OnPost: its Poll, Start and Stop never wait
+  // The thread in OnPost: its Poll, Start and Stop never wait.
+  std::atomic<std::thread::id> telling;
 
   std::mutex joinLock;  // held while a thread is joined, so that every Stop returns after it ended
   std::mutex runLock;   // guards stopping and thread
@@ -58,15 +59,16 @@ struct Watch {
       std::atomic<std::thread::id>& slot;
       ~Telling() { slot = std::thread::id(); }
     } told{telling};
+    telling = std::this_thread::get_id();
     int count = 0;
     for (const TComPortChange& change : changes) {
       if (watching && Stopping()) break;
-      telling = std::this_thread::get_id();
       target.OnPost(change);
       if (change.Arrived) {
         last.push_back(change.Port);
       } else {
-        std::erase_if(last, [&change](const TComPortInfo& port) { return SamePort(port, change.Port); });
+        std::erase_if(last,
+                      [&change](const TComPortInfo& port) { return SamePort(port, change.Port); });
       }
       ++count;
     }
@@ -98,8 +100,8 @@ TComPortWatcher::~TComPortWatcher() {
   delete m_state;
 }
 
-// Each call holds the shared state, which the thread may otherwise free when the target destroys the
-// watcher from OnPost while the call runs.
+// Each call holds the shared state, which the thread may otherwise free when the target destroys
+// the watcher from OnPost while the call runs.
 int TComPortWatcher::Poll(TPostTargetBase<TComPortChange>& target) {
   const std::shared_ptr<Watch> shared = m_state->watch;
   return shared->Poll(target, false);

@@ -124,7 +124,7 @@ TEST_F(RecordedPorts, WatcherTellsWhichPortsCameAndWent) {
   EXPECT_EQ(watcher.Poll(log), 2);
   std::ofstream(serial / "serial") << "A5XK3RJT\n";
   EXPECT_EQ(log.Taken(), (std::vector<std::string>{"-/dev/ttyUSB0", "+/dev/ttyUSB0",
-                                                    "-/dev/ttyUSB0", "+/dev/ttyUSB0"}));
+                                                   "-/dev/ttyUSB0", "+/dev/ttyUSB0"}));
 
   // On a thread of its own, a new watcher starts from no ports.
   TComPortWatcher watching;
