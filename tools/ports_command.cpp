@@ -59,39 +59,42 @@ std::string Line(const TComPortInfo& port) {
   return line + "\n";
 }
 
+// A detail of a port: its label in the long form, its JSON key (none: left out of JSON), its text.
+struct PortField {
+  const char* label;
+  const char* key;
+  std::string value;
+};
+
+std::vector<PortField> Fields(const TComPortInfo& port) {
+  return {{"Name", "name", std::string(port.Name)},
+          {"Path", "path", std::string(port.Path)},
+          {"Description", "description", std::string(port.Description)},
+          {"Transport", "transport", TransportName(port.Transport)},
+          {"Vendor id", "vid", HexId(port, port.VendorId)},
+          {"Product id", "pid", HexId(port, port.ProductId)},
+          {"Serial number", "serial", std::string(port.SerialNumber)},
+          {"Manufacturer", "manufacturer", std::string(port.Manufacturer)},
+          {"Product", "product", std::string(port.Product)},
+          {"Location", "location", std::string(port.Location)},
+          {"Interface", "interface", Interface(port)},
+          {"Driver", nullptr, std::string(port.Driver)},
+          {"By id", "by_id", std::string(port.ById)}};
+}
+
 std::string Block(const TComPortInfo& port) {
-  return FormatReport({{"Name", std::string(port.Name)},
-                       {"Path", std::string(port.Path)},
-                       {"Description", std::string(port.Description)},
-                       {"Transport", TransportName(port.Transport)},
-                       {"Vendor id", HexId(port, port.VendorId)},
-                       {"Product id", HexId(port, port.ProductId)},
-                       {"Serial number", std::string(port.SerialNumber)},
-                       {"Manufacturer", std::string(port.Manufacturer)},
-                       {"Product", std::string(port.Product)},
-                       {"Location", std::string(port.Location)},
-                       {"Interface", Interface(port)},
-                       {"Driver", std::string(port.Driver)},
-                       {"By id", std::string(port.ById)},
-                       {"GNSS receiver", IsGnss(port) ? "yes" : "no"}});
+  std::vector<ReportLine> lines;
+  for (const PortField& field : Fields(port)) lines.push_back({field.label, field.value});
+  lines.push_back({"GNSS receiver", IsGnss(port) ? "yes" : "no"});
+  return FormatReport(lines);
 }
 
 std::string Object(const TComPortInfo& port) {
-  const std::vector<ReportLine> fields = {{"name", std::string(port.Name)},
-                                          {"path", std::string(port.Path)},
-                                          {"description", std::string(port.Description)},
-                                          {"transport", TransportName(port.Transport)},
-                                          {"vid", HexId(port, port.VendorId)},
-                                          {"pid", HexId(port, port.ProductId)},
-                                          {"serial", std::string(port.SerialNumber)},
-                                          {"manufacturer", std::string(port.Manufacturer)},
-                                          {"product", std::string(port.Product)},
-                                          {"location", std::string(port.Location)},
-                                          {"interface", Interface(port)},
-                                          {"by_id", std::string(port.ById)}};
   std::string object = "  {";
-  for (const auto& [key, value] : fields)
-    object += JsonString(key) + ": " + JsonString(value) + ", ";
+  for (const PortField& field : Fields(port)) {
+    if (field.key != nullptr)
+      object += JsonString(field.key) + ": " + JsonString(field.value) + ", ";
+  }
   return object + "\"gnss\": " + (IsGnss(port) ? "true" : "false") + "}";
 }
 
