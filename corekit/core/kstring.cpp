@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <ostream>
 
 namespace {
 
@@ -312,4 +313,8 @@ bool operator==(const KString& left, const KString& right) noexcept {
   const int length = left.GetLength();
   return length == right.GetLength() &&
          std::memcmp(left.m_chars, right.m_chars, static_cast<std::size_t>(length)) == 0;
+}
+
+std::ostream& operator<<(std::ostream& stream, const KString& text) {
+  return stream << std::string_view(text);
 }

@@ -1,5 +1,12 @@
 #pragma once
 
+#include <climits>
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
 #include "corekit/export.h"
 
 // KString: the library's byte string in the process's multibyte encoding. It holds a counted
@@ -13,6 +20,9 @@ public:
   // The count characters beginning at text + start; a null text or a count of 0 or less is empty.
   // KString("report.txt", 0, 6) is "report".
   KString(const char* text, int start, int count);
+  // The standard library's strings, byte for byte (at most INT_MAX bytes are taken).
+  KString(std::string_view text) : KString(text.data(), 0, StdLength(text)) {}
+  KString(const std::string& text) : KString(std::string_view(text)) {}
   KString(const KString& other) noexcept;
   KString(KString&& other) noexcept;
   ~KString();
@@ -24,6 +34,11 @@ public:
   // The NUL-terminated characters, never null; valid until the string is next changed.
   operator const char*() const noexcept { return m_chars; }
   const char* GetString() const noexcept { return m_chars; }
+  // The characters as a view, embedded NULs included: std::string_view view = KString("a");
+  // (a std::string is made directly: std::string text(view) or std::string(KString("a"))).
+  operator std::string_view() const noexcept {
+    return std::string_view(m_chars, static_cast<std::size_t>(GetLength()));
+  }
 
   bool IsEmpty() const noexcept { return GetLength() == 0; }
   // Length in bytes, not counting the terminating NUL.
@@ -85,8 +100,21 @@ public:
   friend bool operator<(const KString& left, const KString& right) noexcept {
     return left.Compare(right) < 0;
   }
+  // Byte-for-byte equality with the standard library's strings, either way round.
+  friend bool operator==(const KString& left, std::string_view right) noexcept {
+    return std::string_view(left) == right;
+  }
+  friend bool operator==(const KString& left, const std::string& right) noexcept {
+    return std::string_view(left) == right;
+  }
+  // Writes the string as std::string_view does (width and fill apply; an embedded NUL too).
+  friend COREKIT_API std::ostream& operator<<(std::ostream& stream, const KString& text);
 
 private:
+  static int StdLength(std::string_view text) noexcept {
+    return text.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX
+                                                           : static_cast<int>(text.size());
+  }
   void Assign(const char* text, int length);
   void Append(const char* text, int length);
   // Makes this string the sole owner of a block with room for capacity characters, keeping the
@@ -95,4 +123,12 @@ private:
   static KString Concat(const char* left, int leftLength, const char* right, int rightLength);
 
   char* m_chars;
+};
+
+// KString as a key of the standard library's unordered containers: the hash of its bytes.
+template <>
+struct std::hash<KString> {
+  std::size_t operator()(const KString& text) const noexcept {
+    return std::hash<std::string_view>()(text);
+  }
 };

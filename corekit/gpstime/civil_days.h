@@ -3,16 +3,16 @@
 // Constants and constant-time civil-date arithmetic behind TGPSTime. Internal: not exported and not
 // included by public headers.
 
+#include "corekit/gpstime/time_constants.h"
 #include "corekit/platform/types.h"
 
 namespace corekit::internal {
 
-inline constexpr ULONG SecondsPerDay = 86400;
-inline constexpr ULONG SecondsPerHour = 3600;
-inline constexpr ULONG SecondsPerMinute = 60;
-inline constexpr ULONG SecondsPerWeek = 604800;
-// Seconds from 1970-01-01 00:00:00 to the GPS epoch, 1980-01-06 00:00:00.
-inline constexpr ULONG DOSTimeAtEpoch = 315964800;
+using corekit::SecondsPerDay;
+using corekit::SecondsPerHour;
+using corekit::SecondsPerMinute;
+using corekit::SecondsPerWeek;
+using corekit::UnixSecondsAtGPSEpoch;
 inline constexpr int WeekRollover = 1024;
 // Weeks below this are taken as counted after the first rollover.
 inline constexpr int LowestUnrolledWeek = 416;
@@ -59,7 +59,7 @@ constexpr bool SplitSeconds(double seconds, ULONG& whole, double& fraction) {
 
 // Days from 1970-01-01 to the GPS epoch.
 inline constexpr unsigned int EpochCivilDays = DaysFromCivil(1980, 1, 6);
-static_assert(EpochCivilDays * SecondsPerDay == DOSTimeAtEpoch);
+static_assert(EpochCivilDays * SecondsPerDay == UnixSecondsAtGPSEpoch);
 
 // Calendar tables of the years a GPS time can fall in (1980 to 2116), built at compile time: the
 // conversions between a date and a day count are then a few table reads.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "corekit/export.h"
+#include "corekit/gpstime/time_constants.h"
 #include "corekit/platform/interface_types.h"
 
 // Week numbers and seconds of week as satellites broadcast them: truncated to a few bits, or a
@@ -13,7 +14,7 @@ public:
   static constexpr unsigned int GPSCNAVBits = 13;    // GPS CNAV
   static constexpr unsigned int GalileoBits = 12;    // Galileo, weeks of GST
   static constexpr unsigned int BeiDouBits = 13;     // BeiDou, weeks of BDT
-  static constexpr ULONG SecondsPerWeek = 604800;
+  static constexpr ULONG SecondsPerWeek = corekit::SecondsPerWeek;
 
   // The full week whose low `bits` bits are `truncated` that lies nearest referenceWeek: from half
   // the range before it to just under half after (10 bits: -512..+511). Never below 0: a result

@@ -79,13 +79,13 @@ void TGPSTime::Set(unsigned int year, TMonth month, unsigned int day, unsigned i
   }
 }
 
-void TGPSTime::SetDOSTime(ULONG dosTime) { m_seconds = dosTime - ci::DOSTimeAtEpoch; }
+void TGPSTime::SetDOSTime(ULONG dosTime) { m_seconds = dosTime - ci::UnixSecondsAtGPSEpoch; }
 
 int TGPSTime::IsValid() const { return m_seconds != 0 ? 1 : 0; }
 
 ULONG TGPSTime::Seconds() const { return m_seconds; }
 
-ULONG TGPSTime::GetDOSTime(ULONG /*unused*/) const { return m_seconds + ci::DOSTimeAtEpoch; }
+ULONG TGPSTime::GetDOSTime(ULONG /*unused*/) const { return m_seconds + ci::UnixSecondsAtGPSEpoch; }
 
 unsigned int TGPSTime::GPSDay() const { return m_seconds / ci::SecondsPerDay; }
 

@@ -5,6 +5,7 @@
 #include "corekit/gpstime/gps_time_ms.h"
 #include "corekit/gpstime/gps_time_ns.h"
 #include "corekit/gpstime/leap_seconds.h"
+#include "corekit/gpstime/time_constants.h"
 #include "corekit/platform/interface_types.h"
 
 // The time scales of satellite receivers. Each is a count of seconds from the GPS epoch
@@ -86,7 +87,7 @@ public:
   }
 
 private:
-  static constexpr ULONG SecondsPerWeek = 604800;
+  static constexpr ULONG SecondsPerWeek = corekit::SecondsPerWeek;
 
   static constexpr int FirstWeek(TTimeScale scale) {
     return scale == TTimeScale::GST   ? GalileoFirstWeek

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iomanip>
+#include <sstream>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 
 namespace {
 
@@ -148,6 +152,27 @@ TEST(KString, FormatAndBuffer) {
   copy.ReleaseBuffer(4);
   EXPECT_STREQ(original, "copy");
   EXPECT_STREQ(copy, "Copy");
+}
+
+TEST(KString, MeetsTheStandardLibrary) {
+  const std::string bytes("a\0b", 3);
+  const KString fromString = bytes;
+  const KString fromView = std::string_view(bytes);
+  const std::string back(std::string_view{fromString});
+  const std::string_view view = fromView;
+  EXPECT_EQ(back, bytes);
+  EXPECT_EQ(view, bytes);
+  EXPECT_TRUE(fromString == bytes && bytes == fromString && fromView == view && view == fromView);
+  EXPECT_FALSE(fromString == std::string_view("a"));
+  EXPECT_TRUE(KString("a") != std::string("b"));
+
+  std::ostringstream stream;
+  stream << std::setw(5) << std::setfill('.') << fromString;
+  EXPECT_EQ(stream.str(), std::string("..a\0b", 5));
+
+  std::unordered_set<KString> set{KString("x"), KString(std::string("x")), KString("y")};
+  EXPECT_EQ(set.size(), 2u);
+  EXPECT_EQ(std::hash<KString>()(fromString), std::hash<std::string_view>()(bytes));
 }
 
 }  // namespace
