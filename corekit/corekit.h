@@ -39,6 +39,7 @@
 #include "corekit/platform/task_allocator.h"
 #include "corekit/streams/abstract_stream.h"
 #include "corekit/streams/clipboard_stream.h"
+#include "corekit/translate/thread_language.h"
 #include "corekit/util/collection.h"
 #include "corekit/util/color.h"
 #include "corekit/util/com_port_details.h"

@@ -2,14 +2,13 @@
 
 // Sets the calling thread's language for the life of the object and restores the one before.
 
-#include "corekit/platform/thread_locale.h"
+#include "corekit/translate/thread_language.h"
 
 class ThreadLanguageScope {
 public:
   explicit ThreadLanguageScope(WORD language)
-      : m_previous(corekit::platform::ThreadLanguage()),
-        m_set(corekit::platform::SetThreadLanguage(language)) {}
-  ~ThreadLanguageScope() { corekit::platform::SetThreadLanguage(m_previous); }
+      : m_previous(GetThreadLanguage()), m_set(SetThreadLanguage(language)) {}
+  ~ThreadLanguageScope() { SetThreadLanguage(m_previous); }
   ThreadLanguageScope(const ThreadLanguageScope&) = delete;
   ThreadLanguageScope& operator=(const ThreadLanguageScope&) = delete;
 

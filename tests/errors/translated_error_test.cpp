@@ -44,6 +44,7 @@ TEST(TranslatedErrorText, ComesInTheThreadsLanguageThroughTheDictionary) {
   // A language without a dictionary gets the English texts.
   const ThreadLanguageScope french(0x040C);
   ASSERT_TRUE(french.Set());
+  EXPECT_EQ(GetThreadLanguage(), 0x040C);
   EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x80040510)), "could not open file");
   EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x80040502)), "Error # 80040502");
   std::filesystem::remove(path);
