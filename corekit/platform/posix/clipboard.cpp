@@ -1,6 +1,8 @@
 #include "corekit/platform/clipboard.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <vector>
 
 #include "corekit/platform/global_memory.h"
@@ -34,6 +36,19 @@ std::vector<std::string> ClipboardTool(bool write) {
   return {};
 }
 
+// The tools serve the text from a background process of theirs, which may take the clipboard only
+// after the tool has returned: until then a reader still gets the old text. Waits, within the
+// tool's time, until a reader gets the new one; false when none does.
+bool ReadsBack(const std::string& text) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ToolTimeoutMs);
+  std::string read;
+  while (!ReadClipboardText(read) || read != text) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
 }  // namespace
 
 bool PutClipboardText(HWND, HGLOBAL block) {
@@ -45,7 +60,7 @@ bool PutClipboardText(HWND, HGLOBAL block) {
   }
   GlobalFree(block);  // the tool holds the text from here on
   const std::vector<std::string> tool = ClipboardTool(true);
-  return !tool.empty() && posix::RunWithInput(tool, text, ToolTimeoutMs);
+  return !tool.empty() && posix::RunWithInput(tool, text, ToolTimeoutMs) && ReadsBack(text);
 }
 
 bool ReadClipboardText(std::string& text) {
