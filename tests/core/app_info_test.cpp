@@ -143,7 +143,7 @@ TEST(AppInfo, UserFolderIsInTheProfileOrTheAppFolder) {
 class HomeFolder : public ::testing::Test {
 protected:
   const ScratchFolder m_folder;
-  const std::string m_root{m_folder.Path().string()};
+  const std::string m_root{m_folder.Path()};
   const std::string m_data{m_root + "/data/deeper"};
 };
 
