@@ -32,13 +32,14 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-// Installed, the tool has no dictionaries beside it: it reads the library's in share/corekit/Translate
-// of the install, where applications copy them from.
+// Installed, the tool has no dictionaries beside it: it reads the library's in
+// share/corekit/Translate of the install, where applications copy them from.
 void UseInstalledDictionaries() {
   const std::filesystem::path folder(static_cast<const char*>(GetAppDir()));
   std::error_code error;
   if (folder.empty() || std::filesystem::is_directory(folder / "Translate", error)) return;
-  const std::filesystem::path installed = (folder / ".." / "share" / "corekit" / "Translate").lexically_normal();
+  const std::filesystem::path installed =
+      (folder / ".." / "share" / "corekit" / "Translate").lexically_normal();
   if (std::filesystem::is_directory(installed, error))
     SetDictionaryFolder(KString(installed.string().c_str()));
 }

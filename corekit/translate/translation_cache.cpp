@@ -1,6 +1,5 @@
 #include "corekit/translate/translation_cache.h"
 
-
 TTranslationCache& TTranslationCache::Instance() {
   static TTranslationCache cache;
   return cache;
@@ -30,10 +29,10 @@ TTranslationDict* TTranslationCache::GetDict(WORD firstLanguage, WORD secondLang
     dictionary = std::make_unique<TTranslationDict>();
     dictionary->LoadFromFile(path);  // a missing file stays an empty dictionary
   }
-  const auto added = m_requests.emplace(
-      StoredRequest{m_folderCount.load(std::memory_order_relaxed), request.first, request.folder,
-                    std::string(request.name)},
-      dictionary.get());
+  const auto added =
+      m_requests.emplace(StoredRequest{m_folderCount.load(std::memory_order_relaxed), request.first,
+                                       request.folder, std::string(request.name)},
+                         dictionary.get());
   m_last.store(&*added.first, std::memory_order_release);
   return dictionary.get();
 }
