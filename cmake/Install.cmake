@@ -38,7 +38,21 @@ if(COREKIT_BUILD_TOOLS)
   endif()
 endif()
 if(WIN32)
-  install(FILES ${COREKIT_RUNTIME_DLLS} DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The compiler's runtime DLLs carry their debug information (libstdc++ about 22 MB); the install
+  # has them without it, as the library is stripped, built beside the library.
+  set(_stripped_dlls "")
+  foreach(_dll IN LISTS COREKIT_RUNTIME_DLLS)
+    get_filename_component(_name ${_dll} NAME)
+    set(_stripped ${CMAKE_BINARY_DIR}/runtime/${_name})
+    add_custom_command(OUTPUT ${_stripped}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/runtime
+                       COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${_stripped} ${_dll}
+                       DEPENDS ${_dll} COMMENT "Stripping ${_name}" VERBATIM)
+    list(APPEND _stripped_dlls ${_stripped})
+  endforeach()
+  add_custom_target(corekit_runtime_dlls DEPENDS ${_stripped_dlls})
+  add_dependencies(corekit corekit_runtime_dlls)
+  install(FILES ${_stripped_dlls} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
