@@ -20,16 +20,23 @@ if(NOT COREKIT_WINE)
   message(FATAL_ERROR "Wine is needed to run the Windows build (Debian package ${_package})")
 endif()
 
-# The runtime DLLs of the cross compiler: libstdc++, libgcc and winpthread.
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
-                OUTPUT_VARIABLE _stdcxx_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
-                OUTPUT_VARIABLE _pthread_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
-get_filename_component(_stdcxx_dir "${_stdcxx_dll}" DIRECTORY)
-get_filename_component(_pthread_dir "${_pthread_dll}" DIRECTORY)
+# The runtime DLLs of the cross compiler that its programs import: libstdc++, libgcc (SEH
+# exceptions on x86-64, DWARF-2 on x86) and winpthread. Wine finds them on WINEPATH; the install
+# carries them beside the library.
+set(COREKIT_RUNTIME_DLLS "")
+set(COREKIT_WINE_PATH "")
+foreach(_dll libstdc++-6.dll libgcc_s_seh-1.dll libgcc_s_dw2-1.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${_dll}
+                  OUTPUT_VARIABLE _file OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(IS_ABSOLUTE "${_file}" AND EXISTS "${_file}")
+    list(APPEND COREKIT_RUNTIME_DLLS ${_file})
+    get_filename_component(_folder "${_file}" DIRECTORY)
+    list(APPEND COREKIT_WINE_PATH ${_folder})
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES COREKIT_WINE_PATH)
 
 set(COREKIT_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
-set(COREKIT_WINE_PATH "${_stdcxx_dir};${_pthread_dir}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                 WORLD_READ WORLD_EXECUTE)

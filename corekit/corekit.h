@@ -40,6 +40,8 @@
 #include "corekit/streams/abstract_stream.h"
 #include "corekit/streams/clipboard_stream.h"
 #include "corekit/translate/thread_language.h"
+#include "corekit/translate/translate_text.h"
+#include "corekit/translate/translated_string.h"
 #include "corekit/util/collection.h"
 #include "corekit/util/color.h"
 #include "corekit/util/com_port_details.h"

@@ -2,11 +2,14 @@
 
 #include <CLI/CLI.hpp>
 #include <clocale>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "corekit/core/app_info.h"
+#include "corekit/translate/translate_text.h"
 #include "tools/command.h"
 #include "tools/dict_command.h"
 #include "tools/error_command.h"
@@ -29,12 +32,25 @@ std::string OneLine(std::string text) {
   return text;
 }
 
+// Installed, the tool has no dictionaries beside it: it reads the library's in
+// share/corekit/Translate of the install, where applications copy them from.
+void UseInstalledDictionaries() {
+  const std::filesystem::path folder(static_cast<const char*>(GetAppDir()));
+  std::error_code error;
+  if (folder.empty() || std::filesystem::is_directory(folder / "Translate", error)) return;
+  const std::filesystem::path installed =
+      (folder / ".." / "share" / "corekit" / "Translate").lexically_normal();
+  if (std::filesystem::is_directory(installed, error))
+    SetDictionaryFolder(KString(installed.string().c_str()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace corekit::tool;
   // Paths are read in the user's multibyte encoding.
   std::setlocale(LC_CTYPE, "");
+  UseInstalledDictionaries();
   CLI::App app("Tools over the corekit library", "corekit");
   std::vector<std::unique_ptr<Command>> commands;
   commands.push_back(AddTimeCommand(app));

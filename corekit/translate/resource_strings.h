@@ -5,9 +5,10 @@
 
 #include "corekit/core/kstring.h"
 #include "corekit/platform/types.h"
+#include "corekit/translate/translated_string.h"
 
 // String resources of a module in a wanted language, with the language fallbacks and the
-// translation of English strings through the dictionaries. Internal to the library.
+// translation of English strings through the dictionaries (LoadTranslatedString, exported).
 
 // The resource in exactly the language, else in the default sublanguage of its primary language
 // (0x0807 falls back to 0x0407), else, when allowNeutral, in the neutral language 0. Null when
@@ -23,8 +24,3 @@ std::optional<std::u16string> LoadStringResource(HMODULE module, unsigned id, WO
 // UTF-16 text in the process's multibyte encoding (the ANSI code page on Windows); null gives empty
 // text.
 KString WideToAnsi(const char16_t* text);
-
-// String id of the module in the language: the module's own string in that language if it has a
-// non-empty one, else its English string translated by the dictionary of that language (the
-// library module's title as dictionary name when name is null), else empty.
-KString LoadTranslatedString(HMODULE module, unsigned id, WORD language, const char* name);

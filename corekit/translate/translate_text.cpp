@@ -25,14 +25,32 @@ KString LibraryTitle() {
 
 WORD GetBaseLanguage() { return BaseLanguage; }
 
-KString GetDictionaryPath(WORD firstLanguage, WORD secondLanguage, const char* name) {
+KString DictionaryPathIn(const KString& root, WORD firstLanguage, WORD secondLanguage,
+                         const char* name) {
   if (firstLanguage != BaseLanguage) return KString();
   const KString dictionary = name != nullptr && *name != '\0' ? KString(name) : LibraryTitle();
   char folder[8];
   std::snprintf(folder, sizeof folder, "%x",
                 static_cast<unsigned int>(secondLanguage & PrimaryLanguageMask));
   const char separator[] = {corekit::platform::PathSeparator, '\0'};
-  return GetAppDir() + "Translate" + separator + folder + separator + dictionary + ".txt";
+  const KString base = root.IsEmpty() ? GetAppDir() + "Translate" + separator : root;
+  return base + folder + separator + dictionary + ".txt";
+}
+
+KString GetDictionaryPath(WORD firstLanguage, WORD secondLanguage, const char* name) {
+  return DictionaryPathIn(TTranslationCache::Instance().Folder(), firstLanguage, secondLanguage,
+                          name);
+}
+
+void SetDictionaryFolder(const KString& folder) {
+  KString root = folder;
+  const int length = root.GetLength();
+  const char last = length > 0 ? static_cast<const char*>(root)[length - 1] : '\0';
+  if (length > 0 && last != '/' && last != corekit::platform::PathSeparator) {
+    const char separator[] = {corekit::platform::PathSeparator, '\0'};
+    root = root + separator;
+  }
+  TTranslationCache::Instance().SetFolder(root);
 }
 
 KString TranslateText(const KString& text, WORD fromLanguage, WORD toLanguage, const char* name) {

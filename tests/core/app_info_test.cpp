@@ -138,25 +138,40 @@ TEST(AppInfo, UserFolderIsInTheProfileOrTheAppFolder) {
   EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
 }
 #else
-// On POSIX the profile folder is $HOME; these tests point it at a folder of their own.
+// On POSIX the user's data folder is $XDG_DATA_HOME (an absolute path), else ~/.local/share;
+// these tests point both at a folder of their own.
 class HomeFolder : public ::testing::Test {
 protected:
   const ScratchFolder m_folder;
-  const std::filesystem::path m_root{m_folder.Path()};
+  const std::string m_root{m_folder.Path()};
+  const std::string m_data{m_root + "/data/deeper"};
 };
 
-TEST_F(HomeFolder, UserFolderIsCreatedInTheHomeFolder) {
-  for (const std::string& home : {m_root.string(), m_root.string() + "/"}) {
-    const EnvironmentScope homeVariable("HOME", home.c_str());
-    const std::string expected = m_root.string() + "/MorvikTools/";
-    EXPECT_EQ(Str(GetUserDir()), expected) << home;
-    EXPECT_TRUE(std::filesystem::is_directory(expected));
-    EXPECT_EQ(Str(GetUserDir()), expected) << "once it exists";
+TEST_F(HomeFolder, UserFolderIsCreatedInTheDataFolder) {
+  const struct {
+    std::string home;
+    const char* dataHome;  // null: not set
+    std::string expected;
+  } cases[] = {
+      {m_root, nullptr, m_root + "/.local/share/MorvikTools/"},
+      {m_root + "/", nullptr, m_root + "/.local/share/MorvikTools/"},
+      {m_root, "", m_root + "/.local/share/MorvikTools/"},
+      {m_root, "relative/data", m_root + "/.local/share/MorvikTools/"},
+      {m_root + "/unused", m_data.c_str(), m_data + "/MorvikTools/"},
+  };
+  for (const auto& c : cases) {
+    const EnvironmentScope homeVariable("HOME", c.home.c_str());
+    const EnvironmentScope dataVariable("XDG_DATA_HOME", c.dataHome);
+    EXPECT_EQ(Str(GetUserDir()), c.expected) << c.home;
+    EXPECT_TRUE(std::filesystem::is_directory(c.expected)) << c.expected;
+    EXPECT_EQ(Str(GetUserDir()), c.expected) << "once it exists";
   }
+  EXPECT_FALSE(std::filesystem::exists(m_root + "/MorvikTools"));
 }
 
 TEST_F(HomeFolder, UnusableProfileFallsBackToTheAppFolder) {
-  const std::string tooLong = m_root.string() + "/" + std::string(260, 'x');
+  const std::string tooLong = m_root + "/" + std::string(260, 'x');
+  const EnvironmentScope dataVariable("XDG_DATA_HOME", nullptr);
   const EnvironmentScope homeVariable("HOME", tooLong.c_str());
   EXPECT_EQ(Str(GetUserDir()), Str(GetAppDir()));
 }

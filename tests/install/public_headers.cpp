@@ -16,6 +16,8 @@
 #include "corekit/notify/cache_manager.h"
 #include "corekit/notify/cache_post.h"
 #include "corekit/streams/clipboard_stream.h"
+#include "corekit/translate/translate_text.h"
+#include "corekit/translate/translated_string.h"
 #include "corekit/util/color.h"
 #include "corekit/util/com_port_details.h"
 #include "corekit/util/com_ports.h"

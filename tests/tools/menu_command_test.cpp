@@ -46,7 +46,7 @@ TEST(ToolMenuCommand, ReportsBadInputOnOneLine) {
       {"menu 100", corekit::tool::ExitFailure, "the tool has no menu 100"},
       {"menu 0", corekit::tool::ExitUsage, "'0' is not a menu id"},
       {"menu 65536", corekit::tool::ExitUsage, "not a menu id"},
-      {"menu 100 --lang 0x1z", corekit::tool::ExitUsage, "not a language identifier"},
+      {"menu 100 --lang 0x1z", corekit::tool::ExitUsage, "is no known language"},
       {"menu 100 --module ./no_such_module", corekit::tool::ExitUsage, "cannot be loaded"},
   };
   for (const auto& c : cases) {

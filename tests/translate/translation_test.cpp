@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -7,6 +9,7 @@
 #include "corekit/platform/path_conventions.h"
 #include "corekit/translate/translate_text.h"
 #include "corekit/translate/translation_dict.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/translate/dictionary_files.h"
 
 namespace {
@@ -144,6 +147,23 @@ TEST(TranslateText, APathIsReadOncePerProcess) {
   // Another name is another path.
   WriteDictionary(0x0407, "read_once_2", "[late][spaet]");
   EXPECT_EQ(std::string(TranslateText("late", 0x0009, 0x0407, "read_once_2")), "spaet");
+}
+
+// An installed program reads its dictionaries from another folder; what it asked before reads the
+// other folder's from then on, and the application folder's again once that folder is left.
+TEST(TranslateText, DictionariesOfAnotherFolder) {
+  WriteDictionary(0x0407, "moved", "[late][spaet]");
+  EXPECT_EQ(std::string(TranslateText("late", 0x0009, 0x0407, "moved")), "spaet");
+  const ScratchFolder scratch;
+  const std::string folder = scratch.Path() + corekit::platform::PathSeparator + "7";
+  std::filesystem::create_directories(folder);
+  const std::string path = folder + corekit::platform::PathSeparator + "moved.txt";
+  std::ofstream(path) << "[late][verspaetet]";
+  SetDictionaryFolder(scratch.Path().c_str());
+  EXPECT_EQ(std::string(GetDictionaryPath(0x0009, 0x0407, "moved")), path);
+  EXPECT_EQ(std::string(TranslateText("late", 0x0009, 0x0407, "moved")), "verspaetet");
+  SetDictionaryFolder("");
+  EXPECT_EQ(std::string(TranslateText("late", 0x0009, 0x0407, "moved")), "spaet");
 }
 
 }  // namespace

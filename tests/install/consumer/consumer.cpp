@@ -1,5 +1,7 @@
-// An outside program: converts one date, asks its own error reporter, passes a value through the COM
-// classes and asks the plug-in loader for a missing library, all through the installed library.
+// An outside program: converts one date, asks its own error reporter, passes a value through the
+// COM classes and asks the plug-in loader for a missing library, all through the installed library;
+// built with resources of its own, it prints its name and version from its version block and a
+// string of its string table.
 #include <corekit/corekit.h>
 
 #include <cstdio>
@@ -80,6 +82,13 @@ int main() {
     std::puts("wrong result");
     return 1;
   }
+#if defined(CONSUMER_RESOURCES)
+  std::printf(
+      "corekit consumer: ok, %s %lu, %s\n", static_cast<const char*>(GetAppName()),
+      static_cast<unsigned long>(GetModuleVersion(nullptr)),
+      static_cast<const char*>(LoadTranslatedString(nullptr, 100, GetBaseLanguage(), "app")));
+#else
   std::puts("corekit consumer: ok");
+#endif
   return 0;
 }
