@@ -1,11 +1,13 @@
 #include "tools/json_text.h"
 
+#include "corekit/platform/wide_text.h"
+
 namespace corekit::tool {
 
 std::string JsonString(const std::string& text) {
   static const char digits[] = "0123456789abcdef";
   std::string quoted = "\"";
-  for (const char c : text) {
+  for (const char c : platform::MultibyteToUtf8(text.data(), text.size())) {
     if (c == '"' || c == '\\') {
       quoted += '\\';
       quoted += c;

@@ -79,7 +79,8 @@ std::vector<PortField> Fields(const TComPortInfo& port) {
           {"Location", "location", std::string(port.Location)},
           {"Interface", "interface", Interface(port)},
           {"Driver", nullptr, std::string(port.Driver)},
-          {"By id", "by_id", std::string(port.ById)}};
+          {"By id", "by_id", std::string(port.ById)},
+          {"By path", "by_path", std::string(port.ByPath)}};
 }
 
 std::string Block(const TComPortInfo& port) {

@@ -17,7 +17,7 @@ enum class PortsFormat { Lines, Long, Json };
 
 // The ports in the format: a line each, a block of labelled lines each, or a JSON array (keys
 // name, path, description, transport, vid, pid, serial, manufacturer, product, location,
-// interface, by_id, gnss). No ports give a line saying so, or [] in JSON.
+// interface, by_id, by_path, gnss; texts in UTF-8). No ports give a line saying so, or [] in JSON.
 std::string FormatPorts(const std::vector<TComPortInfo>& ports, PortsFormat format);
 
 // Adds the `ports` subcommand to the application.

@@ -24,6 +24,7 @@ struct SerialPortRecord {
   int interface = -1;
   std::string driver;
   std::string byId;
+  std::string byPath;
 };
 
 // The present serial ports with their details. POSIX: the ports of SerialPortNames, in its order,

@@ -23,6 +23,7 @@ TComPortInfo PortInfo(const SerialPortRecord& record) {
   info.Interface = record.interface;
   info.Driver = record.driver.c_str();
   info.ById = record.byId.c_str();
+  info.ByPath = record.byPath.c_str();
   return info;
 }
 

@@ -23,5 +23,6 @@ struct TComPortInfo {
   KString Location;      // USB: bus and port path ("1-1.4"); Bluetooth: the remote address
   int Interface = -1;    // the USB interface number of the port
   KString Driver;        // the system's driver: "cdc_acm", "ftdi_sio", "usbser", "FTSER2K"
-  KString ById;          // Linux: the stable /dev/serial/by-id/ alias, when there is one
+  KString ById;          // Linux: the /dev/serial/by-id/ alias that leads to this port, if any
+  KString ByPath;        // Linux: the /dev/serial/by-path/ alias (one per USB socket), if any
 };

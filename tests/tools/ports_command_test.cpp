@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/process_encoding.h"
+
 namespace {
 
 using corekit::tool::FormatPorts;
@@ -19,13 +21,27 @@ TEST(PortsCommand, WritesJsonWithEscapesAndEmptyFields) {
             "[\n  {\"name\": \"COM3\", \"path\": \"\", \"description\": \"Survey \\\"A\\\" \\\\ "
             "\\u0001\", \"transport\": \"USB\", \"vid\": \"091e\", \"pid\": \"0003\", \"serial\": "
             "\"\", \"manufacturer\": \"\", \"product\": \"\", \"location\": \"\", \"interface\": "
-            "\"1\", \"by_id\": \"\", \"gnss\": true}\n]\n");
+            "\"1\", \"by_id\": \"\", \"by_path\": \"\", \"gnss\": true}\n]\n");
   EXPECT_EQ(FormatPorts({}, PortsFormat::Json), "[]\n");
   EXPECT_EQ(FormatPorts({}, PortsFormat::Lines), "no serial ports\n");
   port.VendorId = 0;
   port.ProductId = 0;
   port.Transport = TPortTransport::Native;
   EXPECT_EQ(FormatPorts({port}, PortsFormat::Lines), "COM3  Survey \"A\" \\ \x01  native\n");
+}
+
+// JSON is UTF-8 whatever the code page; the runs under code pages 1252 and 936 and under Linux's
+// ISO-8859-1 and GBK locales hand the texts over in those.
+TEST(PortsCommand, WritesJsonInUtf8) {
+  const std::string utf8 = "R\303\251cepteur 5\302\260";  // characters of every one of them
+  TComPortInfo port;
+  port.Description = InProcessEncoding(utf8).c_str();
+  // Bytes as no UTF-8 text holds them: 0xFF, and a lead byte without its continuation.
+  port.Product = "\xFF \xC3(";
+  const std::string json = FormatPorts({port}, PortsFormat::Json);
+  EXPECT_NE(json.find("\"description\": \"" + utf8 + "\""), std::string::npos) << json;
+  EXPECT_EQ(json.find('\xFF'), std::string::npos) << json;
+  EXPECT_EQ(json.find("\xC3("), std::string::npos) << json;
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include "corekit/platform/serial_port_details.h"
 
 #include <libudev.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <iterator>
+#include <utility>
 
+#include "corekit/platform/posix/icu_text.h"
 #include "corekit/platform/serial_ports.h"
 
 namespace corekit::platform {
@@ -13,11 +17,22 @@ namespace {
 
 std::string Text(const char* text) { return text != nullptr ? text : ""; }
 
+// A text of the device tree in the process's encoding, as the library's texts are: the kernel and
+// udev's hardware database write UTF-8.
+std::string Local(const std::string& utf8) {
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) return utf8;
+  return posix::ToProcessEncoding(icu::UnicodeString::fromUTF8(utf8));
+}
+
 // A sysfs attribute without the line end the kernel adds.
 std::string Attribute(udev_device* device, const char* name) {
   std::string value = Text(udev_device_get_sysattr_value(device, name));
   while (!value.empty() && (value.back() == '\n' || value.back() == ' ')) value.pop_back();
-  return value;
+  return Local(value);
+}
+
+std::string Property(udev_device* device, const char* name) {
+  return Local(Text(udev_device_get_property_value(device, name)));
 }
 
 // A hex attribute ("1546", "00"), or -1 when it is missing or not hex.
@@ -33,34 +48,55 @@ std::string FirstOf(const std::string& text, const std::string& fallback) {
   return text.empty() ? fallback : text;
 }
 
-bool IsById(const std::string& path) { return path.rfind("/dev/serial/by-id/", 0) == 0; }
-
-// The port's stable alias, if udev made one: from its links, else from the DEVLINKS property
+// The links udev made for the port: from its database entries, else from the DEVLINKS property
 // (which a database without link entries still holds).
-std::string SerialById(udev_device* tty) {
+std::vector<std::string> Links(udev_device* tty) {
+  std::vector<std::string> links;
   for (udev_list_entry* link = udev_device_get_devlinks_list_entry(tty); link != nullptr;
        link = udev_list_entry_get_next(link)) {
-    const std::string path = Text(udev_list_entry_get_name(link));
-    if (IsById(path)) return path;
+    links.push_back(Text(udev_list_entry_get_name(link)));
   }
-  const std::string links = Text(udev_device_get_property_value(tty, "DEVLINKS"));
-  for (std::size_t start = 0; start < links.size();) {
-    const std::size_t end = std::min(links.find(' ', start), links.size());
-    const std::string path = links.substr(start, end - start);
-    if (IsById(path)) return path;
+  if (!links.empty()) return links;
+  const std::string property = Text(udev_device_get_property_value(tty, "DEVLINKS"));
+  for (std::size_t start = 0; start < property.size();) {
+    const std::size_t end = std::min(property.find(' ', start), property.size());
+    if (end > start) links.push_back(property.substr(start, end - start));
     start = end + 1;
+  }
+  return links;
+}
+
+// The port's alias in the folder, if one of its links there leads to its device node. Udev's
+// database lists a link for every device that claims it, but only one device has it: two adapters
+// without serial numbers claim the same by-id name.
+std::string Alias(const std::vector<std::string>& links, const struct stat& node,
+                  const std::string& folder) {
+  for (const std::string& link : links) {
+    struct stat target {};
+    if (link.rfind(folder, 0) == 0 && stat(link.c_str(), &target) == 0 &&
+        target.st_dev == node.st_dev && target.st_ino == node.st_ino)
+      return link;
   }
   return "";
 }
 
-// The UART the serial core found: the kernel's port type numbers of the common chips.
+// The UART the serial core found, by the kernel's port type numbers of the common chips.
 std::string UartName(udev_device* tty) {
+  static const std::pair<const char*, const char*> Uarts[] = {
+      {"1", "8250"},   {"2", "16450"},  {"3", "16550"},
+      {"4", "16550A"}, {"32", "PL011"}, {"108", "SC16IS7xx"}};
   const std::string type = Attribute(tty, "type");
-  if (type == "1") return "8250";
-  if (type == "2") return "16450";
-  if (type == "3") return "16550";
-  if (type == "4") return "16550A";
+  for (const auto& [number, name] : Uarts) {
+    if (type == number) return name;
+  }
   return "";
+}
+
+// The buses of a machine's own UARTs: a PC's, a board's (platform devices, ARM's AMBA bus) and
+// UART bridges on its SPI or I2C bus.
+bool IsNativeBus(const std::string& subsystem) {
+  static const char* const Buses[] = {"pnp", "acpi", "pci", "platform", "amba", "spi", "i2c"};
+  return std::find(std::begin(Buses), std::end(Buses), subsystem) != std::end(Buses);
 }
 
 void DescribeUsb(udev_device* usbDevice, udev_device* usbInterface, SerialPortRecord& record) {
@@ -74,11 +110,9 @@ void DescribeUsb(udev_device* usbDevice, udev_device* usbInterface, SerialPortRe
   // A composite device keeps its strings on the device, not on the interface.
   record.serialNumber = Attribute(usbDevice, "serial");
   record.manufacturer =
-      FirstOf(Attribute(usbDevice, "manufacturer"),
-              Text(udev_device_get_property_value(usbDevice, "ID_VENDOR_FROM_DATABASE")));
+      FirstOf(Attribute(usbDevice, "manufacturer"), Property(usbDevice, "ID_VENDOR_FROM_DATABASE"));
   record.product =
-      FirstOf(Attribute(usbDevice, "product"),
-              Text(udev_device_get_property_value(usbDevice, "ID_MODEL_FROM_DATABASE")));
+      FirstOf(Attribute(usbDevice, "product"), Property(usbDevice, "ID_MODEL_FROM_DATABASE"));
   record.location = Text(udev_device_get_sysname(usbDevice));
   if (usbInterface != nullptr) {
     const long number = HexAttribute(usbInterface, "bInterfaceNumber");
@@ -94,7 +128,13 @@ void DescribeUsb(udev_device* usbDevice, udev_device* usbInterface, SerialPortRe
 
 void Describe(udev_device* tty, SerialPortRecord& record) {
   record.path = Text(udev_device_get_syspath(tty));
-  record.byId = SerialById(tty);
+  struct stat node {};
+  const std::string devnode = FirstOf(Text(udev_device_get_devnode(tty)), record.name);
+  if (stat(devnode.c_str(), &node) == 0) {
+    const std::vector<std::string> links = Links(tty);
+    record.byId = Alias(links, node, "/dev/serial/by-id/");
+    record.byPath = Alias(links, node, "/dev/serial/by-path/");
+  }
   // Newer kernels put the serial core's own controller and port devices (serial-base) between a
   // UART's tty and its hardware; the hardware's device names the driver.
   udev_device* parent = udev_device_get_parent(tty);
@@ -116,11 +156,8 @@ void Describe(udev_device* tty, SerialPortRecord& record) {
     record.description = "Bluetooth serial port";
     return;
   }
-  const std::string subsystem = parent != nullptr ? Text(udev_device_get_subsystem(parent)) : "";
-  if (subsystem == "pnp" || subsystem == "platform" || subsystem == "pci" || subsystem == "acpi" ||
-      subsystem == "serial-base") {
+  if (parent != nullptr && IsNativeBus(Text(udev_device_get_subsystem(parent))))
     record.transport = TPortTransport::Native;
-  }
   const std::string uart = UartName(tty);
   record.description = uart.empty() ? "Serial port" : "Serial port (" + uart + ")";
 }

@@ -16,4 +16,19 @@ std::string WideToMultibyte(const char16_t* text, std::size_t length) {
   return std::string(buffer.data(), written > 0 ? static_cast<std::size_t>(written) : 0);
 }
 
+std::string MultibyteToUtf8(const char* text, std::size_t length) {
+  if (length == 0) return {};
+  const int size = static_cast<int>(length);
+  const int units = MultiByteToWideChar(GetACP(), 0, text, size, nullptr, 0);
+  if (units <= 0) return {};
+  std::vector<wchar_t> wide(static_cast<std::size_t>(units));
+  MultiByteToWideChar(GetACP(), 0, text, size, wide.data(), units);
+  const int bytes =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return {};
+  std::string utf8(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, utf8.data(), bytes, nullptr, nullptr);
+  return utf8;
+}
+
 }  // namespace corekit::platform
