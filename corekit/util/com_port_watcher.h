@@ -35,13 +35,13 @@ public:
   // An exception from OnPost passes on to the caller.
   int Poll(TPostTargetBase<TComPortChange>& target);
 
-  // Looks now, and then whenever the system tells of a change to its serial ports, on a thread of
-  // the watcher's own, which hands the changes to the target, until Stop; the target must stay
-  // until then. Where the system tells nothing (no udev monitor; Windows without device
-  // notifications), and after a look that failed or did not tell every change, it looks again
-  // every intervalMs milliseconds. Going on after a Stop, it tells what it has not told yet.
-  // False when it watches already, intervalMs is 0, no thread can be made, or it is called from
-  // OnPost.
+  // Looks now, and then whenever the system tells of a change to its serial ports (Linux: udev's
+  // events of the tty subsystem; Windows: device interface notifications and changes of the
+  // registry's device map), on a thread of the watcher's own, which hands the changes to the
+  // target, until Stop; the target must stay until then. Where the system tells nothing, and
+  // after a look that failed or did not tell every change, it looks again every intervalMs
+  // milliseconds. Going on after a Stop, it tells what it has not told yet. False when it watches
+  // already, intervalMs is 0, no thread can be made, or it is called from OnPost.
   bool Start(TPostTargetBase<TComPortChange>& target, ULONG intervalMs);
   // Ends the watching and returns when the thread has ended. Called from OnPost (of either
   // thread's look) it returns at once and the thread tells nothing more. On Windows a thread
