@@ -2,13 +2,11 @@
 
 #include <functional>
 
-#include "corekit/platform/serial_port_details.h"
-
-namespace {
+#include "corekit/util/com_port_record.h"
 
 using corekit::platform::SerialPortRecord;
 
-TComPortInfo PortInfo(const SerialPortRecord& record) {
+TComPortInfo ComPortInfo(const SerialPortRecord& record) {
   TComPortInfo info;
   info.Name = record.name.c_str();
   info.Path = record.path.c_str();
@@ -27,13 +25,15 @@ TComPortInfo PortInfo(const SerialPortRecord& record) {
   return info;
 }
 
+namespace {
+
 // Hands each port that passes the test to the collection and counts them.
 int HandOver(kx_std::base_coll<TComPortInfo>& ports,
              const std::function<bool(const SerialPortRecord&)>& wanted) {
   int count = 0;
   for (const SerialPortRecord& record : corekit::platform::SerialPortDetails()) {
     if (!wanted(record)) continue;
-    ports.Insert(PortInfo(record), 1);
+    ports.Insert(ComPortInfo(record), 1);
     ++count;
   }
   return count;

@@ -1,17 +1,24 @@
 #include "corekit/util/com_port_watcher.h"
 
+#include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
+#include <climits>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
-#include "corekit/util/com_port_details.h"
+#include "corekit/platform/serial_port_events.h"
+#include "corekit/platform/serial_ports.h"
+#include "corekit/util/com_port_record.h"
 
 namespace {
+
+using corekit::platform::SerialPortEvents;
+using corekit::platform::SerialPortRecord;
 
 bool SamePort(const TComPortInfo& left, const TComPortInfo& right) {
   return left.Name == right.Name && left.Path == right.Path && left.VendorId == right.VendorId &&
@@ -28,31 +35,58 @@ bool Holds(const std::vector<TComPortInfo>& ports, const TComPortInfo& port) {
 // What the watcher and its thread share; the thread holds it too, so that a watcher destroyed from
 // its target's OnPost leaves its thread something to finish with.
 struct Watch {
-  std::mutex pollLock;  // one poll at a time
+  std::mutex pollLock;  // one look at a time
   std::vector<TComPortInfo> last;
+  std::vector<SerialPortRecord> known;  // the last look's ports, not described again while they stay
+  // The system's list as the last look that told every change saw it; empty: look in full.
+  std::string signature;
+  // False after a look that could not list the ports or did not tell every change: the thread
+  // looks again after its interval, not only at the system's next event.
+  std::atomic<bool> settled = false;
+  std::atomic<ULONG> failedLooks = 0;
   // The thread in OnPost: its Poll, Start and Stop never wait.
   std::atomic<std::thread::id> telling;
 
   std::mutex joinLock;  // held while a thread is joined, so that every Stop returns after it ended
-  std::mutex runLock;   // guards stopping and thread
-  std::condition_variable wake;
+  std::mutex runLock;   // guards stopping, thread and events
   bool stopping = false;
   std::thread thread;
+  std::unique_ptr<SerialPortEvents> events;  // made by Start for its thread
 
   bool InOnPost() const { return telling == std::this_thread::get_id(); }
 
-  // The watching thread's poll tells nothing once Stop is called, not even the rest of its
-  // changes; the ports record only what was told, so that a later poll tells the rest.
+  bool Stopping() {
+    const std::lock_guard<std::mutex> lock(runLock);
+    return stopping;
+  }
+
+  bool Watching() {
+    const std::lock_guard<std::mutex> lock(runLock);
+    return thread.joinable() && !stopping;
+  }
+
+  // The watching thread's look tells nothing once Stop is called, not even the rest of its
+  // changes; the ports record only what was told, so that a later look tells the rest.
   int Poll(TPostTargetBase<TComPortChange>& target, bool watching) {
-    if (InOnPost()) return 0;
+    if (InOnPost() || (!watching && Watching())) return 0;
     const std::lock_guard<std::mutex> lock(pollLock);
-    kx_std::vector_coll<TComPortInfo> present;
-    EnumComPortDetails(present);
+    const std::string now = corekit::platform::SerialPortListSignature();
+    if (!now.empty() && now == signature) return 0;
+    signature.clear();
+    settled = false;
+    std::vector<SerialPortRecord> records;
+    if (!corekit::platform::ListSerialPortDetails(records, known)) {
+      ++failedLooks;
+      return -1;
+    }
+    std::vector<TComPortInfo> present;
+    for (const SerialPortRecord& record : records) present.push_back(ComPortInfo(record));
+    known = std::move(records);
     std::vector<TComPortChange> changes;
     for (const TComPortInfo& port : last) {
-      if (!Holds(present.items, port)) changes.push_back({port, false});
+      if (!Holds(present, port)) changes.push_back({port, false});
     }
-    for (const TComPortInfo& port : present.items) {
+    for (const TComPortInfo& port : present) {
       if (!Holds(last, port)) changes.push_back({port, true});
     }
     struct Telling {
@@ -62,7 +96,7 @@ struct Watch {
     telling = std::this_thread::get_id();
     int count = 0;
     for (const TComPortChange& change : changes) {
-      if (watching && Stopping()) break;
+      if (watching && Stopping()) return count;
       target.OnPost(change);
       if (change.Arrived) {
         last.push_back(change.Port);
@@ -72,12 +106,23 @@ struct Watch {
       }
       ++count;
     }
+    signature = now;
+    settled = true;
     return count;
   }
 
-  bool Stopping() {
-    const std::lock_guard<std::mutex> lock(runLock);
-    return stopping;
+  // The watcher's thread: a look, then a sleep until the system tells of a change, or for the
+  // interval where it tells nothing or the look left something to tell; until Stop.
+  void Run(TPostTargetBase<TComPortChange>& target, ULONG intervalMs) {
+    const int interval = static_cast<int>(std::min<ULONG>(intervalMs, INT_MAX));
+    while (!Stopping()) {
+      try {
+        Poll(target, true);
+      } catch (...) {
+        // The change whose OnPost threw, and the rest of the look, count as not told.
+      }
+      events->Wait(events->Listening() && settled ? -1 : interval);
+    }
   }
 };
 
@@ -92,7 +137,7 @@ TComPortWatcher::TComPortWatcher() : m_state(new State) {}
 TComPortWatcher::~TComPortWatcher() {
   Stop();
   {
-    // Stopped from OnPost: the thread ends on its own after that poll, holding the shared state.
+    // Stopped from OnPost: the thread ends on its own after that look, holding the shared state.
     Watch& watch = *m_state->watch;
     const std::lock_guard<std::mutex> lock(watch.runLock);
     if (watch.thread.joinable()) watch.thread.detach();
@@ -110,7 +155,7 @@ int TComPortWatcher::Poll(TPostTargetBase<TComPortChange>& target) {
 bool TComPortWatcher::Start(TPostTargetBase<TComPortChange>& target, ULONG intervalMs) {
   const std::shared_ptr<Watch> shared = m_state->watch;
   Watch& watch = *shared;
-  // From OnPost no thread may be joined: the caller may hold the poll it waits for.
+  // From OnPost no thread may be joined: the caller may hold the look it waits for.
   if (intervalMs == 0 || watch.InOnPost()) return false;
   const std::lock_guard<std::mutex> joining(watch.joinLock);
   std::unique_lock<std::mutex> lock(watch.runLock);
@@ -122,18 +167,11 @@ bool TComPortWatcher::Start(TPostTargetBase<TComPortChange>& target, ULONG inter
     lock.lock();
   }
   watch.stopping = false;
+  watch.events = std::make_unique<SerialPortEvents>();
   try {
-    watch.thread = std::thread([shared, &target, intervalMs] {
-      std::unique_lock<std::mutex> running(shared->runLock);
-      while (!shared->stopping) {
-        running.unlock();
-        shared->Poll(target, true);
-        running.lock();
-        shared->wake.wait_for(running, std::chrono::milliseconds(intervalMs),
-                              [&shared] { return shared->stopping; });
-      }
-    });
+    watch.thread = std::thread([shared, &target, intervalMs] { shared->Run(target, intervalMs); });
   } catch (const std::system_error&) {
+    watch.events.reset();
     return false;  // no thread to be had
   }
   return true;
@@ -145,7 +183,7 @@ void TComPortWatcher::Stop() {
   {
     const std::lock_guard<std::mutex> lock(watch.runLock);
     watch.stopping = true;
-    watch.wake.notify_all();
+    if (watch.events != nullptr) watch.events->Wake();
   }
   if (watch.InOnPost()) return;
   const std::lock_guard<std::mutex> joining(watch.joinLock);
@@ -155,10 +193,10 @@ void TComPortWatcher::Stop() {
     ended = std::move(watch.thread);
   }
   if (ended.joinable()) ended.join();
+  const std::lock_guard<std::mutex> lock(watch.runLock);
+  watch.events.reset();  // no thread uses it now: the system stops telling
 }
 
-bool TComPortWatcher::Watching() const {
-  Watch& watch = *m_state->watch;
-  const std::lock_guard<std::mutex> lock(watch.runLock);
-  return watch.thread.joinable() && !watch.stopping;
-}
+bool TComPortWatcher::Watching() const { return m_state->watch->Watching(); }
+
+ULONG TComPortWatcher::FailedLooks() const { return m_state->watch->failedLooks; }

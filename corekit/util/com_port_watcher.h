@@ -10,12 +10,16 @@ struct TComPortChange {
   bool Arrived = false;
 };
 
-// Tells which serial ports came and went. Each poll compares the ports present now with those of
-// the last poll (none before the first, so the first reports every port as come) and hands each
+// Tells which serial ports came and went. Each look compares the ports present now with those of
+// the last look (none before the first, so the first reports every port as come) and hands each
 // change to a target, the ports that went first. A port is the same while its name, system path,
 // USB ids and serial number stay: another receiver plugged in where one was unplugged comes anew.
-// A look at which the system cannot list its ports (no device library) tells them gone, the next
-// one come again.
+// A look first compares a cheap signature of the system's port list with the one of the last
+// look and describes nothing when it is unchanged. A port whose device goes while it is described
+// is not reported; a look at which the system cannot list its ports at all (no device library) is
+// skipped and counted as failed, so that the ports do not seem to go and come again.
+// An exception from OnPost leaves the look: that change and the rest count as not told, and the
+// next look tells them.
 class COREKIT_API TComPortWatcher {
 public:
   TComPortWatcher();
@@ -24,22 +28,31 @@ public:
   TComPortWatcher(const TComPortWatcher&) = delete;
   TComPortWatcher& operator=(const TComPortWatcher&) = delete;
 
-  // Polls now on the caller's thread and returns the number of changes handed to the target.
-  // From OnPost it looks at nothing and returns 0: the changes of one poll are told in order.
+  // Looks now on the caller's thread and returns the number of changes handed to the target, or
+  // -1 when the system could not list its ports (a failed look: nothing is told). It looks at
+  // nothing and returns 0 from OnPost (the changes of one look are told in order), and while the
+  // watcher's own thread watches: that thread's target is then the one that takes the changes.
+  // An exception from OnPost passes on to the caller.
   int Poll(TPostTargetBase<TComPortChange>& target);
 
-  // Polls now and then every intervalMs milliseconds on a thread of the watcher's own, which hands
-  // the changes to the target, until Stop; the target must stay until then. Going on after a Stop,
-  // it tells what it has not told yet. False when it watches already, intervalMs is 0, no thread
-  // can be made, or it is called from OnPost.
+  // Looks now, and then whenever the system tells of a change to its serial ports (Linux: udev's
+  // events of the tty subsystem; Windows: device interface notifications and changes of the
+  // registry's device map), on a thread of the watcher's own, which hands the changes to the
+  // target, until Stop; the target must stay until then. Where the system tells nothing, and
+  // after a look that failed or did not tell every change, it looks again every intervalMs
+  // milliseconds. Going on after a Stop, it tells what it has not told yet. False when it watches
+  // already, intervalMs is 0, no thread can be made, or it is called from OnPost.
   bool Start(TPostTargetBase<TComPortChange>& target, ULONG intervalMs);
   // Ends the watching and returns when the thread has ended. Called from OnPost (of either
-  // thread's poll) it returns at once and the thread tells nothing more. On Windows a thread
+  // thread's look) it returns at once and the thread tells nothing more. On Windows a thread
   // cannot end under the loader lock: stop a watcher before main returns, never from DllMain or a
   // DLL's static objects.
   void Stop();
   // True from a successful Start until Stop.
   bool Watching() const;
+  // The number of failed looks so far, by Poll or by the thread: looks at which the system could
+  // not list its ports.
+  ULONG FailedLooks() const;
 
 private:
   struct State;

@@ -3,16 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "corekit/platform/serial_port_details.h"
+#include "corekit/platform/serial_ports.h"
 #include "corekit/util/com_port_details.h"
 #include "corekit/util/com_ports.h"
 #include "tests/support/port_change_log.h"
+#include "tests/support/test_bed_uevent.h"
 
 namespace {
 
@@ -103,10 +108,28 @@ TEST_F(RecordedPorts, FindsPortsByUsbIdAndSerialNumber) {
   EXPECT_EQ(Names(found.items), (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB0"}));
 }
 
-// Unplugging takes the port's entry out of the test bed's /sys/class/tty; plugging puts it back.
+// ttyUSB0 of the test bed unplugged and plugged in again as the kernel does it: its entry in
+// /sys/class/tty goes, and comes back as a new link (with another inode number, so the old one
+// stays until the new one is made); the monitors are told as udev tells them.
+struct Adapter {
+  static std::filesystem::path Bed() { return std::getenv("UMOCKDEV_DIR"); }
+  static std::filesystem::path Entry() { return Bed() / "sys/class/tty/ttyUSB0"; }
+  static void Unplug(bool tell = true) {
+    std::filesystem::rename(Entry(), Bed() / "unplugged");
+    if (tell) Tell("remove");
+  }
+  static void Plug() {
+    std::filesystem::create_symlink(read_symlink(Bed() / "unplugged"), Bed() / "plugged");
+    std::filesystem::rename(Bed() / "plugged", Entry());
+    std::filesystem::remove(Bed() / "unplugged");
+    Tell("add");
+  }
+  static void Tell(const char* action) {
+    SendTestBedUevent(action, "/devices/pci0000:00/0000:00:14.0/usb1/1-3/1-3:1.0/ttyUSB0/tty/ttyUSB0");
+  }
+};
+
 TEST_F(RecordedPorts, WatcherTellsWhichPortsCameAndWent) {
-  const std::filesystem::path bed = std::getenv("UMOCKDEV_DIR");
-  const std::filesystem::path entry = bed / "sys/class/tty/ttyUSB0", aside = bed / "ttyUSB0";
   const std::vector<std::string> all = {"+/dev/rfcomm0", "+/dev/ttyACM0", "+/dev/ttyS0",
                                         "+/dev/ttyUSB0", "+/dev/ttyUSB1", "+/dev/ttyUSB2"};
   PortChangeLog log;
@@ -114,28 +137,77 @@ TEST_F(RecordedPorts, WatcherTellsWhichPortsCameAndWent) {
   EXPECT_EQ(watcher.Poll(log), 6);
   EXPECT_EQ(log.Taken(), all);
   EXPECT_EQ(watcher.Poll(log), 0);
-  std::filesystem::rename(entry, aside);
+  Adapter::Unplug();
   EXPECT_EQ(watcher.Poll(log), 1);
-  std::filesystem::rename(aside, entry);
+  Adapter::Plug();
   EXPECT_EQ(watcher.Poll(log), 1);
+  // Gone and back between two looks: the same port.
+  Adapter::Unplug();
+  Adapter::Plug();
+  EXPECT_EQ(watcher.Poll(log), 0);
   // Another adapter in the same USB port has another serial number.
-  const auto serial = canonical(entry).parent_path().parent_path().parent_path().parent_path();
-  std::ofstream(serial / "serial") << "B7QX02LM\n";
-  EXPECT_EQ(watcher.Poll(log), 2);
-  std::ofstream(serial / "serial") << "A5XK3RJT\n";
-  EXPECT_EQ(log.Taken(), (std::vector<std::string>{"-/dev/ttyUSB0", "+/dev/ttyUSB0",
-                                                   "-/dev/ttyUSB0", "+/dev/ttyUSB0"}));
+  const auto usb = canonical(Adapter::Entry()).parent_path().parent_path().parent_path().parent_path();
+  for (const char* serial : {"B7QX02LM\n", "A5XK3RJT\n"}) {
+    Adapter::Unplug();
+    std::ofstream(usb / "serial") << serial;
+    Adapter::Plug();
+    EXPECT_EQ(watcher.Poll(log), 2);
+  }
+  // Between the listing and the describing (the look's seam): a port that comes then is told by
+  // the next look; one that goes then is not told, not even as come with another identity.
+  Adapter::Unplug();
+  corekit::platform::SetSerialPortLookHook([] { Adapter::Plug(); });
+  EXPECT_EQ(watcher.Poll(log), 1);
+  corekit::platform::SetSerialPortLookHook(nullptr);
+  EXPECT_EQ(watcher.Poll(log), 1);
+  Adapter::Unplug();
+  EXPECT_EQ(watcher.Poll(log), 1);
+  Adapter::Plug();
+  corekit::platform::SetSerialPortLookHook([] { Adapter::Unplug(); });
+  EXPECT_EQ(watcher.Poll(log), 0);
+  corekit::platform::SetSerialPortLookHook(nullptr);
+  EXPECT_EQ(watcher.Poll(log), 0);
+  Adapter::Plug();
+  EXPECT_EQ(watcher.Poll(log), 1);
+  std::vector<std::string> replugged;
+  for (int i = 0; i < 5; ++i) replugged.insert(replugged.end(), {"-/dev/ttyUSB0", "+/dev/ttyUSB0"});
+  EXPECT_EQ(log.Taken(), replugged);
+  // A look at which the system cannot list its ports is skipped, not told as every port gone.
+  corekit::platform::SetSerialDeviceFolder("/no/such/folder");
+  EXPECT_EQ(watcher.Poll(log), -1);
+  corekit::platform::SetSerialDeviceFolder(nullptr);
+  EXPECT_EQ(watcher.Poll(log), 0);
+  EXPECT_EQ(watcher.FailedLooks(), 1u);
 
-  // On a thread of its own, a new watcher starts from no ports.
+  // On a thread of its own, a new watcher starts from no ports and then looks only when udev
+  // tells of a change. Meanwhile a Poll looks at nothing: the thread's target takes every change.
   TComPortWatcher watching;
-  ASSERT_TRUE(watching.Start(log, 10));
+  ASSERT_TRUE(watching.Start(log, 3600000));
   EXPECT_FALSE(watching.Start(log, 10));
   EXPECT_EQ(log.Taken(6), all);
-  std::filesystem::rename(entry, aside);
+  Adapter::Unplug(false);
+  PortChangeLog other;
+  EXPECT_EQ(watching.Poll(other), 0);
+  Adapter::Tell("remove");
   EXPECT_EQ(log.Taken(1), std::vector<std::string>{"-/dev/ttyUSB0"});
   watching.Stop();
   EXPECT_FALSE(watching.Watching());
-  std::filesystem::rename(aside, entry);
+  Adapter::Plug();
+  EXPECT_EQ(other.Taken(), std::vector<std::string>{});
+
+  // An exception from OnPost leaves Poll; on the watcher's thread it ends that look only, and the
+  // change comes again at the next.
+  struct Throwing : PortChangeLog {
+    void OnPost(const TComPortChange& change) override {
+      if (throws-- > 0) throw std::runtime_error("refused");
+      PortChangeLog::OnPost(change);
+    }
+    std::atomic<int> throws = 2;
+  } throwing;
+  TComPortWatcher refused;
+  EXPECT_THROW(refused.Poll(throwing), std::runtime_error);
+  ASSERT_TRUE(refused.Start(throwing, 10));
+  EXPECT_EQ(throwing.Taken(6), all);
 
   // A target may stop the watching from OnPost: nothing more is told, a Start goes on with the
   // rest. It may even destroy the watcher there. A Start or a Poll from OnPost does nothing.

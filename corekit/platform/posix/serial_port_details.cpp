@@ -2,6 +2,7 @@
 
 #include <libudev.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -162,26 +163,42 @@ void Describe(udev_device* tty, SerialPortRecord& record) {
   record.description = uart.empty() ? "Serial port" : "Serial port (" + uart + ")";
 }
 
+// Describes the port from the device tree; false when its device is gone, before it could be
+// described or while it was. The kernel removes a device's folder before those of the devices it
+// hangs from, so while the tty's folder stands, all that was read belonged to it.
+bool Described(udev* context, SerialPortRecord& record) {
+  const std::string sysname = record.name.substr(record.name.rfind('/') + 1);
+  udev_device* tty = udev_device_new_from_subsystem_sysname(context, "tty", sysname.c_str());
+  if (tty == nullptr) return false;
+  Describe(tty, record);
+  udev_device_unref(tty);
+  return access(record.path.c_str(), F_OK) == 0;
+}
+
 }  // namespace
 
-std::vector<SerialPortRecord> SerialPortDetails() {
-  std::vector<SerialPortRecord> records;
+bool ListSerialPortDetails(std::vector<SerialPortRecord>& records,
+                           const std::vector<SerialPortRecord>& known) {
+  std::vector<std::string> names;
+  const bool listed = ListSerialPortNames(names);
   udev* context = udev_new();
-  for (const std::string& name : SerialPortNames()) {
+  RunSerialPortLookHook();
+  for (const std::string& name : names) {
     SerialPortRecord record;
     record.name = name;
-    const std::string sysname = name.substr(name.rfind('/') + 1);
-    udev_device* tty = context != nullptr
-                           ? udev_device_new_from_subsystem_sysname(context, "tty", sysname.c_str())
-                           : nullptr;
-    if (tty != nullptr) {
-      Describe(tty, record);
-      udev_device_unref(tty);
+    record.entry = SerialPortEntry(name);
+    const auto same = std::find_if(known.begin(), known.end(), [&record](const SerialPortRecord& old) {
+      return !record.entry.empty() && old.name == record.name && old.entry == record.entry;
+    });
+    if (same != known.end()) {
+      records.push_back(*same);
+    } else if (context == nullptr || Described(context, record)) {
+      records.push_back(record);
     }
-    records.push_back(record);
   }
-  if (context != nullptr) udev_unref(context);
-  return records;
+  if (context == nullptr) return false;
+  udev_unref(context);
+  return listed;
 }
 
 }  // namespace corekit::platform

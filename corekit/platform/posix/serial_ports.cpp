@@ -2,9 +2,11 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <fstream>
 #include <mutex>
 
@@ -58,24 +60,30 @@ bool WithoutHardware(const std::string& device) {
   return type >> value && value == 0;
 }
 
+// An entry of the tty folder as one line: its name, inode number and link target.
+std::string EntryText(const char* name, ino_t inode, const char* target, ssize_t length) {
+  return std::string(name) + ' ' + std::to_string(inode) + ' ' +
+         std::string(target, length > 0 ? static_cast<std::size_t>(length) : 0) + '\n';
+}
+
+std::string CurrentFolder() {
+  const std::lock_guard<std::mutex> guard(Folder().lock);
+  return Folder().path;
+}
+
 }  // namespace
 
-std::vector<std::string> SerialPortNames() {
-  std::string folder;
-  {
-    const std::lock_guard<std::mutex> guard(Folder().lock);
-    folder = Folder().path;
-  }
+bool ListSerialPortNames(std::vector<std::string>& names) {
+  const std::string folder = CurrentFolder();
+  DIR* directory = opendir(folder.c_str());
+  if (directory == nullptr) return false;
   std::vector<std::string> entries;
-  if (DIR* directory = opendir(folder.c_str())) {
-    while (const dirent* entry = readdir(directory)) {
-      const std::string name = entry->d_name;
-      if (name != "." && name != "..") entries.push_back(name);
-    }
-    closedir(directory);
+  while (const dirent* entry = readdir(directory)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") entries.push_back(name);
   }
+  closedir(directory);
   std::sort(entries.begin(), entries.end(), NaturalLess);
-  std::vector<std::string> names;
   for (const std::string& name : entries) {
     const std::string device = folder + "/" + name;
     // Virtual terminals have no device; a Bluetooth link's rfcomm port has none either but is a port.
@@ -85,7 +93,36 @@ std::vector<std::string> SerialPortNames() {
     if (port.size() >= EntryBufferSize) break;  // does not fit: the listing ends here
     names.push_back(port);
   }
+  return true;
+}
+
+std::vector<std::string> SerialPortNames() {
+  std::vector<std::string> names;
+  ListSerialPortNames(names);
   return names;
+}
+
+std::string SerialPortListSignature() {
+  DIR* directory = opendir(CurrentFolder().c_str());
+  if (directory == nullptr) return "";
+  std::string signature;
+  while (const dirent* entry = readdir(directory)) {
+    char target[PATH_MAX];
+    signature += EntryText(entry->d_name, entry->d_ino, target,
+                           readlinkat(dirfd(directory), entry->d_name, target, sizeof target));
+  }
+  closedir(directory);
+  return signature;
+}
+
+std::string SerialPortEntry(const std::string& port) {
+  const std::string name = port.substr(port.rfind('/') + 1);
+  const std::string entry = CurrentFolder() + "/" + name;
+  struct stat status {};
+  char target[PATH_MAX];
+  if (lstat(entry.c_str(), &status) != 0) return "";
+  return EntryText(name.c_str(), status.st_ino, target,
+                   readlink(entry.c_str(), target, sizeof target));
 }
 
 void SetSerialDeviceFolder(const char* folder) {

@@ -7,6 +7,8 @@
 #include <devpropdef.h>
 // clang-format on
 
+#include <algorithm>
+
 #include "corekit/platform/device_instance_id.h"
 #include "corekit/platform/dynamic_library.h"
 #include "corekit/platform/serial_ports.h"
@@ -39,6 +41,7 @@ public:
     Find(m_setup, "SetupDiGetDevicePropertyW", getDeviceProperty);
     Find(m_config, "CM_Get_Device_IDA", getDeviceId);
     Find(m_config, "CM_Get_Parent", getParent);
+    Find(m_config, "CM_Get_DevNode_Status", getStatus);
   }
   ~SetupCalls() {
     if (m_setup != nullptr) SystemFreeDynamicLibrary(m_setup);
@@ -48,7 +51,7 @@ public:
   SetupCalls& operator=(const SetupCalls&) = delete;
 
   // True when every function was found. (The bus-reported product, which systems before Vista
-  // lack, is optional.)
+  // lack, and the device's status are optional.)
   bool Complete() const {
     return getClassDevs != nullptr && enumDeviceInfo != nullptr &&
            destroyDeviceInfoList != nullptr && openDevRegKey != nullptr &&
@@ -63,6 +66,7 @@ public:
   decltype(&SetupDiGetDevicePropertyW) getDeviceProperty = nullptr;
   decltype(&CM_Get_Device_IDA) getDeviceId = nullptr;
   decltype(&CM_Get_Parent) getParent = nullptr;
+  decltype(&CM_Get_DevNode_Status) getStatus = nullptr;
 
 private:
   template <typename Function>
@@ -130,10 +134,17 @@ std::string InstanceId(const SetupCalls& api, DEVINST instance) {
   return UpTo(id, sizeof id);
 }
 
-void AddClass(const SetupCalls& api, const GUID& deviceClass,
+// False when the device is no longer there, so that what was read of it may belong to no device.
+bool StillPresent(const SetupCalls& api, DEVINST instance) {
+  ULONG status = 0, problem = 0;
+  return api.getStatus == nullptr || api.getStatus(&status, &problem, instance, 0) == CR_SUCCESS;
+}
+
+// Adds the ports of a device class; false when the class cannot be listed.
+bool AddClass(const SetupCalls& api, const GUID& deviceClass,
               std::vector<SerialPortRecord>& records) {
   HDEVINFO set = api.getClassDevs(&deviceClass, nullptr, nullptr, DIGCF_PRESENT);
-  if (set == INVALID_HANDLE_VALUE) return;
+  if (set == INVALID_HANDLE_VALUE) return false;
   SP_DEVINFO_DATA device{};
   device.cbSize = sizeof device;
   for (DWORD index = 0; api.enumDeviceInfo(set, index, &device); ++index) {
@@ -159,22 +170,34 @@ void AddClass(const SetupCalls& api, const GUID& deviceClass,
     record.location = identity.transport == TPortTransport::Bluetooth
                           ? identity.bluetoothAddress
                           : UsbPortPath(RegistryProperty(api, set, device, SPDRP_LOCATION_PATHS));
-    records.push_back(record);
+    if (StillPresent(api, device.DevInst)) records.push_back(record);
   }
   api.destroyDeviceInfoList(set);
+  return true;
 }
 
 }  // namespace
 
-std::vector<SerialPortRecord> SerialPortDetails() {
-  std::vector<SerialPortRecord> records;
+bool ListSerialPortDetails(std::vector<SerialPortRecord>& records,
+                           const std::vector<SerialPortRecord>&) {
+  std::vector<std::string> before, after;
+  bool listed = ListSerialPortNames(before);
   const SetupCalls api;
+  RunSerialPortLookHook();
   if (api.Complete()) {
-    AddClass(api, PortsClass, records);
-    AddClass(api, ModemClass, records);
+    listed = AddClass(api, PortsClass, records) && listed;
+    listed = AddClass(api, ModemClass, records) && listed;
+  } else {
+    listed = false;
   }
-  AddMissingPortNames(records, SerialPortNames());
-  return records;
+  listed = ListSerialPortNames(after) && listed;
+  // A name that came or went while the classes were listed is left to the next look: its device
+  // may have been listed half.
+  std::erase_if(after, [&before](const std::string& name) {
+    return std::find(before.begin(), before.end(), name) == before.end();
+  });
+  AddMissingPortNames(records, after);
+  return listed;
 }
 
 }  // namespace corekit::platform
