@@ -96,10 +96,14 @@ void EventTold(benchmark::State& state) {
     std::filesystem::rename(plugged ? entry : aside, plugged ? aside : entry);
     SendTestBedUevent(plugged ? "remove" : "add", device.substr(device.find("/devices")).c_str());
     target.WaitFor(++told);
-    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    state.SetIterationTime(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
   if (!exists(entry)) std::filesystem::rename(aside, entry);
 }
-BENCHMARK(EventTold)->UseManualTime()->Unit(benchmark::kMillisecond)->Name("SerialPortEventTold/corekit");
+BENCHMARK(EventTold)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Name("SerialPortEventTold/corekit");
 
 }  // namespace

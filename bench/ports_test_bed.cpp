@@ -54,5 +54,6 @@ void SetUpBenchmarks(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) arguments.push_back(argv[i]);
   arguments.push_back(nullptr);
   execvp(arguments[0], arguments.data());
-  std::fprintf(stderr, "umockdev-run cannot be started: the ports cases see this machine's ports\n");
+  std::fprintf(stderr,
+               "umockdev-run cannot be started: the ports cases see this machine's ports\n");
 }

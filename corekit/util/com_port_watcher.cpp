@@ -37,7 +37,8 @@ bool Holds(const std::vector<TComPortInfo>& ports, const TComPortInfo& port) {
 struct Watch {
   std::mutex pollLock;  // one look at a time
   std::vector<TComPortInfo> last;
-  std::vector<SerialPortRecord> known;  // the last look's ports, not described again while they stay
+  // The last look's ports, not described again while their entries stay.
+  std::vector<SerialPortRecord> known;
   // The system's list as the last look that told every change saw it; empty: look in full.
   std::string signature;
   // False after a look that could not list the ports or did not tell every change: the thread

@@ -27,7 +27,8 @@ std::uint32_t Murmur2(const std::string& text) {
     h = (h * m) ^ k;
   }
   for (std::size_t rest = text.size() - i; rest > 0; --rest)
-    h ^= static_cast<std::uint32_t>(static_cast<unsigned char>(text[i + rest - 1])) << (8 * (rest - 1));
+    h ^= static_cast<std::uint32_t>(static_cast<unsigned char>(text[i + rest - 1]))
+         << (8 * (rest - 1));
   if (i < text.size()) h *= m;
   h ^= h >> 13;
   h *= m;
@@ -49,9 +50,9 @@ struct MessageHeader {
 
 void SendTestBedUevent(const char* action, const char* devpath) {
   std::string properties;
-  for (const std::string& property : {std::string("ACTION=") + action,
-                                     std::string("DEVPATH=") + devpath, std::string("SUBSYSTEM=tty"),
-                                     std::string("SEQNUM=1")})
+  for (const std::string& property :
+       {std::string("ACTION=") + action, std::string("DEVPATH=") + devpath,
+        std::string("SUBSYSTEM=tty"), std::string("SEQNUM=1")})
     properties += property + '\0';
   MessageHeader header;
   header.propertiesLength = static_cast<std::uint32_t>(properties.size());

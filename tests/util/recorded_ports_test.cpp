@@ -125,7 +125,8 @@ struct Adapter {
     Tell("add");
   }
   static void Tell(const char* action) {
-    SendTestBedUevent(action, "/devices/pci0000:00/0000:00:14.0/usb1/1-3/1-3:1.0/ttyUSB0/tty/ttyUSB0");
+    SendTestBedUevent(action,
+                      "/devices/pci0000:00/0000:00:14.0/usb1/1-3/1-3:1.0/ttyUSB0/tty/ttyUSB0");
   }
 };
 
@@ -146,7 +147,8 @@ TEST_F(RecordedPorts, WatcherTellsWhichPortsCameAndWent) {
   Adapter::Plug();
   EXPECT_EQ(watcher.Poll(log), 0);
   // Another adapter in the same USB port has another serial number.
-  const auto usb = canonical(Adapter::Entry()).parent_path().parent_path().parent_path().parent_path();
+  const auto usb =
+      canonical(Adapter::Entry()).parent_path().parent_path().parent_path().parent_path();
   for (const char* serial : {"B7QX02LM\n", "A5XK3RJT\n"}) {
     Adapter::Unplug();
     std::ofstream(usb / "serial") << serial;

@@ -187,9 +187,10 @@ bool ListSerialPortDetails(std::vector<SerialPortRecord>& records,
     SerialPortRecord record;
     record.name = name;
     record.entry = SerialPortEntry(name);
-    const auto same = std::find_if(known.begin(), known.end(), [&record](const SerialPortRecord& old) {
-      return !record.entry.empty() && old.name == record.name && old.entry == record.entry;
-    });
+    const auto same =
+        std::find_if(known.begin(), known.end(), [&record](const SerialPortRecord& old) {
+          return !record.entry.empty() && old.name == record.name && old.entry == record.entry;
+        });
     if (same != known.end()) {
       records.push_back(*same);
     } else if (context == nullptr || Described(context, record)) {

@@ -41,8 +41,9 @@ bool SerialPortEvents::Listening() const {
 void SerialPortEvents::Wait(int timeoutMs) {
   System& system = *m_system;
   // poll leaves out an entry whose descriptor is negative.
-  pollfd waits[2] = {{system.wake, POLLIN, 0},
-                     {system.monitor != nullptr ? udev_monitor_get_fd(system.monitor) : -1, POLLIN, 0}};
+  pollfd waits[2] = {
+      {system.wake, POLLIN, 0},
+      {system.monitor != nullptr ? udev_monitor_get_fd(system.monitor) : -1, POLLIN, 0}};
   if (poll(waits, 2, timeoutMs < 0 ? -1 : timeoutMs) <= 0) return;
   if (waits[0].revents != 0) {
     std::uint64_t count = 0;

@@ -86,7 +86,7 @@ bool ListSerialPortNames(std::vector<std::string>& names) {
   std::sort(entries.begin(), entries.end(), NaturalLess);
   for (const std::string& name : entries) {
     const std::string device = folder + "/" + name;
-    // Virtual terminals have no device; a Bluetooth link's rfcomm port has none either but is a port.
+    // Virtual terminals have no device; a Bluetooth link's rfcomm port has none but is a port.
     const bool bluetooth = name.rfind("rfcomm", 0) == 0;
     if ((!bluetooth && !Exists(device + "/device")) || WithoutHardware(device)) continue;
     const std::string port = "/dev/" + name;

@@ -45,9 +45,10 @@ struct SerialPortEvents::System {
 
   // Asks once for the next change below the device map (the serial map may not exist yet).
   void WatchMap() {
-    mapWatched = map != nullptr && mapChanged != nullptr &&
-                 RegNotifyChangeKeyValue(map, TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
-                                         mapChanged, TRUE) == ERROR_SUCCESS;
+    mapWatched =
+        map != nullptr && mapChanged != nullptr &&
+        RegNotifyChangeKeyValue(map, TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                                mapChanged, TRUE) == ERROR_SUCCESS;
   }
 
   void Notify(RegisterNotification registerNotification) {

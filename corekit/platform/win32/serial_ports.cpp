@@ -67,10 +67,11 @@ std::string SerialPortListSignature() {
   std::string signature;
   std::vector<std::string> names;
   // The Ports and the Modem class, and the registry's names.
-  const bool made = size != nullptr && list != nullptr &&
-                    AddClassInstances(size, list, "{4d36e978-e325-11ce-bfc1-08002be10318}", signature) &&
-                    AddClassInstances(size, list, "{4d36e96d-e325-11ce-bfc1-08002be10318}", signature) &&
-                    ListSerialPortNames(names);
+  const bool made =
+      size != nullptr && list != nullptr &&
+      AddClassInstances(size, list, "{4d36e978-e325-11ce-bfc1-08002be10318}", signature) &&
+      AddClassInstances(size, list, "{4d36e96d-e325-11ce-bfc1-08002be10318}", signature) &&
+      ListSerialPortNames(names);
   SystemFreeDynamicLibrary(config);
   if (!made) return "";
   for (const std::string& name : names) signature += name + '|';
