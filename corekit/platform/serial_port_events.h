@@ -4,7 +4,8 @@ namespace corekit::platform {
 
 // Lets a thread sleep until the system's serial ports may have changed. POSIX: libudev's monitor
 // of the tty subsystem, with the udev daemon's events where one runs (they come once the device's
-// links and database entry are made), else the kernel's own. Windows: the configuration manager's
+// links and database entry are made), else the kernel's own (which a process in a container may
+// never get: then it does not count as listening). Windows: the configuration manager's
 // arrival and removal notifications of the COM port and modem interfaces (Windows 8 and later),
 // and changes of the registry's device map. Where the system tells nothing, a wait ends only by
 // its time or by Wake.

@@ -13,14 +13,15 @@ struct SerialPortEvents::System {
   int wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   udev* context = udev_new();
   udev_monitor* monitor = nullptr;
+  bool daemon = false;  // the udev daemon's events, not the kernel's
 };
 
 SerialPortEvents::SerialPortEvents() : m_system(new System) {
   System& system = *m_system;
   if (system.context == nullptr) return;
   // Without the daemon its events never come; the kernel's do.
-  const char* source = access("/run/udev/control", F_OK) == 0 ? "udev" : "kernel";
-  system.monitor = udev_monitor_new_from_netlink(system.context, source);
+  system.daemon = access("/run/udev/control", F_OK) == 0;
+  system.monitor = udev_monitor_new_from_netlink(system.context, system.daemon ? "udev" : "kernel");
   if (system.monitor != nullptr &&
       (udev_monitor_filter_add_match_subsystem_devtype(system.monitor, "tty", nullptr) < 0 ||
        udev_monitor_enable_receiving(system.monitor) < 0))
@@ -34,8 +35,10 @@ SerialPortEvents::~SerialPortEvents() {
   delete m_system;
 }
 
+// The kernel's events do not reach a process in a user namespace of its own (a container), so
+// without the daemon a watcher still looks at set times; a wait then also ends at an event.
 bool SerialPortEvents::Listening() const {
-  return m_system->monitor != nullptr && m_system->wake >= 0;
+  return m_system->daemon && m_system->monitor != nullptr && m_system->wake >= 0;
 }
 
 void SerialPortEvents::Wait(int timeoutMs) {
