@@ -1,6 +1,7 @@
 #include "corekit/util/com_port_details.h"
 
 #include <functional>
+#include <utility>
 
 #include "corekit/util/com_port_record.h"
 
@@ -43,6 +44,12 @@ int HandOver(kx_std::base_coll<TComPortInfo>& ports,
 
 int EnumComPortDetails(kx_std::base_coll<TComPortInfo>& ports) {
   return HandOver(ports, [](const SerialPortRecord&) { return true; });
+}
+
+std::vector<TComPortInfo> ListComPortDetails() {
+  kx_std::vector_coll<TComPortInfo> ports;
+  EnumComPortDetails(ports);
+  return std::move(ports.items);
 }
 
 int FindComPortsByUsbId(WORD vendorId, WORD productId, kx_std::base_coll<TComPortInfo>& ports) {

@@ -42,7 +42,7 @@ set(required "KString::Mid(int, int) const" "TGPSTime::Set(" "TGPSWeek::TGPSWeek
              "TDLLFuncLoader::LoadDLL(" "TDLLFuncLoader::GetFunc(char const*)" "TComBinValueImpl::GetValToGeneric("
              "TComBinValue::get_data() const" "TComPtrBase<IGenericValue>::IsEqualObject("
              "TComPtr<IGenericValue>::operator=(" "EnumComPortDetails(" "FindComPortsByUsbId("
-             "FindComPortsBySerialNumber(" "UsbSerialKind(" "SetThreadLanguage(" "GetThreadLanguage("
+             "FindComPortsBySerialNumber(" "ListComPortDetails(" "UsbSerialKind(" "SetThreadLanguage(" "GetThreadLanguage("
              "TranslateText(" "SetDictionaryFolder(" "LoadTranslatedString(")
 if(NOT WINDOWS)
   # The COM functions that the library provides where the system has none.
