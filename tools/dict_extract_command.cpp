@@ -49,7 +49,8 @@ public:
 
   void Add(const KString& text, const std::string& reference) {
     if (text.IsEmpty()) return;
-    const std::string key(static_cast<const char*>(text), static_cast<std::size_t>(text.GetLength()));
+    const std::string key(static_cast<const char*>(text),
+                          static_cast<std::size_t>(text.GetLength()));
     if (!DictTextWritable(key)) {
       m_texts.unwritable.push_back(reference);
       return;
@@ -98,7 +99,7 @@ BOOL CALLBACK NoteName(HMODULE, const char*, char* name, LONG_PTR context) {
     found.text = name;
   }
   reinterpret_cast<std::vector<ResourceName>*>(context)->push_back(std::move(found));
-  return 1;  // go on
+  return true;  // go on
 }
 
 // The names of the module's resources of a type, texts first, then numbers ascending.
@@ -131,7 +132,8 @@ void AddStrings(HMODULE module, TemplateBuilder& builder) {
     first = false;
     for (unsigned index = 0; index < 16; ++index) {
       const unsigned id = (block.number - 1u) * 16u + index;
-      builder.Add(LoadTranslatedString(module, id, English, nullptr), "string " + std::to_string(id));
+      builder.Add(LoadTranslatedString(module, id, English, nullptr),
+                  "string " + std::to_string(id));
     }
   }
 }

@@ -136,8 +136,7 @@ private:
 }  // namespace
 
 bool ReadMenuItemAt(HMENU menu, int position, MENUITEMINFOA& item) {
-  const BOOL byPosition = 1;
-  return GetMenuItemInfoA(menu, static_cast<UINT>(position), byPosition, &item) != 0;
+  return GetMenuItemInfoA(menu, static_cast<UINT>(position), true, &item) != 0;
 }
 
 std::string FormatMenu(HMENU menu) {

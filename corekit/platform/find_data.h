@@ -8,8 +8,11 @@
 
 #if defined(_WIN32)
 
+// The base types first: the record's header builds on them.
+// clang-format off
 #include <windef.h>
 #include <minwinbase.h>
+// clang-format on
 
 #else
 

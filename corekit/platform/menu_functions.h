@@ -2,7 +2,8 @@
 
 // Reading a menu that the library built (LoadTranslatedMenu) item by item, and destroying it.
 // Windows has these functions; on POSIX the library provides them, exported, with the item record
-// and its flags in Windows layout. On Windows this header includes <windows.h>, which declares them.
+// and its flags in Windows layout. On Windows this header includes <windows.h>, which declares
+// them.
 
 #include "corekit/export.h"
 #include "corekit/platform/interface_types.h"

@@ -18,7 +18,8 @@
 #include <cstdint>
 
 // A resource type or name given by number instead of by text, and the test for one.
-#define MAKEINTRESOURCEA(i) (reinterpret_cast<char*>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
+#define MAKEINTRESOURCEA(i) \
+  (reinterpret_cast<char*>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
 #define IS_INTRESOURCE(r) ((reinterpret_cast<std::uintptr_t>(r) >> 16) == 0)
 
 // The calling convention of callbacks, which only 32-bit Windows has.

@@ -19,5 +19,5 @@ COREKIT_API HMENU LoadTranslatedMenu(HMODULE module, WORD menuId, WORD language,
 // dictionary name or, when name is null, the one named after the module's file title. Submenus
 // are translated before the item that opens them; separators are left alone; a translation is cut
 // to 254 characters. Returns menu; one whose items cannot be counted (no menu) is left untouched.
-COREKIT_API HMENU TranslateMenu(HMENU menu, HMODULE module, WORD fromLanguage,
-                                WORD toLanguage, const char* name);
+COREKIT_API HMENU TranslateMenu(HMENU menu, HMODULE module, WORD fromLanguage, WORD toLanguage,
+                                const char* name);

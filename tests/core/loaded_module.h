@@ -8,8 +8,7 @@
 
 class LoadedModule {
 public:
-  explicit LoadedModule(const char* path)
-      : m_module(LoadModuleFile(path, nullptr)) {
+  explicit LoadedModule(const char* path) : m_module(LoadModuleFile(path, nullptr)) {
     EXPECT_NE(m_module, nullptr) << path;
   }
   ~LoadedModule() {

@@ -1,7 +1,7 @@
 // The exported headers name only the types of the interface: a user's code keeps its own TRUE,
-// MAX_PATH, menu template flags and records. On Windows IUnknown is the system's, so the COM headers
-// bring the SDK's COM headers and with them <windows.h>, as do the headers of the system's global
-// memory, menu and resource functions, and TFileFinder's record; every other exported header
+// MAX_PATH, menu template flags and records. On Windows IUnknown is the system's, so the COM
+// headers bring the SDK's COM headers and with them <windows.h>, as do the headers of the system's
+// global memory, menu and resource functions, and TFileFinder's record; every other exported header
 // leaves it out.
 
 #if defined(_WIN32)

@@ -20,7 +20,8 @@ TEST(ToolDictDocument, WritesTextsTheLibraryReadsBack) {
     const std::string written = "[" + EscapeDictText(text) + "][value]";
     TDictionaryPair pair;
     ASSERT_TRUE(NextDictionaryPair(written.c_str(), pair)) << written;
-    EXPECT_EQ(std::string(UnescapeDictionaryText(pair.keyOpen + 1, pair.keyClose)), text) << written;
+    EXPECT_EQ(std::string(UnescapeDictionaryText(pair.keyOpen + 1, pair.keyClose)), text)
+        << written;
   }
   // No escape writes "]"; a backslash before n, t or r reads as a control character.
   const std::string unwritable[] = {"a]b", "\\n", "x\\t", "\\r", std::string("a\0b", 3), "\x1a"};
