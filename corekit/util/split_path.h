@@ -4,6 +4,12 @@
 #include "corekit/export.h"
 #include "corekit/platform/interface_types.h"
 
+#if !defined(_WIN32) && !defined(MOVEFILE_REPLACE_EXISTING)
+// MoveFileTo's flags, as <windows.h> defines them on Windows.
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_COPY_ALLOWED 0x00000002
+#endif
+
 // TSplitPath: a path text in Windows syntax split into a network flag and five parts (host,
 // volume, directory, name, extension), which can be changed and composed again in any selection,
 // with file operations on the composed path.
