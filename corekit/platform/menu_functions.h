@@ -15,6 +15,7 @@
 
 #else
 
+#include <cstddef>
 #include <cstdint>
 
 struct HBITMAP__;
@@ -34,6 +35,9 @@ struct MENUITEMINFOA {
   UINT cch;          // the buffer's size; receives the text's length
   HBITMAP__* hbmpItem;
 };
+static_assert(offsetof(MENUITEMINFOA, hbmpItem) == (sizeof(void*) == 8 ? 72 : 44) &&
+                  sizeof(MENUITEMINFOA) == (sizeof(void*) == 8 ? 80 : 48),
+              "the menu item record keeps its Windows layout");
 
 #define MIIM_STATE 0x00000001
 #define MIIM_ID 0x00000002
