@@ -1,20 +1,30 @@
 # The functions that make the test programs and the modules they load; tests/CMakeLists.txt
 # includes this file after GoogleTest is found.
 
-# One test program per subsystem. It links the library's objects directly. Natively every test
-# case is its own CTest test; under Wine a program runs whole, since each start of Wine is slow.
-# GoogleTest's header is precompiled once, by the smallest suite (the first one added), and reused by
-# the others: a suite that reuses it waits until that suite is built.
+# corekit_add_test_suite(NAME [SHARED] file.cpp...): one test program per subsystem. It links the
+# library's objects directly; with SHARED it uses the library as applications do, the shared library
+# and its public headers. Natively every test case is its own CTest test; under Wine a program runs
+# whole, since each start of Wine is slow. GoogleTest's header is precompiled once, by the smallest
+# suite (the first one added), and reused by the others: a suite that reuses it waits until that
+# suite is built.
 function(corekit_add_test_suite name)
-  add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE corekit_objects corekit_options corekit_test_main)
-  target_compile_definitions(${name} PRIVATE COREKIT_STATIC)
+  cmake_parse_arguments(PARSE_ARGV 1 suite "SHARED" "" "")
+  add_executable(${name} ${suite_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE corekit_options corekit_test_main)
   get_property(pch_owner GLOBAL PROPERTY COREKIT_TEST_PCH_OWNER)
-  if(pch_owner)
-    target_precompile_headers(${name} REUSE_FROM ${pch_owner})
-  else()
+  if(suite_SHARED)
+    # The shared precompiled header is made with COREKIT_STATIC; this suite makes its own.
+    target_link_libraries(${name} PRIVATE corekit)
     target_precompile_headers(${name} PRIVATE <gtest/gtest.h>)
-    set_property(GLOBAL PROPERTY COREKIT_TEST_PCH_OWNER ${name})
+  else()
+    target_link_libraries(${name} PRIVATE corekit_objects)
+    target_compile_definitions(${name} PRIVATE COREKIT_STATIC)
+    if(pch_owner)
+      target_precompile_headers(${name} REUSE_FROM ${pch_owner})
+    else()
+      target_precompile_headers(${name} PRIVATE <gtest/gtest.h>)
+      set_property(GLOBAL PROPERTY COREKIT_TEST_PCH_OWNER ${name})
+    endif()
   endif()
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})

@@ -5,8 +5,7 @@
 #include <map>
 #include <string_view>
 
-#include "corekit/platform/multibyte_text.h"
-#include "corekit/platform/text_file.h"
+#include "corekit/translate/dictionary_text.h"
 #include "tools/dict_document.h"
 
 namespace corekit::tool {
@@ -120,7 +119,7 @@ void CheckPair(const DictEntry& entry, std::vector<DictFault>& faults) {
 
 void CheckEncoding(const std::string& text, std::vector<DictFault>& faults) {
   for (std::size_t at = 0; at < text.size();) {
-    const std::size_t bad = at + platform::MultibyteInvalidAt(text.data() + at, text.size() - at);
+    const std::size_t bad = at + FindInvalidMultibyte(text.data() + at, text.size() - at);
     if (bad >= text.size()) return;
     faults.push_back({1 + static_cast<int>(std::count(
                               text.begin(), text.begin() + static_cast<std::ptrdiff_t>(bad), '\n')),
@@ -143,7 +142,7 @@ public:
 
   int Run(std::ostream& out, std::ostream& err) override {
     std::string text;
-    if (!platform::ReadTextFile(m_dictionary.c_str(), text)) {
+    if (!ReadDictionaryFile(m_dictionary.c_str(), text)) {
       err << "corekit: dict check: cannot read '" << m_dictionary << "'\n";
       return ExitUsage;
     }

@@ -5,8 +5,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "corekit/platform/text_file.h"
-#include "corekit/translate/translation_dict.h"
+#include "corekit/translate/dictionary_text.h"
 
 namespace corekit::tool {
 namespace {
@@ -173,7 +172,7 @@ DictDocument ParseDictDocument(const std::string& text) {
 
 bool ReadDictDocument(const std::string& path, DictDocument& document) {
   std::string text;
-  if (!platform::ReadTextFile(path.c_str(), text)) return false;
+  if (!ReadDictionaryFile(path.c_str(), text)) return false;
   document = ParseDictDocument(text);
   return true;
 }

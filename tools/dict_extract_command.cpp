@@ -1,16 +1,19 @@
 #include "tools/dict_extract_command.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cstdint>
 #include <map>
+#include <utility>
 
-#include "corekit/platform/dynamic_library.h"
-#include "corekit/platform/resource_names.h"
-#include "corekit/platform/resources.h"
-#include "corekit/translate/resource_strings.h"
+#include "corekit/dllload/module_load.h"
+#include "corekit/platform/resource_functions.h"
+#include "corekit/translate/dialog_texts.h"
+#include "corekit/translate/find_resource.h"
+#include "corekit/translate/menu_resource.h"
+#include "corekit/translate/translated_string.h"
 #include "corekit/util/split_path.h"
-#include "corekit/winres/dialog_template.h"
-#include "corekit/winres/menu_template.h"
-#include "corekit/winres/string_block.h"
+#include "tools/menu_command.h"
 #include "tools/raw_option.h"
 
 namespace corekit::tool {
@@ -44,11 +47,10 @@ public:
     m_pending.push_back("# ---- " + heading + " ----");
   }
 
-  void Add(const std::u16string& text, const std::string& reference) {
-    if (text.empty()) return;
-    const KString converted = WideToAnsi(text.c_str());
-    const std::string key(static_cast<const char*>(converted),
-                          static_cast<std::size_t>(converted.GetLength()));
+  void Add(const KString& text, const std::string& reference) {
+    if (text.IsEmpty()) return;
+    const std::string key(static_cast<const char*>(text),
+                          static_cast<std::size_t>(text.GetLength()));
     if (!DictTextWritable(key)) {
       m_texts.unwritable.push_back(reference);
       return;
@@ -79,84 +81,123 @@ private:
   std::map<std::string, std::size_t> m_index;
 };
 
-// The English data of a resource, as the library's translation finds it.
-bool EnglishResource(HMODULE module, WORD type, const char* name, const BYTE*& data,
-                     std::size_t& size) {
-  const HRSRC found = FindResourceFallback(module, MAKEINTRESOURCEA(type), name, English, true);
-  if (found == nullptr) return false;
-  data = static_cast<const BYTE*>(platform::LockModuleResource(module, found));
-  size = platform::ModuleResourceSize(module, found);
-  return data != nullptr;
+// The name of a resource: a number, or a text of ASCII characters.
+struct ResourceName {
+  bool isNumber = false;
+  WORD number = 0;
+  std::string text;
+
+  const char* Get() const { return isNumber ? MAKEINTRESOURCEA(number) : text.c_str(); }
+};
+
+BOOL CALLBACK NoteName(HMODULE, const char*, char* name, LONG_PTR context) {
+  ResourceName found;
+  found.isNumber = IS_INTRESOURCE(name);
+  if (found.isNumber) {
+    found.number = static_cast<WORD>(reinterpret_cast<std::uintptr_t>(name));
+  } else {
+    found.text = name;
+  }
+  reinterpret_cast<std::vector<ResourceName>*>(context)->push_back(std::move(found));
+  return true;  // go on
+}
+
+// The names of the module's resources of a type, texts first, then numbers ascending.
+std::vector<ResourceName> ResourceNames(HMODULE module, WORD type) {
+  std::vector<ResourceName> names;
+  EnumResourceNamesA(module, MAKEINTRESOURCEA(type), &NoteName, reinterpret_cast<LONG_PTR>(&names));
+  std::stable_sort(names.begin(), names.end(), [](const ResourceName& a, const ResourceName& b) {
+    if (a.isNumber != b.isNumber) return !a.isNumber;
+    return a.isNumber && a.number < b.number;
+  });
+  return names;
+}
+
+// The English resource, as the library's translation finds it.
+HRSRC EnglishResource(HMODULE module, WORD type, const char* name) {
+  return FindResourceFallback(module, MAKEINTRESOURCEA(type), name, English, true);
 }
 
 // A resource's name in a comment line, which holds no "[".
-std::string Shown(const platform::ResourceName& name) {
+std::string Shown(const ResourceName& name) {
   return name.isNumber ? std::to_string(name.number) : EscapeCommentText(name.text);
 }
 
+// The strings of each block that the module has in English, as the library gives them in English.
 void AddStrings(HMODULE module, TemplateBuilder& builder) {
   bool first = true;
-  for (const platform::ResourceName& block : platform::ModuleResourceNames(module, StringType)) {
-    const BYTE* data = nullptr;
-    std::size_t size = 0;
-    if (!block.isNumber || !EnglishResource(module, StringType, block.Get(), data, size)) continue;
+  for (const ResourceName& block : ResourceNames(module, StringType)) {
+    if (!block.isNumber || EnglishResource(module, StringType, block.Get()) == nullptr) continue;
     if (first) builder.Group("string table");
     first = false;
     for (unsigned index = 0; index < 16; ++index) {
-      const std::optional<std::u16string> text = winres::StringBlockEntry(data, size, index);
       const unsigned id = (block.number - 1u) * 16u + index;
-      if (text) builder.Add(*text, "string " + std::to_string(id));
+      builder.Add(LoadTranslatedString(module, id, English, nullptr),
+                  "string " + std::to_string(id));
     }
   }
 }
 
-void AddMenuItems(const std::vector<winres::MenuTemplateItem>& items, const std::string& menu,
-                  const std::string& path, TemplateBuilder& builder) {
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const winres::MenuTemplateItem& item = items[i];
+// The text of a menu item: its length first, then the text itself.
+KString ItemText(HMENU menu, int position) {
+  MENUITEMINFOA item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_STRING;
+  if (!ReadMenuItemAt(menu, position, item) || item.cch == 0) return KString();
+  std::string text(item.cch + 1, '\0');
+  item.dwTypeData = text.data();
+  item.cch = static_cast<UINT>(text.size());
+  if (!ReadMenuItemAt(menu, position, item)) return KString();
+  return KString(text.c_str());
+}
+
+void AddMenuItems(HMENU items, const std::string& menu, const std::string& path,
+                  TemplateBuilder& builder) {
+  const int count = GetMenuItemCount(items);
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+    if (!ReadMenuItemAt(items, i, item)) continue;
     const std::string position = path + std::to_string(i);
-    if (item.popup) {
-      builder.Add(item.text, menu + " popup " + position);
-      AddMenuItems(item.children, menu, position + ".", builder);
-    } else if (!(item.type & MFT_SEPARATOR)) {
-      builder.Add(item.text, menu + " item " + std::to_string(item.id));
+    if (item.hSubMenu != nullptr) {
+      builder.Add(ItemText(items, i), menu + " popup " + position);
+      AddMenuItems(item.hSubMenu, menu, position + ".", builder);
+    } else if (!(item.fType & MFT_SEPARATOR)) {
+      builder.Add(ItemText(items, i), menu + " item " + std::to_string(item.wID));
     }
   }
 }
 
 void AddMenus(HMODULE module, TemplateBuilder& builder) {
-  for (const platform::ResourceName& name : platform::ModuleResourceNames(module, MenuType)) {
-    const BYTE* data = nullptr;
-    std::size_t size = 0;
-    std::vector<winres::MenuTemplateItem> items;
-    if (!EnglishResource(module, MenuType, name.Get(), data, size) ||
-        !winres::ReadMenuTemplate(data, size, items)) {
-      continue;
-    }
-    const std::string menu = "menu " + Shown(name);
-    builder.Group(menu);
-    AddMenuItems(items, menu, "", builder);
+  for (const ResourceName& name : ResourceNames(module, MenuType)) {
+    const HMENU menu = LoadMenuResource(module, EnglishResource(module, MenuType, name.Get()));
+    if (menu == nullptr) continue;
+    const std::string reference = "menu " + Shown(name);
+    builder.Group(reference);
+    AddMenuItems(menu, reference, "", builder);
+    DestroyMenu(menu);
   }
 }
 
 void AddDialogs(HMODULE module, TemplateBuilder& builder) {
-  for (const platform::ResourceName& name : platform::ModuleResourceNames(module, DialogType)) {
-    const BYTE* data = nullptr;
-    std::size_t size = 0;
-    winres::DialogTemplate dialog;
-    if (!EnglishResource(module, DialogType, name.Get(), data, size) ||
-        !winres::ReadDialogTemplate(data, size, dialog)) {
+  for (const ResourceName& name : ResourceNames(module, DialogType)) {
+    const HRSRC found = EnglishResource(module, DialogType, name.Get());
+    const HGLOBAL data = found != nullptr ? LoadResource(module, found) : nullptr;
+    TDialogTexts dialog;
+    if (data == nullptr ||
+        !ReadDialogTexts(LockResource(data), SizeofResource(module, found), dialog)) {
       continue;
     }
     const std::string reference = "dialog " + Shown(name);
     builder.Group(reference);
     builder.Add(dialog.caption, reference + " caption");
-    for (std::size_t i = 0; i < dialog.items.size(); ++i) {
-      const winres::DialogTemplateItem& item = dialog.items[i];
+    for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+      const TDialogControlText& control = dialog.controls[i];
       // Static texts share the id -1; their position tells them apart.
-      const bool shared = item.id == 0xFFFF || item.id == 0xFFFFFFFF;
-      builder.Add(item.text, reference + (shared ? " static " + std::to_string(i)
-                                                 : " control " + std::to_string(item.id)));
+      const bool shared = control.id == 0xFFFF || control.id == 0xFFFFFFFF;
+      builder.Add(control.text, reference + (shared ? " static " + std::to_string(i)
+                                                    : " control " + std::to_string(control.id)));
     }
   }
 }
@@ -185,7 +226,7 @@ public:
     std::string title = "corekit";
     if (m_module.Given()) {
       DWORD code = 0;
-      module = platform::LoadDynamicLibrary(m_module.text.c_str(), &code);
+      module = LoadModuleFile(m_module.text.c_str(), &code);
       if (module == nullptr) {
         err << "corekit: dict extract: '" << m_module.text << "' cannot be loaded (system error "
             << code << ")\n";
@@ -195,7 +236,7 @@ public:
           static_cast<const char*>(TSplitPath(m_module.text.c_str()).Compose(TSplitPath::NamePart));
     }
     const ModuleTexts texts = ExtractModuleTexts(module, title);
-    if (module != nullptr) platform::FreeDynamicLibrary(module);
+    if (module != nullptr) FreeModuleFile(module);
     for (const std::string& reference : texts.unwritable) {
       err << "corekit: dict extract: the text of " << reference
           << " cannot be written in a dictionary (']', or a backslash before n, t or r)\n";

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 #include "tools/command.h"
 #include "tools/dict_document.h"
 

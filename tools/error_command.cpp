@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "corekit/errors/error_reporter.h"
-#include "corekit/platform/thread_locale.h"
+#include "corekit/translate/thread_language.h"
 #include "tools/language_text.h"
 #include "tools/number_text.h"
 #include "tools/raw_option.h"
@@ -52,7 +52,7 @@ public:
         err << "corekit: error: " << LanguageError("--lang", m_language.text) << '\n';
         return ExitUsage;
       }
-      if (!platform::SetThreadLanguage(language)) {
+      if (!SetThreadLanguage(language)) {
         err << "corekit: error: --lang: the system does not accept language " << Hex(language, 4)
             << '\n';
         return ExitUsage;
@@ -98,7 +98,7 @@ std::string FormatErrorReport(LONG code) {
   const auto bits = static_cast<std::uint32_t>(code);
   return FormatReport({
       {"Code", Hex(bits, 8) + " (" + std::to_string(code) + ")"},
-      {"Language", Hex(platform::ThreadLanguage(), 4)},
+      {"Language", Hex(GetThreadLanguage(), 4)},
       {"Text", std::string(TErrorReporter::ErrorToText(code))},
   });
 }

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 #include "tools/command.h"
 
 namespace corekit::tool {

@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "corekit/core/app_info.h"
-#include "corekit/platform/dynamic_library.h"
+#include "corekit/dllload/module_load.h"
 #include "tools/report_lines.h"
 
 namespace corekit::tool {
@@ -49,13 +49,13 @@ bool FormatInfo(const std::vector<std::string>& modules, std::string& report, st
   };
   for (const std::string& path : modules) {
     DWORD code = 0;
-    const HMODULE module = platform::LoadDynamicLibrary(path.c_str(), &code);
+    const HMODULE module = LoadModuleFile(path.c_str(), &code);
     if (module == nullptr) {
       error = "'" + path + "' cannot be loaded (system error " + std::to_string(code) + ")";
       return false;
     }
     lines.emplace_back("Version of module", path + ": " + std::to_string(GetModuleVersion(module)));
-    platform::FreeDynamicLibrary(module);
+    FreeModuleFile(module);
   }
   report = FormatReport(lines);
   return true;

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "corekit/platform/dynamic_library.h"
-#include "corekit/platform/menus.h"
+#include "corekit/dllload/module_load.h"
+#include "corekit/platform/menu_functions.h"
 #include "corekit/translate/menu_translation.h"
 #include "corekit/translate/translate_text.h"
 #include "tools/language_text.h"
@@ -28,11 +28,15 @@ std::string Shown(const char* text) {
 }
 
 void AddItems(HMENU menu, const std::string& indent, std::string& tree) {
-  const int count = platform::MenuItemCount(menu);
+  const int count = GetMenuItemCount(menu);
   for (int position = 0; position < count; ++position) {
     char text[1024] = {};
-    MENUITEMINFOA item;
-    if (!platform::ReadWholeMenuItem(menu, position, item, text)) continue;
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+    item.dwTypeData = text;
+    item.cch = sizeof text;
+    if (!ReadMenuItemAt(menu, position, item)) continue;
     if (item.fType & MFT_SEPARATOR) {
       tree += indent + "----\n";
       continue;
@@ -99,7 +103,7 @@ public:
     HMODULE module = nullptr;
     if (m_module.Given()) {
       DWORD code = 0;
-      module = platform::LoadDynamicLibrary(m_module.text.c_str(), &code);
+      module = LoadModuleFile(m_module.text.c_str(), &code);
       if (module == nullptr) {
         err << "corekit: menu: '" << m_module.text << "' cannot be loaded (system error " << code
             << ")\n";
@@ -115,9 +119,9 @@ public:
       code = ExitFailure;
     } else {
       out << FormatMenu(menu);
-      platform::DestroyMenuTree(menu);
+      DestroyMenu(menu);
     }
-    if (module != nullptr) platform::FreeDynamicLibrary(module);
+    if (module != nullptr) FreeModuleFile(module);
     return code;
   }
 
@@ -130,6 +134,10 @@ private:
 };
 
 }  // namespace
+
+bool ReadMenuItemAt(HMENU menu, int position, MENUITEMINFOA& item) {
+  return GetMenuItemInfoA(menu, static_cast<UINT>(position), true, &item) != 0;
+}
 
 std::string FormatMenu(HMENU menu) {
   std::string tree;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "corekit/platform/types.h"
+#include "corekit/platform/menu_functions.h"
 #include "tools/command.h"
 
 namespace corekit::tool {
@@ -15,6 +15,10 @@ namespace corekit::tool {
 // that opens it. A separator shows as "----", a tab in a text as "\t"; an item that opens nothing
 // shows its id and whether it is grayed or checked: "&Open\tCtrl+O  [101]", "E&xit  [102, grayed]".
 std::string FormatMenu(HMENU menu);
+
+// Reads the fields that item.fMask selects of the item at position, as GetMenuItemInfoA does; false
+// as it is.
+bool ReadMenuItemAt(HMENU menu, int position, MENUITEMINFOA& item);
 
 // Adds the `menu` subcommand to the application.
 std::unique_ptr<Command> AddMenuCommand(CLI::App& app);

@@ -9,10 +9,19 @@
 
 #if defined(_WIN32)
 
+typedef int BOOL;
+typedef unsigned char BYTE;
 typedef long LONG;
 typedef unsigned long ULONG;
+typedef unsigned long DWORD;
+typedef unsigned int UINT;
 typedef unsigned short WORD;
 typedef LONG HRESULT;
+#if defined(_WIN64)
+typedef long long LONG_PTR;
+#else
+typedef long LONG_PTR;
+#endif
 
 struct HINSTANCE__;
 typedef struct HINSTANCE__* HINSTANCE;
@@ -21,6 +30,10 @@ struct HWND__;
 typedef struct HWND__* HWND;
 typedef void* HANDLE;
 typedef HANDLE HGLOBAL;
+struct HMENU__;
+typedef struct HMENU__* HMENU;
+struct HRSRC__;
+typedef struct HRSRC__* HRSRC;
 
 #if defined(_WIN64)
 typedef long long(__stdcall* FARPROC)();
@@ -47,6 +60,7 @@ using ULONG = std::uint32_t;
 using UINT = std::uint32_t;
 using HRESULT = std::int32_t;
 using SIZE_T = std::size_t;
+using LONG_PTR = std::intptr_t;
 using LPVOID = void*;
 // The generic address of a function looked up in a library: cast it to the function's real type.
 using FARPROC = std::intptr_t (*)();
@@ -58,6 +72,10 @@ using HINSTANCE = HINSTANCE__*;
 using HMODULE = HINSTANCE;
 using HANDLE = void*;
 using HGLOBAL = HANDLE;
+struct HMENU__;
+using HMENU = HMENU__*;
+struct HRSRC__;
+using HRSRC = HRSRC__*;
 
 struct PALETTEENTRY {
   BYTE peRed;

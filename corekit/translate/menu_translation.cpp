@@ -7,7 +7,8 @@
 #include "corekit/platform/menus.h"
 #include "corekit/platform/module_file.h"
 #include "corekit/platform/resources.h"
-#include "corekit/translate/resource_strings.h"
+#include "corekit/translate/find_resource.h"
+#include "corekit/translate/menu_resource.h"
 #include "corekit/translate/translate_text.h"
 #include "corekit/util/split_path.h"
 
@@ -30,15 +31,10 @@ constexpr int MaxTranslatedLength = 254;
 // The menu template of the module in the language (with its fallbacks), built into a menu; found
 // is false when the module has no such template or it cannot be locked.
 HMENU BuildMenu(HMODULE module, WORD menuId, WORD language, bool allowNeutral, bool& found) {
-  found = false;
   const HRSRC resource =
       FindResourceFallback(module, MenuType, MAKEINTRESOURCEA(menuId), language, allowNeutral);
-  if (resource == nullptr) return nullptr;
-  const void* data = corekit::platform::LockModuleResource(module, resource);
-  if (data == nullptr) return nullptr;
-  found = true;
-  return corekit::platform::LoadMenuTemplate(
-      data, corekit::platform::ModuleResourceSize(module, resource));
+  found = resource != nullptr && corekit::platform::LockModuleResource(module, resource) != nullptr;
+  return found ? LoadMenuResource(module, resource) : nullptr;
 }
 
 }  // namespace

@@ -10,24 +10,9 @@
 namespace {
 
 constexpr WORD StringTableType = 6;
-constexpr WORD PrimaryLanguageMask = 0x3FF;
-constexpr WORD DefaultSublanguage = 0x400;
-constexpr WORD NeutralLanguage = 0;
 constexpr unsigned StringsPerBlock = 16;
 
 }  // namespace
-
-HRSRC FindResourceFallback(HMODULE module, const char* type, const char* name, WORD language,
-                           bool allowNeutral) {
-  using corekit::platform::FindModuleResource;
-  if (HRSRC found = FindModuleResource(module, type, name, language)) return found;
-  if ((language >> 10) != 1) {
-    const auto defaultSublanguage =
-        static_cast<WORD>((language & PrimaryLanguageMask) | DefaultSublanguage);
-    if (HRSRC found = FindModuleResource(module, type, name, defaultSublanguage)) return found;
-  }
-  return allowNeutral ? FindModuleResource(module, type, name, NeutralLanguage) : nullptr;
-}
 
 std::optional<std::u16string> LoadStringResource(HMODULE module, unsigned id, WORD language,
                                                  bool allowNeutral) {

@@ -5,16 +5,11 @@
 
 #include "corekit/core/kstring.h"
 #include "corekit/platform/types.h"
+#include "corekit/translate/find_resource.h"
 #include "corekit/translate/translated_string.h"
 
 // String resources of a module in a wanted language, with the language fallbacks and the
 // translation of English strings through the dictionaries (LoadTranslatedString, exported).
-
-// The resource in exactly the language, else in the default sublanguage of its primary language
-// (0x0807 falls back to 0x0407), else, when allowNeutral, in the neutral language 0. Null when
-// none of them has it.
-HRSRC FindResourceFallback(HMODULE module, const char* type, const char* name, WORD language,
-                           bool allowNeutral);
 
 // String id of the module's string table in the language, found as FindResourceFallback finds its
 // block; nothing when the block is missing or cannot be read. An empty entry gives empty text.

@@ -1,24 +1,8 @@
 #pragma once
 
 #include "corekit/core/kstring.h"
+#include "corekit/translate/dictionary_text.h"
 #include "corekit/translate/text_index.h"
-
-// Where one pair of a dictionary text lies: the brackets around its key and its value.
-struct TDictionaryPair {
-  const char* keyOpen = nullptr;
-  const char* keyClose = nullptr;
-  const char* valueOpen = nullptr;
-  const char* valueClose = nullptr;
-};
-
-// The first complete pair of the NUL-terminated text, stepping over whole characters of the
-// process's multibyte encoding; false when no complete pair is left. Scanning goes on after
-// pair.valueClose.
-bool NextDictionaryPair(const char* text, TDictionaryPair& pair);
-
-// A key or value as the dictionary holds it: \n, \t, \r and \\ replaced, in this order, each over
-// the whole text (so the three characters \\n become a backslash and a line feed).
-KString UnescapeDictionaryText(const char* first, const char* end);
 
 // One dictionary file: texts of the base language (English) and of one other language, looked up
 // in either direction. Internal to the library.

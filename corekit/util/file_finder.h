@@ -1,12 +1,13 @@
 #pragma once
 
 #include "corekit/core/kstring.h"
-#include "corekit/platform/types.h"
+#include "corekit/export.h"
+#include "corekit/platform/find_data.h"
+#include "corekit/platform/interface_types.h"
 
-// TFileFinder: walks the entries that match a search pattern such as "C:\\data\\*.job". Internal
-// to the library.
+// TFileFinder: walks the entries that match a search pattern such as "C:\\data\\*.job".
 //   for (TFileFinder found(pattern); !found.done; found.Next()) use(found.findData.cFileName);
-class TFileFinder {
+class COREKIT_API TFileFinder {
 public:
   // Starts the search; the first entry is current, or done is true at once when nothing matches
   // (also for a pattern of more than 259 characters).

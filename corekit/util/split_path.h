@@ -1,11 +1,18 @@
 #pragma once
 
 #include "corekit/core/kstring.h"
-#include "corekit/platform/types.h"
+#include "corekit/export.h"
+#include "corekit/platform/interface_types.h"
+
+#if !defined(_WIN32) && !defined(MOVEFILE_REPLACE_EXISTING)
+// MoveFileTo's flags, as <windows.h> defines them on Windows.
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_COPY_ALLOWED 0x00000002
+#endif
 
 // TSplitPath: a path text in Windows syntax split into a network flag and five parts (host,
 // volume, directory, name, extension), which can be changed and composed again in any selection,
-// with file operations on the composed path. Internal to the library.
+// with file operations on the composed path.
 //
 // Both the backslash and the slash separate; compositions write the backslash. Searches step over
 // double-byte characters whole, so that a trail byte is never a separator, colon or dot.
@@ -15,7 +22,7 @@
 // not made, and gives an empty text. In Windows syntax a separator that directly begins a text
 // without volume is not kept ("\\x.txt" composes to "x.txt"). On POSIX it is the root folder and
 // stays: "/etc" has the directory "/" and composes to "/etc", "/tmp/" to "/tmp/".
-class TSplitPath {
+class COREKIT_API TSplitPath {
 public:
   // Part selection, bits of an unsigned int.
   enum TPart : unsigned int {

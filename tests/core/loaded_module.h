@@ -4,16 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "corekit/platform/dynamic_library.h"
+#include "corekit/dllload/module_load.h"
 
 class LoadedModule {
 public:
-  explicit LoadedModule(const char* path)
-      : m_module(corekit::platform::LoadDynamicLibrary(path, nullptr)) {
+  explicit LoadedModule(const char* path) : m_module(LoadModuleFile(path, nullptr)) {
     EXPECT_NE(m_module, nullptr) << path;
   }
   ~LoadedModule() {
-    if (m_module != nullptr) corekit::platform::FreeDynamicLibrary(m_module);
+    if (m_module != nullptr) FreeModuleFile(m_module);
   }
   LoadedModule(const LoadedModule&) = delete;
   LoadedModule& operator=(const LoadedModule&) = delete;

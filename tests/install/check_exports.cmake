@@ -43,10 +43,16 @@ set(required "KString::Mid(int, int) const" "TGPSTime::Set(" "TGPSWeek::TGPSWeek
              "TComBinValue::get_data() const" "TComPtrBase<IGenericValue>::IsEqualObject("
              "TComPtr<IGenericValue>::operator=(" "EnumComPortDetails(" "FindComPortsByUsbId("
              "FindComPortsBySerialNumber(" "ListComPortDetails(" "UsbSerialKind(" "SetThreadLanguage(" "GetThreadLanguage("
-             "TranslateText(" "SetDictionaryFolder(" "LoadTranslatedString(")
+             "TranslateText(" "SetDictionaryFolder(" "LoadTranslatedString(" "TSplitPath::Compose("
+             "TFileFinder::Next(" "LoadTranslatedMenu(" "TranslateMenu(" "LockDialogTemplate("
+             "SetInputLanguage(" "FindResourceFallback(" "LoadMenuResource(" "ReadDialogTexts("
+             "LoadModuleFile(" "FreeModuleFile(" "NextDictionaryPair(" "UnescapeDictionaryText("
+             "ReadDictionaryFile(" "FindInvalidMultibyte(")
 if(NOT WINDOWS)
-  # The COM functions that the library provides where the system has none.
-  list(APPEND required "CoTaskMemAlloc(" "CoTaskMemFree(" "CoCreateInstance(" "CLSIDFromProgID(")
+  # The COM, menu and resource functions that the library provides where the system has none.
+  list(APPEND required "CoTaskMemAlloc(" "CoTaskMemFree(" "CoCreateInstance(" "CLSIDFromProgID("
+                       "GetMenuItemCount(" "GetMenuItemInfoA(" "DestroyMenu(" "LoadResource("
+                       "LockResource(" "SizeofResource(" "EnumResourceNamesA(")
 endif()
 foreach(required IN LISTS required)
   string(FIND "${listing}" "${required}" at)

@@ -1,6 +1,8 @@
 // The exported headers name only the types of the interface: a user's code keeps its own TRUE,
-// MAX_PATH, menu flags and records. On Windows IUnknown is the system's, so the COM headers bring
-// the SDK's COM headers and with them <windows.h>; every other exported header leaves it out.
+// MAX_PATH, menu template flags and records. On Windows IUnknown is the system's, so the COM
+// headers bring the SDK's COM headers and with them <windows.h>, as do the headers of the system's
+// global memory, menu and resource functions, and TFileFinder's record; every other exported header
+// leaves it out.
 
 #if defined(_WIN32)
 
@@ -10,12 +12,21 @@
 #include "corekit/core/string_helpers.h"
 #include "corekit/core/unique_name.h"
 #include "corekit/dllload/dll_func_loader.h"
+#include "corekit/dllload/module_load.h"
 #include "corekit/errors/error_reporter.h"
 #include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gps_time_ns.h"
 #include "corekit/notify/cache_manager.h"
 #include "corekit/notify/cache_post.h"
 #include "corekit/streams/clipboard_stream.h"
+#include "corekit/translate/dialog_template.h"
+#include "corekit/translate/dialog_texts.h"
+#include "corekit/translate/dictionary_text.h"
+#include "corekit/translate/find_resource.h"
+#include "corekit/translate/input_language.h"
+#include "corekit/translate/menu_resource.h"
+#include "corekit/translate/menu_translation.h"
+#include "corekit/translate/thread_language.h"
 #include "corekit/translate/translate_text.h"
 #include "corekit/translate/translated_string.h"
 #include "corekit/util/color.h"
@@ -23,6 +34,7 @@
 #include "corekit/util/com_ports.h"
 #include "corekit/util/gnss_usb_ids.h"
 #include "corekit/util/log_stream.h"
+#include "corekit/util/split_path.h"
 
 #if defined(_WINDOWS_) || defined(_WINDEF_)
 #error "an exported header outside COM and global memory brought in <windows.h>"
@@ -37,17 +49,13 @@
 
 // Each of these fails to compile if corekit.h defined the name: a macro turns the declaration into
 // nonsense, a type makes it a redefinition.
-enum { TRUE = 1, FALSE = 0, MF_POPUP, MIIM_ID, MFT_STRING, MFS_GRAYED, DLL_PROCESS_ATTACH };
+enum { TRUE = 1, FALSE = 0, MF_POPUP, MF_END, DLL_PROCESS_ATTACH };
 const int MAX_PATH = 4096;
 const int FILE_ATTRIBUTE_DIRECTORY = 1;
 const void* const INVALID_HANDLE_VALUE = nullptr;
-int MAKEINTRESOURCEA = 0;
-struct MENUITEMINFOA {};
-struct WIN32_FIND_DATAA {};
 struct SYSTEMTIME {};
-struct FILETIME {};
-using HMENU = int;
 using LPSTR = int;
+using HKL = int;
 using COLORREF = int;
 
 #endif

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "corekit/translate/translation_dict.h"
+#include "corekit/translate/dictionary_text.h"
 
 namespace {
 
@@ -17,9 +17,11 @@ TEST(ToolDictDocument, WritesTextsTheLibraryReadsBack) {
                                "[a",   "x[y[z",      "  spaced  ",    "100 %", "\\\\"};
   for (const std::string& text : texts) {
     EXPECT_TRUE(DictTextWritable(text)) << text;
-    TTranslationDict dictionary;
-    dictionary.AddPairs(("[" + EscapeDictText(text) + "][value]").c_str());
-    EXPECT_EQ(std::string(dictionary.Lookup("value", true)), text) << EscapeDictText(text);
+    const std::string written = "[" + EscapeDictText(text) + "][value]";
+    TDictionaryPair pair;
+    ASSERT_TRUE(NextDictionaryPair(written.c_str(), pair)) << written;
+    EXPECT_EQ(std::string(UnescapeDictionaryText(pair.keyOpen + 1, pair.keyClose)), text)
+        << written;
   }
   // No escape writes "]"; a backslash before n, t or r reads as a control character.
   const std::string unwritable[] = {"a]b", "\\n", "x\\t", "\\r", std::string("a\0b", 3), "\x1a"};

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "corekit/platform/menus.h"
+#include "corekit/platform/menu_functions.h"
 #include "corekit/translate/menu_translation.h"
 #include "tests/core/loaded_module.h"
 
@@ -29,7 +29,7 @@ TEST(ToolMenuCommand, PrintsTheMenuAsATree) {
             "&Help\n"
             "  &Contents  [201, checked]\n"
             "  &Long  [202]\n");
-  corekit::platform::DestroyMenuTree(menu);
+  DestroyMenu(menu);
   EXPECT_EQ(corekit::tool::FormatMenu(menu), "");
 }
 

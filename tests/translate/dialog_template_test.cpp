@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "corekit/platform/types.h"
 #include "tests/core/loaded_module.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "corekit/platform/types.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "corekit/platform/types.h"
 #include "corekit/util/split_path.h"
 #include "tests/support/double_byte_locale.h"
 #include "tests/support/scratch_folder.h"
