@@ -13,6 +13,7 @@
 #include "corekit/core/ole_user.h"
 #include "corekit/core/string_helpers.h"
 #include "corekit/core/unique_name.h"
+#include "corekit/core/utf8_text.h"
 #include "corekit/dllload/dll_func_loader.h"
 #include "corekit/dllload/module_load.h"
 #include "corekit/errors/error_reporter.h"

@@ -1,13 +1,13 @@
 #include "tools/json_text.h"
 
-#include "corekit/platform/wide_text.h"
+#include "corekit/core/utf8_text.h"
 
 namespace corekit::tool {
 
 std::string JsonString(const std::string& text) {
   static const char digits[] = "0123456789abcdef";
   std::string quoted = "\"";
-  for (const char c : platform::MultibyteToUtf8(text.data(), text.size())) {
+  for (const char c : ToUTF8(text)) {
     if (c == '"' || c == '\\') {
       quoted += '\\';
       quoted += c;

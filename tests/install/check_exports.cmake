@@ -42,7 +42,7 @@ set(required "KString::Mid(int, int) const" "TGPSTime::Set(" "TGPSWeek::TGPSWeek
              "TDLLFuncLoader::LoadDLL(" "TDLLFuncLoader::GetFunc(char const*)" "TComBinValueImpl::GetValToGeneric("
              "TComBinValue::get_data() const" "TComPtrBase<IGenericValue>::IsEqualObject("
              "TComPtr<IGenericValue>::operator=(" "EnumComPortDetails(" "FindComPortsByUsbId("
-             "FindComPortsBySerialNumber(" "ListComPortDetails(" "UsbSerialKind(" "SetThreadLanguage(" "GetThreadLanguage("
+             "FindComPortsBySerialNumber(" "ListComPortDetails(" "UsbSerialKind(" "ToUTF8" "SetThreadLanguage(" "GetThreadLanguage("
              "TranslateText(" "SetDictionaryFolder(" "LoadTranslatedString(" "TSplitPath::Compose("
              "TFileFinder::Next(" "LoadTranslatedMenu(" "TranslateMenu(" "LockDialogTemplate("
              "SetInputLanguage(" "FindResourceFallback(" "LoadMenuResource(" "ReadDialogTexts("
