@@ -19,7 +19,8 @@
 namespace {
 
 // CreateFileA's values, the same on both platforms.
-constexpr DWORD CreateNew = 1, CreateAlways = 2, OpenExisting = 3;
+constexpr DWORD CreateNew = 1, CreateAlways = 2, OpenExisting = 3, OpenAlways = 4,
+                TruncateExisting = 5;
 constexpr DWORD ReadAccess = 0x80000000, WriteAccess = 0x40000000, ShareAll = 3;
 
 // A new, empty file open for reading and writing.
@@ -39,6 +40,8 @@ TEST(StreamResults, SystemErrorsBecomeHresults) {
       {0xFFFFFFFF, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(StreamErrorFromSystem(c.error), c.result) << c.error;
+  EXPECT_EQ(S_STREAM_END, 0x00040101);
+  EXPECT_EQ(E_STREAM_SHORTWRITE, static_cast<LONG>(0x80040101));
 }
 
 TEST(FileStream, WritesReadsAndSeeks) {
@@ -54,7 +57,7 @@ TEST(FileStream, WritesReadsAndSeeks) {
       LONG offset;
       int origin;
       LONG position;
-    } seeks[] = {{2, 0, 2}, {3, 1, 5}, {-4, 2, 6}, {1, 9, 7}};
+    } seeks[] = {{2, 0, 2}, {3, 1, 5}, {-4, 2, 6}, {1, 9, 7}, {-1, 3, 6}};
     for (const auto& s : seeks) {
       EXPECT_EQ(stream.Seek(s.offset, s.origin), 0);
       EXPECT_EQ(stream.GetPosition(), s.position) << s.offset << " from " << s.origin;
@@ -83,6 +86,11 @@ TEST(FileStream, WritesReadsAndSeeks) {
     EXPECT_EQ(data[0], 0xEE);
   }
   EXPECT_EQ(folder.Read("data.bin"), "0123456789");
+  // Opened again, the file is kept or emptied.
+  EXPECT_EQ(TFileStream(path.c_str(), OpenAlways, WriteAccess, ShareAll).OpenStatus(), 0);
+  EXPECT_EQ(folder.Read("data.bin"), "0123456789");
+  EXPECT_EQ(TFileStream(path.c_str(), TruncateExisting, WriteAccess, ShareAll).OpenStatus(), 0);
+  EXPECT_EQ(folder.Read("data.bin"), "");
 }
 
 TEST(FileStream, CopiesShareThePosition) {
