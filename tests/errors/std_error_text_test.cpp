@@ -135,8 +135,7 @@ TEST(SystemErrorText, TheLibrarysComCodesHaveTheirTexts) {
       {0x8000FFFF, "Catastrophic failure"},
       {0x8007000E, "Not enough memory resources are available to complete this operation."},
       {0x80070057, "The parameter is incorrect."},
-      {0x80040154, "Class not registered"},
-  };
+      {0x80040154, "Class not registered"}};
   for (const auto& [code, text] : texts)
     EXPECT_STREQ(SystemErrorText(LONG(code), "", "", ""), text);
 }

@@ -141,15 +141,13 @@ TEST(FileStream, FailedCallsGiveTheSystemsCode) {
   const struct {
     LONG result;
     DWORD error;
-  } cases[] = {
-      {missing.OpenStatus(), PathNotFound},
-      {existing.OpenStatus(), FileExists},
-      {invalid.OpenStatus(), InvalidHandle},
-      {TFileStream(missing).OpenStatus(), PathNotFound},
-      {readOnly.Write(data, 1, false), AccessDenied},
-      {writeOnly.Read(data, 4, &done), AccessDenied},
-      {readOnly.Seek(-1, 0), NegativeSeek},
-  };
+  } cases[] = {{missing.OpenStatus(), PathNotFound},
+               {existing.OpenStatus(), FileExists},
+               {invalid.OpenStatus(), InvalidHandle},
+               {TFileStream(missing).OpenStatus(), PathNotFound},
+               {readOnly.Write(data, 1, false), AccessDenied},
+               {writeOnly.Read(data, 4, &done), AccessDenied},
+               {readOnly.Seek(-1, 0), NegativeSeek}};
   for (const auto& c : cases) EXPECT_EQ(c.result, StreamErrorFromSystem(c.error)) << c.error;
   EXPECT_EQ(folder.Read("read.bin"), "content");
   // A stream whose open failed answers with its status, and -1 for its position.
