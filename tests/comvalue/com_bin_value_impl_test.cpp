@@ -17,12 +17,19 @@ static_assert(offsetof(bin_value_block, size) == 0 && offsetof(bin_value_block, 
 // The value behind every case: the string "abc" of variable size, 4 bytes with its zero.
 const _bin_value_descr kText{5, 0, 1};
 
-TEST(GenericValueInterface, IdInMemory) {
+TEST(GenericValueInterface, IdAndResultCodesInMemory) {
   const unsigned char expected[16] = {0xA2, 0xCF, 0x9D, 0x29, 0xCB, 0x8A, 0xD5, 0x11,
                                       0x95, 0x94, 0x00, 0x50, 0xBA, 0xD8, 0x61, 0xC2};
   EXPECT_EQ(std::memcmp(&IID_IGenericValue, expected, 16), 0);
   const unsigned char unknown[16] = {0, 0, 0, 0, 0, 0, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46};
   EXPECT_EQ(std::memcmp(&IID_IUnknown, unknown, 16), 0);
+  // The interface's result codes.
+  const std::pair<HRESULT, DWORD> codes[] = {{E_NOTIMPL, 0x80004001},
+                                             {E_NOINTERFACE, 0x80004002},
+                                             {E_POINTER, 0x80004003},
+                                             {E_GV_TYPEMISMATCH, 0x80040401},
+                                             {E_GV_UNSUPPORTED, 0x80040502}};
+  for (const auto& [code, value] : codes) EXPECT_EQ(DWORD(code), value);
 }
 
 // What a module built by another compiler does: it reads the object's function table and calls

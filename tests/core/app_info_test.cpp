@@ -74,18 +74,25 @@ TEST(AppPaths, UserFolderFitsThePathBuffer) {
   EXPECT_EQ(corekit::platform::UserFolderPath("", "MorvikTools"), "");
 }
 
-TEST(AppInfo, AModuleWithAPathTooLongHasNoFileName) {
+// A module's path of 259 characters is its file name; one of 260 does not fit the path buffer.
+TEST(AppInfo, AModulesFileNameFitsThePathBuffer) {
   const ScratchFolder scratch;
-  const std::filesystem::path folder = scratch.Entry(std::string(240, 'm'));
-  std::error_code error;
-  std::filesystem::create_directory(folder, error);
-  const std::filesystem::path copy = folder / std::filesystem::path(BARE_PLUGIN).filename();
-  std::filesystem::copy_file(BARE_PLUGIN, copy, error);
-  const HMODULE module = corekit::platform::LoadDynamicLibrary(copy.string().c_str(), nullptr);
-  if (module == nullptr) GTEST_SKIP() << "the system loads no module from a path this long";
-  EXPECT_EQ(ModuleFileName(module), "");
-  EXPECT_EQ(GetModuleVersion(module), 4096u);
-  corekit::platform::FreeDynamicLibrary(module);
+  const std::string folder = std::filesystem::canonical(scratch.Path()).string();
+  const std::string file = std::filesystem::path(BARE_PLUGIN).filename().string();
+  for (const std::size_t length : {259, 260}) {
+    const std::filesystem::path copy = std::filesystem::path(folder) /
+                                       std::string(length - folder.size() - file.size() - 2, 'm') /
+                                       file;
+    std::error_code error;
+    std::filesystem::create_directory(copy.parent_path(), error);
+    std::filesystem::copy_file(BARE_PLUGIN, copy, error);
+    ASSERT_EQ(copy.string().size(), length);
+    const HMODULE module = corekit::platform::LoadDynamicLibrary(copy.string().c_str(), nullptr);
+    if (module == nullptr) GTEST_SKIP() << "the system loads no module from a path this long";
+    EXPECT_EQ(ModuleFileName(module), length == 259 ? copy.string() : "");
+    EXPECT_EQ(GetModuleVersion(module), 4096u);
+    corekit::platform::FreeDynamicLibrary(module);
+  }
 }
 
 TEST(AppInfo, ThisProgramIsNamedByItsVersionBlock) {

@@ -21,10 +21,13 @@ TEST(KXsscanf, ScansTheFirstLineWithUpToFiveConversions) {
   EXPECT_EQ(a, 7);
   EXPECT_EQ(KXsscanf("1 2", "%*d %d", &a, &b), 1);  // a suppressed conversion counts
   EXPECT_EQ(a, 2);
-  std::string longLine(300, ' ');
-  longLine += "42 x\nignored";
-  EXPECT_EQ(KXsscanf(longLine.c_str(), "%d", &a), 1);
-  EXPECT_EQ(a, 42);
+  // A first line of up to 256 characters is copied on the stack, a longer one on the heap.
+  for (const std::size_t length : {255, 256, 257, 300}) {
+    const std::string text = std::string(length - 2, ' ') + "42\nignored";
+    a = -1;
+    EXPECT_EQ(KXsscanf(text.c_str(), "%d", &a), 1);
+    EXPECT_EQ(a, 42) << length;
+  }
 }
 
 TEST(KXsscanf, RefusesFormatsWithoutOrWithTooManyConversions) {

@@ -101,6 +101,19 @@ TEST_F(ErrorReporterTest, DestructionRemovesItsOwnEntryAndCopiesAreNotRegistered
   EXPECT_EQ(TheReporterChain().Count(), before);
 }
 
+// A reporter entered twice leaves the chain with its first entry only; one never entered leaves
+// nothing.
+TEST(ReporterChain, RemovesTheFirstEqualEntryOnly) {
+  ModuleReporter a(""), b("");
+  corekit::internal::ReporterChain chain;
+  for (TErrorReporter* entry : {&a, &b, &a}) chain.Append(entry);
+  EXPECT_TRUE(chain.Remove(&a));
+  EXPECT_FALSE(chain.Remove(nullptr));
+  ASSERT_EQ(chain.Count(), 2u);
+  EXPECT_EQ(chain.At(0), &b);
+  EXPECT_EQ(chain.At(1), &a);
+}
+
 // Makes new reporters when asked, enough that the chain's storage moves while it is read.
 class GrowingReporter : public TErrorReporter {
 public:

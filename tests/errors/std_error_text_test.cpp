@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "corekit/errors/error_reporter.h"
+#include "corekit/errors/lib_string.h"
 #include "corekit/platform/system_message.h"
 #include "tests/errors/thread_language_scope.h"
 
@@ -23,31 +24,68 @@ protected:
   ThreadLanguageScope m_english{0x0409};
 };
 
-TEST_F(StdErrorTextTest, TheLibrarysCodesGiveItsTexts) {
+// Every code of the library's list with the id and English text of its message, written out
+// here from the list itself rather than taken from the code's table.
+TEST_F(StdErrorTextTest, EveryCodeOfTheListGivesItsString) {
   const struct {
+    DWORD code;
+    unsigned id;
     const char* text;
-    std::vector<DWORD> codes;
-  } cases[] = {
-      {"Name cannot be empty", {0x80040001}},
-      {"Value cannot be negative", {0x80040010}},
-      {"File format was not recognized", {0x80040102}},
-      {"No data in file", {0x80040104, 0x00040104}},
-      {"Object with this name already exists", {0x80040301, 0x00040301}},
-      {"Not a valid choice", {0x80040302, 0x00040302}},
-      {"could not open file", {0x80040510}},
-      {"Not a valid KFF file", {0x80040511, 0x80040515, 0x80040519}},
-      {"Not a valid KFF file signature", {0x8004051B}},
-      {"File not found", {0x00000002}},
-      {"Field cannot be saved", {0x000400A3}},
-      {"Some of the values are too long to be saved in this file format", {0x000400A4, 0x000400A5}},
-      // Facility 4 outside the table, of either severity, is left to the modules' reporters.
-      {"", {0x80040000, 0x8004050F, 0x8004051C, 0x00040510, 0x00040105}},
+  } rows[] = {
+      {0x80040001, 4001, "Name cannot be empty"},
+      {0x80040002, 4002, "Name is too long"},
+      {0x80040003, 4003, "Name cannot be changed"},
+      {0x80040004, 4004, "Name must be unique"},
+      {0x80040010, 4006, "Value cannot be negative"},
+      {0x80040011, 4016, "Value must be positive"},
+      {0x80040012, 4017, "Value is out of range"},
+      {0x80040014, 4037, "Value not chosen"},
+      {0x80040015, 4051, "Invalid input"},
+      {0x80040021, 4036, "DLL not found"},
+      {0x80040040, 4031, "Cannot connect to the device"},
+      {0x80040050, 4047, "Invalid file"},
+      {0x80040102, 4014, "File format was not recognized"},
+      {0x80040103, 4019, "There is no registered viewer for this file"},
+      {0x80040104, 4043, "No data in file"},
+      {0x80040105, 4048, "File is read-only"},
+      {0x80040106, 4052, "Unknown format version"},
+      {0x80040301, 4030, "Object with this name already exists"},
+      {0x80040302, 4038, "Not a valid choice"},
+      {0x80040408, 4007, "Value cannot be empty"},
+      {0x80040410, 4018, "Object is in use and cannot be modified"},
+      {0x80040412, 4039, "Cannot be deleted"},
+      {0x80040510, 4010, "could not open file"},
+      {0x80040511, 4011, "Not a valid KFF file"},
+      {0x80040515, 4011, "Not a valid KFF file"},
+      {0x80040519, 4011, "Not a valid KFF file"},
+      {0x8004051A, 4012, "Not a valid KFF file version"},
+      {0x8004051B, 4013, "Not a valid KFF file signature"},
+      {0x00000002, 4040, "File not found"},
+      {0x000400A3, 4042, "Field cannot be saved"},
+      {0x000400A4, 4049, "Some of the values are too long to be saved in this file format"},
+      {0x000400A5, 4050, "Some of the values are too long to be saved in this file format"},
+      {0x00040104, 4043, "No data in file"},
+      {0x00040301, 4030, "Object with this name already exists"},
+      {0x00040302, 4038, "Not a valid choice"},
+      // Strings that no code selects; code 0 stands for none here.
+      {0, 4000, "Unknown error"},
+      {0, 4032, "N"},
+      {0, 4033, "S"},
+      {0, 4034, "E"},
+      {0, 4035, "W"},
+      {0, 4041, "Error # %lx"},
   };
-  for (const auto& c : cases) {
-    for (const DWORD code : c.codes) {
-      EXPECT_STREQ(corekit::internal::StdErrorText(LONG(code), "", "", ""), c.text)
-          << std::hex << code;
-    }
+  for (const auto& row : rows) {
+    EXPECT_STREQ(corekit::internal::LoadLibString(row.id), row.text) << row.id;
+    if (row.code == 0) continue;
+    EXPECT_EQ(corekit::internal::StdErrorStringId(LONG(row.code)), row.id) << std::hex << row.code;
+    EXPECT_STREQ(corekit::internal::StdErrorText(LONG(row.code), "", "", ""), row.text);
+  }
+  // Codes of facility 4 beside the list's, of either severity, are left to the modules'
+  // reporters: also 0x80040154, for which the system may have a text.
+  for (const DWORD code : {0x80040000u, 0x80040154u, 0x8004050Fu, 0x8004051Cu, 0x00040510u,
+                           0x00040105u, 0xA0040001u}) {
+    EXPECT_STREQ(corekit::internal::StdErrorText(LONG(code), "", "", ""), "") << std::hex << code;
   }
 }
 
@@ -70,8 +108,10 @@ TEST_F(StdErrorTextTest, OtherCodesGiveTheSystemsTextWithoutItsLineEnd) {
     EXPECT_EQ(other.Find('\n'), -1) << other;
     EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(code)), other);
   }
-  // Codes the system does not know have no text.
-  for (const DWORD code : {0x80AB1234u, 0x20001234u, 0x0000FFFEu}) {
+  // Codes the system does not know have no text, also those one bit away from a system error's
+  // HRESULT.
+  for (const DWORD code :
+       {0x80AB1234u, 0x20001234u, 0x0000FFFEu, 0x00070005u, 0x80060005u, 0x80170005u}) {
     EXPECT_FALSE(corekit::platform::SystemMessageText(LONG(code), "", "", "", raw)) << code;
   }
 }
@@ -84,7 +124,22 @@ TEST(SystemErrorText, TheLineEndIsCutOnlyWhenThereIsMore) {
   }
 }
 
-#if defined(_WIN32)
+#if !defined(_WIN32)
+// The COM codes the library returns have the texts Windows gives them.
+TEST(SystemErrorText, TheLibrarysComCodesHaveTheirTexts) {
+  const std::pair<DWORD, const char*> texts[] = {
+      {0x80004001, "Not implemented"},
+      {0x80004002, "No such interface supported"},
+      {0x80004003, "Invalid pointer"},
+      {0x80004005, "Unspecified error"},
+      {0x8000FFFF, "Catastrophic failure"},
+      {0x8007000E, "Not enough memory resources are available to complete this operation."},
+      {0x80070057, "The parameter is incorrect."},
+      {0x80040154, "Class not registered"}};
+  for (const auto& [code, text] : texts)
+    EXPECT_STREQ(SystemErrorText(LONG(code), "", "", ""), text);
+}
+#else
 TEST(SystemErrorText, InsertsBeyondTheThirdStayEmpty) {
   std::string text;
   ASSERT_TRUE(corekit::platform::FormattedMessage(FORMAT_MESSAGE_FROM_STRING,

@@ -96,12 +96,12 @@ TEST_F(PostOfficeWalk, NestedPostsAreWholeWalksOfTheirOwn) {
 TEST_F(PostOfficeWalk, DuplicatesAndNullEntries) {
   Attach({&a});
   office.AddTarget(nullptr);
-  Attach({&a, &b});
-  EXPECT_EQ(Post(1), (Log{"A1", "A1", "B1"}));
-  office.RemoveTarget(&a);
-  EXPECT_EQ(Post(2), (Log{"A2", "B2"}));
+  Attach({&b, &a});
+  EXPECT_EQ(Post(1), (Log{"A1", "B1", "A1"}));
+  office.RemoveTarget(&a);  // the first entry
+  EXPECT_EQ(Post(2), (Log{"B2", "A2"}));
   office.RemoveTarget(&c);  // not attached: nothing changes
-  EXPECT_EQ(Post(3), (Log{"A3", "B3"}));
+  EXPECT_EQ(Post(3), (Log{"B3", "A3"}));
 }
 
 TEST(PostOffice, DestructionDetachesEveryTargetInOrder) {

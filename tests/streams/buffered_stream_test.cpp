@@ -10,7 +10,7 @@
 namespace {
 
 // A memory stream that logs what reaches it ("W4f" a write of 4 bytes with flush, "S-2,1" a seek)
-// and can be told to fail its writes.
+// and can be told to fail its next write, read or seek ('W', 'R', 'S') with a code of its own.
 class RecordingStream : public TMemoryStream {
 public:
   RecordingStream(std::vector<std::string>& log, bool* destroyed = nullptr)
@@ -20,25 +20,37 @@ public:
   }
   LONG Write(const unsigned char* data, LONG count, bool flush) override {
     m_log.push_back("W" + std::to_string(count) + (flush ? "f" : ""));
-    return failWrites ? static_cast<LONG>(0x80070070) : TMemoryStream::Write(data, count, flush);
+    return Fails('W') ? FailureOf('W') : TMemoryStream::Write(data, count, flush);
   }
   LONG Read(unsigned char* data, LONG count, LONG* done) override {
     m_log.push_back("R" + std::to_string(count));
-    return TMemoryStream::Read(data, count, done);
+    return Fails('R') ? FailureOf('R') : TMemoryStream::Read(data, count, done);
   }
   LONG Seek(LONG offset, int origin) override {
     m_log.push_back("S" + std::to_string(offset) + "," + std::to_string(origin));
-    return TMemoryStream::Seek(offset, origin);
+    return Fails('S') ? FailureOf('S') : TMemoryStream::Seek(offset, origin);
   }
-  bool failWrites = false;
+  static LONG FailureOf(char call) { return static_cast<LONG>(0x80070000u | unsigned(call)); }
+  char failNext = 0;
 
 private:
+  bool Fails(char call) {
+    if (failNext != call) return false;
+    failNext = 0;
+    return true;
+  }
   std::vector<std::string>& m_log;
   bool* m_destroyed;
 };
 
 using Log = std::vector<std::string>;
 const unsigned char Bytes[] = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
+
+LONG ReadTwo(TAbstractStream& stream) {
+  unsigned char data[2];
+  LONG done = 0;
+  return stream.Read(data, 2, &done);
+}
 
 TEST(BufferedStream, WithoutABufferPassesStraightThrough) {
   for (const LONG size : {0, -8}) {
@@ -133,13 +145,35 @@ TEST(BufferedStream, InnerFailuresComeBackAndOwnedStreamsAreDestroyed) {
   auto* inner = new RecordingStream(log, &destroyed);
   {
     TBufferedStream stream(inner, true, 4);
-    inner->failWrites = true;
-    EXPECT_EQ(stream.Write(Bytes, 6, false), static_cast<LONG>(0x80070070));
-    inner->failWrites = false;
+    inner->failNext = 'W';
+    EXPECT_EQ(stream.Write(Bytes, 6, false), RecordingStream::FailureOf('W'));
     EXPECT_EQ(stream.Write(nullptr, 0, true), 0);  // the failed buffer is gone
     EXPECT_EQ(log, Log{"W4f"});
   }
   EXPECT_TRUE(destroyed);
+}
+
+// A failed call of the inner stream ends the buffered call with its code: a read with and without
+// a buffer, the first of two seeks, the write of pending bytes before a read, a direct write.
+TEST(BufferedStream, InnerFailuresEndTheCallWithTheirCode) {
+  Log log;
+  RecordingStream inner(log);
+  inner.Write(Bytes, 8, false);
+  inner.Seek(0, 0);
+  TBufferedStream stream(&inner, false, 4), direct(&inner, false, 0);
+  const LONG read = RecordingStream::FailureOf('R'), written = RecordingStream::FailureOf('W');
+  inner.failNext = 'R';
+  EXPECT_EQ(ReadTwo(stream), read);
+  EXPECT_EQ(ReadTwo(stream), 0);  // leaves 2 bytes read ahead
+  inner.failNext = 'S';
+  EXPECT_EQ(stream.Seek(-0x7FFFFFFF, 1), RecordingStream::FailureOf('S'));
+  stream.Write(Bytes, 2, false);
+  inner.failNext = 'W';
+  EXPECT_EQ(ReadTwo(stream), written);
+  inner.failNext = 'R';
+  EXPECT_EQ(ReadTwo(direct), read);
+  inner.failNext = 'W';
+  EXPECT_EQ(direct.Write(Bytes, 1, false), written);
 }
 
 }  // namespace

@@ -9,6 +9,10 @@
 #include "corekit/platform/global_memory.h"
 #include "tests/support/text_bytes.h"
 
+#if !defined(_WIN32)
+#include "tests/support/environment_scope.h"
+#endif
+
 namespace {
 
 // The bytes of a kept block, freed afterwards as its new owner must.
@@ -48,6 +52,15 @@ TEST(ClipboardStream, UnfinishedTextIsDroppedAndOnlyWritingIsSupported) {
     stream.Write(Bytes("never finished"), 14, false);
     EXPECT_EQ(stream.GetMemHandle(), nullptr);
   }
+#if !defined(_WIN32)
+  {
+    // Without a desktop there is no clipboard: a finished text is dropped, and no handle kept.
+    const EnvironmentScope noX("DISPLAY", nullptr), noWayland("WAYLAND_DISPLAY", nullptr);
+    TClipboardStream stream(nullptr, true);
+    EXPECT_EQ(stream.Write(Bytes("dropped"), 7, true), 0);
+    EXPECT_EQ(stream.GetMemHandle(), nullptr);
+  }
+#endif
   TClipboardStream stream(nullptr, false);
   unsigned char data[4];
   LONG done = 0;

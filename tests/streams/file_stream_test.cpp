@@ -19,7 +19,8 @@
 namespace {
 
 // CreateFileA's values, the same on both platforms.
-constexpr DWORD CreateAlways = 2, OpenExisting = 3;
+constexpr DWORD CreateNew = 1, CreateAlways = 2, OpenExisting = 3, OpenAlways = 4,
+                TruncateExisting = 5;
 constexpr DWORD ReadAccess = 0x80000000, WriteAccess = 0x40000000, ShareAll = 3;
 
 // A new, empty file open for reading and writing.
@@ -39,6 +40,8 @@ TEST(StreamResults, SystemErrorsBecomeHresults) {
       {0xFFFFFFFF, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(StreamErrorFromSystem(c.error), c.result) << c.error;
+  EXPECT_EQ(S_STREAM_END, 0x00040101);
+  EXPECT_EQ(E_STREAM_SHORTWRITE, static_cast<LONG>(0x80040101));
 }
 
 TEST(FileStream, WritesReadsAndSeeks) {
@@ -54,7 +57,7 @@ TEST(FileStream, WritesReadsAndSeeks) {
       LONG offset;
       int origin;
       LONG position;
-    } seeks[] = {{2, 0, 2}, {3, 1, 5}, {-4, 2, 6}, {1, 9, 7}};
+    } seeks[] = {{2, 0, 2}, {3, 1, 5}, {-4, 2, 6}, {1, 9, 7}, {-1, 3, 6}};
     for (const auto& s : seeks) {
       EXPECT_EQ(stream.Seek(s.offset, s.origin), 0);
       EXPECT_EQ(stream.GetPosition(), s.position) << s.offset << " from " << s.origin;
@@ -83,6 +86,11 @@ TEST(FileStream, WritesReadsAndSeeks) {
     EXPECT_EQ(data[0], 0xEE);
   }
   EXPECT_EQ(folder.Read("data.bin"), "0123456789");
+  // Opened again, the file is kept or emptied.
+  EXPECT_EQ(TFileStream(path.c_str(), OpenAlways, WriteAccess, ShareAll).OpenStatus(), 0);
+  EXPECT_EQ(folder.Read("data.bin"), "0123456789");
+  EXPECT_EQ(TFileStream(path.c_str(), TruncateExisting, WriteAccess, ShareAll).OpenStatus(), 0);
+  EXPECT_EQ(folder.Read("data.bin"), "");
 }
 
 TEST(FileStream, CopiesShareThePosition) {
@@ -110,33 +118,43 @@ TEST(FileStream, CopiesShareThePosition) {
   corekit::platform::CloseFileHandle(handle);
 }
 
-TEST(FileStream, AFailedOpenAnswersEveryOperation) {
+// The system's codes of the failures below: Windows error codes, errno values on POSIX.
+#if defined(_WIN32)
+constexpr DWORD PathNotFound = 3, AccessDenied = 5, InvalidHandle = 6, FileExists = 80,
+                NegativeSeek = 131;
+#else
+constexpr DWORD PathNotFound = ENOENT, AccessDenied = EBADF, InvalidHandle = EBADF,
+                FileExists = EEXIST, NegativeSeek = EINVAL;
+#endif
+
+TEST(FileStream, FailedCallsGiveTheSystemsCode) {
   const ScratchFolder folder;
-  TFileStream stream(folder.Entry("missing/none.bin").c_str(), OpenExisting, ReadAccess, ShareAll);
-  const LONG status = stream.OpenStatus();
-  EXPECT_LT(status, 0);
-  EXPECT_EQ(static_cast<unsigned long>(status) & 0xFFFF0000, 0x80070000u);
+  folder.Write("read.bin", "content");
+  const std::string path = folder.Entry("read.bin");
+  TFileStream missing(folder.Entry("missing/none.bin").c_str(), OpenExisting, ReadAccess, ShareAll);
+  TFileStream existing(path.c_str(), CreateNew, ReadAccess, ShareAll);
+  TFileStream invalid(INVALID_HANDLE_VALUE);
+  TFileStream readOnly(path.c_str(), OpenExisting, ReadAccess, ShareAll);
+  TFileStream writeOnly(path.c_str(), OpenExisting, WriteAccess, ShareAll);
   unsigned char data[4] = {};
   LONG done = 0;
-  EXPECT_EQ(stream.Write(data, 4, false), status);
-  EXPECT_EQ(stream.Read(data, 4, &done), status);
-  EXPECT_EQ(stream.Seek(0, 0), status);
-  EXPECT_EQ(stream.GetPosition(), -1);
-  EXPECT_EQ(TFileStream(stream).OpenStatus(), status);
-  TFileStream fromInvalid(INVALID_HANDLE_VALUE);
-  EXPECT_LT(fromInvalid.OpenStatus(), 0);
-}
-
-TEST(FileStream, WritingAReadOnlyFileFails) {
-  const ScratchFolder folder;
-  const std::string path = folder.Entry("read.bin");
-  folder.Write("read.bin", "content");
-  TFileStream stream(path.c_str(), OpenExisting, ReadAccess, ShareAll);
-  ASSERT_EQ(stream.OpenStatus(), 0);
-  const LONG result = stream.Write(Bytes("x"), 1, false);
-  EXPECT_LT(result, 0);
-  EXPECT_EQ(static_cast<unsigned long>(result) & 0xFFFF0000, 0x80070000u);
+  const struct {
+    LONG result;
+    DWORD error;
+  } cases[] = {{missing.OpenStatus(), PathNotFound},
+               {existing.OpenStatus(), FileExists},
+               {invalid.OpenStatus(), InvalidHandle},
+               {TFileStream(missing).OpenStatus(), PathNotFound},
+               {readOnly.Write(data, 1, false), AccessDenied},
+               {writeOnly.Read(data, 4, &done), AccessDenied},
+               {readOnly.Seek(-1, 0), NegativeSeek}};
+  for (const auto& c : cases) EXPECT_EQ(c.result, StreamErrorFromSystem(c.error)) << c.error;
   EXPECT_EQ(folder.Read("read.bin"), "content");
+  // A stream whose open failed answers with its status, and -1 for its position.
+  EXPECT_EQ(missing.Write(data, 4, false), missing.OpenStatus());
+  EXPECT_EQ(missing.Read(data, 4, &done), missing.OpenStatus());
+  EXPECT_EQ(missing.Seek(0, 0), missing.OpenStatus());
+  EXPECT_EQ(missing.GetPosition(), -1);
 }
 
 #if !defined(_WIN32)

@@ -32,6 +32,7 @@ TEST(ResourceStrings, FallbackGoesToTheDefaultSublanguageThenNeutral) {
       {block7, 0x0807, false, 0x0407}, {block7, 0x0409, false, None},
       {block7, 0x0409, true, None},    {block8, 0x0407, false, None},
       {block8, 0x0407, true, 0x0000},  {block8, 0x0009, true, 0x0000},
+      {block7, 0x0A07, false, None},  // primary language 0x207, not German
   };
   for (const auto& c : cases) {
     const HRSRC expected = c.found == None
@@ -126,6 +127,8 @@ TEST(InputLanguage, LayoutNamesAreEightHexDigits) {
   EXPECT_EQ(corekit::platform::LoadLayoutByName("407"), nullptr);
   EXPECT_EQ(corekit::platform::LoadLayoutByName("0000zz07"), nullptr);
   EXPECT_EQ(corekit::platform::LoadLayoutByName("00000fff"), nullptr);
+  // The language in both halves of the handle's low 32 bits.
+  EXPECT_EQ(corekit::platform::LoadLayoutByName("0000140c"), reinterpret_cast<HKL>(0x140C140C));
 #endif
 }
 

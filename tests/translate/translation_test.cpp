@@ -106,6 +106,7 @@ TEST(DictionaryPath, FolderIsThePrimaryLanguageInHex) {
       {0x0009, 0x0807, "corekit", translate + "7" + separator + "corekit.txt"},
       {0x0009, 0x040C, "corekit", translate + "c" + separator + "corekit.txt"},
       {0x0009, 0x0419, "menus", translate + "19" + separator + "menus.txt"},
+      {0x0009, 0x07FF, "menus", translate + "3ff" + separator + "menus.txt"},
       {0x0009, 0x0407, "", translate + "7" + separator + ProgramTitle() + ".txt"},
       {0x0009, 0x0407, nullptr, translate + "7" + separator + ProgramTitle() + ".txt"},
       {0x0409, 0x0407, "corekit", ""},

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <utility>
+
 #include "corekit/platform/system_colors.h"
 
 namespace {
@@ -33,9 +36,39 @@ TEST(Color, ConstructorsStoreTheirWords) {
   }
 }
 
+// The named colours' words, written out here from the list of colours rather than taken from the
+// library's definitions; the system colours stand in the order of their indexes, 0 to 24.
+TEST(Color, NamedColoursHoldTheirWords) {
+  const std::pair<const TColor&, ULONG> plain[] = {
+      {TColor::Black, 0x00000000},   {TColor::LtGray, 0x00C0C0C0},
+      {TColor::Gray, 0x00808080},    {TColor::LtRed, 0x000000FF},
+      {TColor::LtGreen, 0x0000FF00}, {TColor::LtYellow, 0x0000FFFF},
+      {TColor::LtBlue, 0x00FF0000},  {TColor::LtMagenta, 0x00FF00FF},
+      {TColor::LtCyan, 0x00FFFF00},  {TColor::White, 0x00FFFFFF},
+      {TColor::None, 0xFF000000},    {TColor::Transparent, 0xFE000000}};
+  for (const auto& [color, raw] : plain) {
+    EXPECT_TRUE(color == TColor(static_cast<unsigned long>(raw))) << std::hex << raw;
+  }
+  const TColor* const system[] = {&TColor::SysScrollbar,     &TColor::SysDesktop,
+                                  &TColor::SysActiveCaption, &TColor::SysInactiveCaption,
+                                  &TColor::SysMenu,          &TColor::SysWindow,
+                                  &TColor::SysWindowFrame,   &TColor::SysMenuText,
+                                  &TColor::SysWindowText,    &TColor::SysCaptionText,
+                                  &TColor::SysActiveBorder,  &TColor::SysInactiveBorder,
+                                  &TColor::SysAppWorkspace,  &TColor::SysHighlight,
+                                  &TColor::SysHighlightText, &TColor::Sys3dFace,
+                                  &TColor::Sys3dShadow,      &TColor::SysGrayText,
+                                  &TColor::SysBtnText,       &TColor::SysInactiveCaptionText,
+                                  &TColor::Sys3dHilight,     &TColor::Sys3dDkShadow,
+                                  &TColor::Sys3dLight,       &TColor::SysInfoText,
+                                  &TColor::SysInfoBk};
+  for (unsigned long index = 0; index < std::size(system); ++index) {
+    EXPECT_TRUE(*system[index] == TColor(0x80000000UL + index)) << index;
+  }
+}
+
 TEST(Color, KindsAndDerivedColours) {
   const ULONG window = corekit::platform::SystemColor(5);
-  EXPECT_TRUE(TColor::SysWindow.IsSysColor());
   EXPECT_EQ(TColor::SysWindow.GetValue(), window);
   EXPECT_FALSE(TColor::SysWindow ==
                TColor(static_cast<unsigned long>(window)));  // raw words differ
@@ -43,17 +76,23 @@ TEST(Color, KindsAndDerivedColours) {
   EXPECT_EQ(static_cast<ULONG>(TColor::SysWindow), window);
   EXPECT_EQ(TColor::SysWindow.Rgb().GetValue(), window);
 
-  EXPECT_TRUE(TColor::None.IsSpecialColor());
-  EXPECT_TRUE(TColor(0xF0123456UL).IsSpecialColor());
-  EXPECT_FALSE(TColor::SysWindow.IsSpecialColor());
   // Indexes without a system colour resolve to black.
   for (const unsigned long raw : {0x80000063UL, 0x8000FFFFUL}) {
     EXPECT_EQ(TColor(raw).GetValue(), 0u) << std::hex << raw;
   }
-  const TColor flags81(0x81000005UL);
-  EXPECT_FALSE(flags81.IsSysColor());
-  EXPECT_FALSE(flags81.IsSpecialColor());
-  EXPECT_EQ(flags81.GetValue(), 0x81000005u);
+  // The kind is the flags byte's alone: words with the neighbouring bits set.
+  const struct {
+    ULONG raw;
+    bool system, special;
+  } kinds[] = {{0x80000005, true, false},  {0x81000005, false, false}, {0x00800080, false, false},
+               {0xF0123456, false, true},  {0xFE000000, false, true},  {0xFF000000, false, true},
+               {0xE0FFFFFF, false, false}, {0x7FFFFFFF, false, false}};
+  for (const auto& k : kinds) {
+    const TColor color(static_cast<unsigned long>(k.raw));
+    EXPECT_EQ(color.IsSysColor(), k.system) << std::hex << k.raw;
+    EXPECT_EQ(color.IsSpecialColor(), k.special) << std::hex << k.raw;
+    EXPECT_EQ(color.GetValue(), k.system ? window : k.raw) << std::hex << k.raw;
+  }
 
   EXPECT_TRUE(TColor::LtYellow.PalIndex() == TColor(0x0100FFFFUL));
   EXPECT_TRUE(TColor(5).PalRelative() == TColor(0x03000005UL));

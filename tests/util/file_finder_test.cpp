@@ -58,6 +58,7 @@ TEST_F(FileFinderTest, PresentsEachMatchOnce) {
       {"?.txt", {"a.txt", "b.txt", "c.txt"}},
       {"b.txt", {"b.txt"}},
       {"[x].dat", {"[x].dat"}},  // [ is no wildcard
+      {"R*.*", {"README"}},      // a final ".*" takes names without a dot too
       {"*.*", {".", "..", "a.txt", "b.txt", "c.txt", "d.dat", "README", "[x].dat", "sub"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Found(scratch.Entry(c.pattern)), c.names) << c.pattern;

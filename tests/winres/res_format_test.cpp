@@ -153,6 +153,8 @@ TEST(ResFormat, IdsMatchNumbersAndTextsWithoutCase) {
     EXPECT_EQ(Matches(c.id, c.wanted), c.matches)
         << (IS_INTRESOURCE(c.wanted) ? "number" : c.wanted);
   }
+  EXPECT_EQ(ResIdKey("#65535"), ResIdKey(MAKEINTRESOURCEA(65535)));
+  EXPECT_NE(ResIdKey("#65536"), ResIdKey(ResId{true, 0, nullptr, 0}));  // a text: no WORD fits
 }
 
 }  // namespace
