@@ -54,8 +54,6 @@ TEST_F(ErrorReporterTest, ModuleReporterIsAskedOnlyWhatTheStandardOneLeaves) {
     bool asked;
   } cases[] = {
       {0x80040510, "could not open file", false},
-      {0x00040104, "No data in file", false},
-      {2, "File not found", false},
       {5, systemText, false},
       {0x80040502, "module text", true},
       {0x80AB1234, "module text", true},  // the system has no text for it

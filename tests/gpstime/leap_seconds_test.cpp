@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "corekit/gpstime/sha1_digest.h"
 #include "corekit/gpstime/utc_time.h"
 #include "tests/support/scratch_folder.h"
 
@@ -131,6 +134,19 @@ TEST(LeapSeconds, LoadsAListAndRefusesMalformedOnes) {
   for (const auto& [seconds, offset] : gps) EXPECT_EQ(TLeapSeconds::AtGPS(seconds), offset);
   TLeapSeconds::UseBuiltIn();
   EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1482796800))), 18);
+}
+
+// The digest that checks a list's hash line, on the standard's own examples: one block, a tail of
+// two, and many whole blocks.
+TEST(Sha1Digest, KnownAnswers) {
+  using Digest = std::array<std::uint32_t, 5>;
+  EXPECT_EQ(corekit::internal::Sha1Digest("abc"),
+            (Digest{0xA9993E36, 0x4706816A, 0xBA3E2571, 0x7850C26C, 0x9CD0D89D}));
+  EXPECT_EQ(
+      corekit::internal::Sha1Digest("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
+      (Digest{0x84983E44, 0x1C3BD26E, 0xBAAE4AA1, 0xF95129E5, 0xE54670F1}));
+  EXPECT_EQ(corekit::internal::Sha1Digest(std::string(1000000, 'a')),
+            (Digest{0x34AA973C, 0xD4C4DAA4, 0xF61EEB2B, 0xDBAD2731, 0x6534016F}));
 }
 
 // Readers see one whole table or the other while a thread replaces it back and forth.

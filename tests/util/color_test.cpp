@@ -76,8 +76,8 @@ TEST(Color, KindsAndDerivedColours) {
   EXPECT_EQ(static_cast<ULONG>(TColor::SysWindow), window);
   EXPECT_EQ(TColor::SysWindow.Rgb().GetValue(), window);
 
-  // Indexes without a system colour resolve to black.
-  for (const unsigned long raw : {0x80000063UL, 0x8000FFFFUL}) {
+  // Indexes without a system colour (from 25 on) resolve to black.
+  for (const unsigned long raw : {0x80000019UL, 0x8000FFFFUL}) {
     EXPECT_EQ(TColor(raw).GetValue(), 0u) << std::hex << raw;
   }
   // The kind is the flags byte's alone: words with the neighbouring bits set.
@@ -103,6 +103,23 @@ TEST(Color, KindsAndDerivedColours) {
   EXPECT_TRUE(TColor::Black != TColor::White);
   EXPECT_TRUE(TColor::White != 0x00FFFFFEUL);
 }
+
+#if !defined(_WIN32)
+// Without a desktop's colours, the system colours are the classic Windows scheme (red, green, blue
+// by element).
+TEST(Color, SystemColoursAreTheClassicScheme) {
+  const unsigned char scheme[25][3] = {
+      {212, 208, 200}, {58, 110, 165},  {10, 36, 106},   {128, 128, 128}, {212, 208, 200},
+      {255, 255, 255}, {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {255, 255, 255},
+      {212, 208, 200}, {212, 208, 200}, {128, 128, 128}, {10, 36, 106},   {255, 255, 255},
+      {212, 208, 200}, {128, 128, 128}, {128, 128, 128}, {0, 0, 0},       {212, 208, 200},
+      {255, 255, 255}, {64, 64, 64},    {212, 208, 200}, {0, 0, 0},       {255, 255, 225}};
+  for (int i = 0; i < 25; ++i) {
+    const TColor expected(scheme[i][0], scheme[i][1], scheme[i][2]);
+    EXPECT_EQ(TColor(0x80000000UL + i).GetValue(), expected.GetValue()) << i;
+  }
+}
+#endif
 
 TEST(Color, PaletteSizesAndDepths) {
   const struct {
