@@ -76,8 +76,8 @@ TEST(Color, KindsAndDerivedColours) {
   EXPECT_EQ(static_cast<ULONG>(TColor::SysWindow), window);
   EXPECT_EQ(TColor::SysWindow.Rgb().GetValue(), window);
 
-  // Indexes without a system colour (from 25 on) resolve to black.
-  for (const unsigned long raw : {0x80000019UL, 0x8000FFFFUL}) {
+  // Indexes without a system colour resolve to black.
+  for (const unsigned long raw : {0x80000063UL, 0x8000FFFFUL}) {
     EXPECT_EQ(TColor(raw).GetValue(), 0u) << std::hex << raw;
   }
   // The kind is the flags byte's alone: words with the neighbouring bits set.
@@ -118,6 +118,7 @@ TEST(Color, SystemColoursAreTheClassicScheme) {
     const TColor expected(scheme[i][0], scheme[i][1], scheme[i][2]);
     EXPECT_EQ(TColor(0x80000000UL + i).GetValue(), expected.GetValue()) << i;
   }
+  EXPECT_EQ(TColor(0x80000019UL).GetValue(), 0u);  // the first element beyond
 }
 #endif
 
