@@ -23,6 +23,11 @@ TEST(GenericValueInterface, IdAndResultCodesInMemory) {
   EXPECT_EQ(std::memcmp(&IID_IGenericValue, expected, 16), 0);
   const unsigned char unknown[16] = {0, 0, 0, 0, 0, 0, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46};
   EXPECT_EQ(std::memcmp(&IID_IUnknown, unknown, 16), 0);
+  // The interfaces through which a smart pointer sets a site and connects a sink.
+  EXPECT_TRUE(IID_IObjectWithSite ==
+              (IID{0xFC4801A3, 0x2BA9, 0x11CF, {0xA2, 0x29, 0x00, 0xAA, 0x00, 0x3D, 0x73, 0x52}}));
+  EXPECT_TRUE(IID_IConnectionPointContainer ==
+              (IID{0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}}));
   // The interface's result codes.
   const std::pair<HRESULT, DWORD> codes[] = {{E_NOTIMPL, 0x80004001},
                                              {E_NOINTERFACE, 0x80004002},

@@ -4,9 +4,6 @@
 
 #include <string>
 
-#include "corekit/translate/resource_strings.h"
-#include "tests/core/loaded_module.h"
-
 namespace {
 
 using corekit::platform::FindModuleResource;
@@ -65,19 +62,6 @@ TEST(ModuleResources, NamesAndTypesByNumberOrText) {
   // Null handles lock nothing.
   EXPECT_EQ(LockModuleResource(nullptr, nullptr), nullptr);
   EXPECT_EQ(ModuleResourceSize(nullptr, nullptr), 0u);
-}
-
-TEST(ModuleResources, TheLibraryCarriesItsEnglishTexts) {
-  const LoadedModule library(COREKIT_LIBRARY_FILE);
-  ASSERT_NE(library.Get(), nullptr);
-  const HMODULE module = library.Get();
-  EXPECT_EQ(LoadStringResource(module, 4000, 0x0009, false), u"Unknown error");
-  EXPECT_EQ(LoadStringResource(module, 4050, 0x0009, false),
-            u"Some of the values are too long to be saved in this file format");
-  EXPECT_EQ(LoadStringResource(module, 4005, 0x0009, false), u"");  // an id without text
-  EXPECT_FALSE(HasBlock(module, 4000, 0x0409));
-  // This program carries resources of its own, not the library's.
-  EXPECT_FALSE(HasBlock(nullptr, 4010, 0x0009));
 }
 
 }  // namespace

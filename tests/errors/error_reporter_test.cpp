@@ -76,8 +76,7 @@ TEST_F(ErrorReporterTest, EmptyAnswersArePassedOverUpToTheGenericText) {
     EXPECT_TRUE(third.asked.empty());
   }
   EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x80040502)), "Error # 80040502");
-  EXPECT_STREQ(TErrorReporter::ErrorToText(LONG(0x000400A6)), "Error # 400a6");
-  EXPECT_EQ(silent.asked.size(), 3u);
+  EXPECT_EQ(silent.asked.size(), 2u);
 }
 
 TEST_F(ErrorReporterTest, DestructionRemovesItsOwnEntryAndCopiesAreNotRegistered) {
@@ -144,7 +143,6 @@ TEST_F(ErrorReporterTest, MessageBoxShowsTheTextCaptionedWithTheApplicationsName
   EXPECT_FALSE(shown[0].caption.empty());
   EXPECT_EQ(shown[0].style, 0x30u);
   EXPECT_EQ(shown[1].owner, nullptr);
-  EXPECT_EQ(shown[1].text, "Error # 80040502");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "corekit/errors/error_reporter.h"
 #include "corekit/errors/lib_string.h"
+#include "corekit/platform/resources.h"
 #include "corekit/platform/system_message.h"
 #include "tests/errors/thread_language_scope.h"
 
@@ -68,6 +69,10 @@ TEST_F(StdErrorTextTest, EveryCodeOfTheListGivesItsString) {
       {4050, "Some of the values are too long to be saved in this file format", {0x000400A5}},
       {4051, "Invalid input", {0x80040015}},
       {4052, "Unknown format version", {0x80040106}}};
+  // The table is in language 0x0009 (English, neutral sublanguage) alone.
+  EXPECT_EQ(corekit::platform::FindModuleResource(nullptr, MAKEINTRESOURCEA(6),
+                                                  MAKEINTRESOURCEA(4000 / 16 + 1), 0x0409),
+            nullptr);
   for (const auto& row : rows) {
     EXPECT_STREQ(corekit::internal::LoadLibString(row.id), row.text) << row.id;
     for (const DWORD code : row.codes) {

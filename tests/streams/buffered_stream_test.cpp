@@ -139,41 +139,36 @@ TEST(BufferedStream, SeeksCountFromTheCallersPositionAfterReading) {
   EXPECT_EQ(moved, -0x7FFFFFFFLL - 3);
 }
 
-TEST(BufferedStream, InnerFailuresComeBackAndOwnedStreamsAreDestroyed) {
+// A failed call of the inner stream ends the buffered call with its code: a write of a whole
+// buffer (whose bytes are gone then), a read with and without a buffer, the first of two seeks, the
+// write of pending bytes before a read, a direct write. An owned inner stream ends with the buffer.
+TEST(BufferedStream, InnerFailuresEndTheCallWithTheirCode) {
   Log log;
   bool destroyed = false;
   auto* inner = new RecordingStream(log, &destroyed);
   {
-    TBufferedStream stream(inner, true, 4);
+    TBufferedStream stream(inner, true, 4), direct(inner, false, 0);
+    const LONG read = RecordingStream::FailureOf('R'), written = RecordingStream::FailureOf('W');
     inner->failNext = 'W';
-    EXPECT_EQ(stream.Write(Bytes, 6, false), RecordingStream::FailureOf('W'));
-    EXPECT_EQ(stream.Write(nullptr, 0, true), 0);  // the failed buffer is gone
+    EXPECT_EQ(stream.Write(Bytes, 6, false), written);
+    EXPECT_EQ(stream.Write(nullptr, 0, true), 0);
     EXPECT_EQ(log, Log{"W4f"});
+    inner->Write(Bytes, 8, false);
+    stream.Seek(0, 0);
+    inner->failNext = 'R';
+    EXPECT_EQ(ReadTwo(stream), read);
+    EXPECT_EQ(ReadTwo(stream), 0);  // leaves 2 bytes read ahead
+    inner->failNext = 'S';
+    EXPECT_EQ(stream.Seek(-0x7FFFFFFF, 1), RecordingStream::FailureOf('S'));
+    stream.Write(Bytes, 2, false);
+    inner->failNext = 'W';
+    EXPECT_EQ(ReadTwo(stream), written);
+    inner->failNext = 'R';
+    EXPECT_EQ(ReadTwo(direct), read);
+    inner->failNext = 'W';
+    EXPECT_EQ(direct.Write(Bytes, 1, false), written);
   }
   EXPECT_TRUE(destroyed);
-}
-
-// A failed call of the inner stream ends the buffered call with its code: a read with and without
-// a buffer, the first of two seeks, the write of pending bytes before a read, a direct write.
-TEST(BufferedStream, InnerFailuresEndTheCallWithTheirCode) {
-  Log log;
-  RecordingStream inner(log);
-  inner.Write(Bytes, 8, false);
-  inner.Seek(0, 0);
-  TBufferedStream stream(&inner, false, 4), direct(&inner, false, 0);
-  const LONG read = RecordingStream::FailureOf('R'), written = RecordingStream::FailureOf('W');
-  inner.failNext = 'R';
-  EXPECT_EQ(ReadTwo(stream), read);
-  EXPECT_EQ(ReadTwo(stream), 0);  // leaves 2 bytes read ahead
-  inner.failNext = 'S';
-  EXPECT_EQ(stream.Seek(-0x7FFFFFFF, 1), RecordingStream::FailureOf('S'));
-  stream.Write(Bytes, 2, false);
-  inner.failNext = 'W';
-  EXPECT_EQ(ReadTwo(stream), written);
-  inner.failNext = 'R';
-  EXPECT_EQ(ReadTwo(direct), read);
-  inner.failNext = 'W';
-  EXPECT_EQ(direct.Write(Bytes, 1, false), written);
 }
 
 }  // namespace

