@@ -127,7 +127,7 @@ TEST(KString, FindAndReverseFind) {
   EXPECT_EQ(text.Find("to"), 5);
   EXPECT_EQ(text.Find("file", 9), -1);
   EXPECT_EQ(text.Find('t', 100), -1);
-  EXPECT_EQ(text.ReverseFind('/'), 7);
+  EXPECT_EQ(text.ReverseFind('t'), 15);  // the last character too
   EXPECT_EQ(text.ReverseFind('#'), -1);
 }
 

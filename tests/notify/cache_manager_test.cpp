@@ -31,8 +31,9 @@ TEST(CacheManager, CachesRegisterInOrderAndLeaveFromAnywhere) {
                                              {CacheUnRegistered, removed}}));
   EXPECT_THROW(Manager().GetCache(-1), std::invalid_argument);
   EXPECT_THROW(Manager().GetCache(Manager().GetCachesCount()), std::invalid_argument);
+  // The kinds' values as posted.
   EXPECT_EQ((std::vector<int>{CacheRegistered, CacheUnRegistered, CacheUpdated}),
-            (std::vector<int>{0, 1, 2}));  // the kinds' values as posted
+            (std::vector<int>{0, 1, 2}));
   EXPECT_TRUE(*a == *a);
   EXPECT_FALSE(*a == *c);
 }

@@ -143,8 +143,7 @@ TEST(FileStream, FailedCallsGiveTheSystemsCode) {
                                           {readOnly.Write(data, 1, false), AccessDenied},
                                           {writeOnly.Read(data, 4, &done), AccessDenied},
                                           {readOnly.Seek(-1, 0), NegativeSeek}};
-  for (const auto& [result, error] : cases)
-    EXPECT_EQ(result, StreamErrorFromSystem(error)) << error;
+  for (const auto& [result, error] : cases) EXPECT_EQ(result, StreamErrorFromSystem(error));
   EXPECT_EQ(folder.Read("read.bin"), "content");
   // A stream whose open failed answers with its status, and -1 for its position.
   EXPECT_EQ(missing.Write(data, 4, false), missing.OpenStatus());
