@@ -1,9 +1,11 @@
 // An outside program: converts one date, asks its own error reporter, passes a value through the
 // COM classes and asks the plug-in loader for a missing library, all through the installed library;
 // built with resources of its own, it prints its name and version from its version block and a
-// string of its string table.
+// string of its string table, translates its own string and menu through its own dictionary and
+// switches its thread's language between two error texts.
 #include <corekit/corekit.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -55,6 +57,23 @@ bool TimeWorks() {
          TUTCTime::FromGPS(1167264017UL).IsLeapSecond() == 1;
 }
 
+bool PathsWork() {
+  const TSplitPath path("\\\\survey\\jobs\\2024\\site.job");
+  return path.unc && path.host == "survey" && path.volume == "jobs" && path.dir == "2024" &&
+         path.name == "site" && path.ext == ".job" &&
+         path.Compose(TSplitPath::NamePart | TSplitPath::ExtPart) == "site.job";
+}
+
+bool ChronoWorks() {
+  using namespace std::chrono;
+  const sys_seconds day = sys_days{year{2006} / 1 / 1};
+  const sys_time<milliseconds> precise = day + milliseconds(250);
+  const sys_time<nanoseconds> finest = day + nanoseconds(123456789);
+  return GPSTimeFromSys(day) == TGPSTime(2006, TGPSTime::January, 1, 0, 0, 0) &&
+         ToSysTime(GPSTimeFromSys(day)) == day && ToSysTime(GPSTimeMSFromSys(precise)) == precise &&
+         ToSysTime(GPSTimeNSFromSys(finest)) == finest && CurrentGPSTimeMS().Seconds() > 1167264017UL;
+}
+
 bool ValuesWork() {
   TextValue text;
   TComBinValueImpl shown(text);
@@ -75,14 +94,50 @@ bool LoaderWorks() {
   return works;
 }
 
+#if defined(CONSUMER_RESOURCES)
+// Translate/7/app.txt beside the program: [Survey ready][Vermessung bereit] [&Measure][&Messen]
+bool OwnTextsWork() {
+  const WORD german = 0x0407;
+  char item[64] = "";
+  if (const HMENU menu = LoadTranslatedMenu(nullptr, 300, german, "app")) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = item;
+    info.cch = sizeof item;
+    GetMenuItemInfoA(menu, 0, true, &info);
+    DestroyMenu(menu);
+  }
+  return LoadTranslatedString(nullptr, 100, german, "app") == "Vermessung bereit" &&
+         TranslateText("Survey ready", GetBaseLanguage(), german, "app") == "Vermessung bereit" &&
+         std::string(item) == "&Messen";
+}
+
+// The main thread's texts follow its language, switched back and forth.
+bool LanguageSwitchWorks() {
+  const auto text = [](WORD language) {
+    return SetThreadLanguage(language) && GetThreadLanguage() == language
+               ? TErrorReporter::ErrorToText(2)
+               : KString("not switched");
+  };
+  return text(0x0409) == "File not found" && text(0x0407) == "Datei nicht gefunden" &&
+         text(0x0409) == "File not found";
+}
+#endif
+
 }  // namespace
 
 int main() {
-  if (!ErrorsWork() || !TimeWorks() || !ValuesWork() || !LoaderWorks()) {
+  if (!ErrorsWork() || !TimeWorks() || !PathsWork() || !ChronoWorks() || !ValuesWork() ||
+      !LoaderWorks()) {
     std::puts("wrong result");
     return 1;
   }
 #if defined(CONSUMER_RESOURCES)
+  if (!OwnTextsWork() || !LanguageSwitchWorks()) {
+    std::puts("wrong own texts or language switch");
+    return 1;
+  }
   std::printf(
       "corekit consumer: ok, %s %lu, %s\n", static_cast<const char*>(GetAppName()),
       static_cast<unsigned long>(GetModuleVersion(nullptr)),
