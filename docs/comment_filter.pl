@@ -1,0 +1,164 @@
+#!/usr/bin/perl
+# Doxygen's input filter for the public headers: it reads their plain // comments as documentation,
+# so that the reference comes from the comments as written. Line numbers stay as they are.
+#   - A // block directly above a declaration (or #define) at file, namespace, class or enum scope
+#     documents it. The declarations that follow it without a blank line or another comment between
+#     ("Step by one second ...", then ++, --, += and -=) share it.
+#   - A trailing // after a member or enumerator documents that member; a comment line right below,
+#     indented as far, goes on with it.
+#   - Comments inside function bodies, and blocks followed by a blank line, stay plain comments.
+# With COREKIT_DOC_RUNS set, it lists on standard error each comment that several declarations share.
+use strict;
+use warnings;
+
+my $file = $ARGV[0] // '-';
+my @lines = <>;
+chomp @lines;
+
+# The comment-only lines' text, the code part of every line (strings and comments blanked).
+sub code_of {
+  my ($line) = @_;
+  $line =~ s/"(?:[^"\\]|\\.)*"/""/g;
+  $line =~ s/'(?:[^'\\]|\\.)*'/''/g;
+  $line =~ s{/\*.*?\*/}{ }g;
+  $line =~ s{//.*$}{};
+  return $line;
+}
+
+# Comment text as doxygen shows it: its command and markup characters stand for themselves, except
+# inside `code`, which doxygen shows as written.
+sub escape {
+  my ($text) = @_;
+  my @parts = split /(`[^`]*`)/, $text;
+  for (@parts) { s/([\\@<>&%#])/\\$1/g unless /^`/; }
+  return join '', @parts;
+}
+
+my @scopes;           # 'container' or 'body' for each open brace
+my $statement = '';   # the code of the statement begun at the current scope
+my $at_start = 1;     # the next line begins a statement
+my @block;            # indices of the // lines gathered above the next declaration
+my $run_text;         # the comment shared by the declarations of the current run
+my $run_depth = -1;
+my $run_line = 0;
+my $run_count = 0;
+my $trailing_column = -1;    # column of the last line's trailing comment, for its continuation
+my $file_marked = 0;
+my @out = @lines;
+
+sub in_container { return !grep { $_ eq q(body) } @scopes; }
+
+sub end_run {
+  if (defined $run_text && $run_count > 1 && $ENV{COREKIT_DOC_RUNS}) {
+    print STDERR "$file:$run_line: one comment for $run_count declarations\n";
+  }
+  undef $run_text;
+  $run_count = 0;
+}
+
+for my $i (0 .. $#lines) {
+  my $line = $lines[$i];
+  my $container = in_container();
+  my $depth = scalar @scopes;
+
+  if (!$file_marked && $line =~ /^\s*#\s*pragma\s+once\b/) {
+    $out[$i] = "$line /** \\file */";
+    $file_marked = 1;
+    next;
+  }
+
+  # A comment-only line.
+  if ($line =~ m{^(\s*)//(?!/)(.*)$}) {
+    my ($indent, $text) = ($1, $2);
+    if ($trailing_column >= 0 && length($indent) >= $trailing_column) {
+      $out[$i] = "$indent///<" . escape($text);
+      next;
+    }
+    $trailing_column = -1;
+    end_run();
+    push @block, $i if $container && $at_start;
+    next;
+  }
+  $trailing_column = -1;
+
+  if ($line =~ /^\s*$/) {
+    @block = ();
+    end_run();
+    next;
+  }
+
+  my $code = code_of($line);
+  my $is_define = $line =~ /^\s*#\s*define\s/;
+  my $is_directive = $line =~ /^\s*#/;
+  my $is_label = $code =~ /^\s*(public|protected|private)\s*:\s*$/;
+  my $is_closing = $code =~ /^\s*\}/;
+  my $declares = $container && $at_start && !$is_label && !$is_closing && (!$is_directive || $is_define);
+  end_run() if defined $run_text && (!$declares || $depth != $run_depth);
+
+  my $prefix = '';
+  if ($declares && @block) {
+    $out[$_] = ($lines[$_] =~ m{^(\s*)//(.*)$}) && "$1///" . escape($2) for @block;
+    $run_text = join ' ', map { my $t = $out[$_]; $t =~ s{^\s*///\s?}{}; $t } @block;
+    $run_text =~ s{\*/}{* /}g;
+    $run_depth = $depth;
+    $run_line = $block[0] + 1;
+    $run_count = 1;
+  } elsif ($declares && defined $run_text) {
+    $prefix = "/** $run_text */ " unless $is_define;
+    $run_count++;
+  }
+  @block = ();
+
+  # A trailing comment after a member, enumerator or macro documents it.
+  if ($container && $line =~ m{^(.*?\S.*?)(\s*)//(?!/)(.*)$} && code_of($1) eq $1) {
+    my ($before, $space, $text) = ($1, $2, $3);
+    if ($before !~ /^\s*\}/ && ($before =~ /[;,]\s*$/ || $is_define || $before =~ /^\s*\w+(\s*=.*)?$/)) {
+      $out[$i] = "$before$space///<" . escape($text);
+      $trailing_column = length($before) + length($space);
+    }
+  }
+  if ($is_define && $declares && defined $run_text && $run_count > 1 && $out[$i] !~ m{///<}) {
+    $out[$i] .= " ///< $run_text";
+  }
+  $out[$i] = $prefix . $out[$i] if $prefix ne '';
+
+  if ($is_directive) {
+    $at_start = 1;
+    next;
+  }
+
+  # Follows the braces and statement ends of the line's code.
+  if ($is_label) {
+    $at_start = 1;
+    $statement = '';
+    next;
+  }
+  $at_start = 0;
+  for my $char (split //, $code) {
+    if ($char eq '{') {
+      my $kind = $statement =~ /^\s*(typedef\s+)?enum\b/ ? q(enum) :
+                 $statement =~ /^\s*(template\s*<.*>\s*)?(typedef\s+)?(class|struct|union|namespace)\b/ ||
+                 $statement =~ /^\s*extern\s+""\s*$/ ? 'container' : 'body';
+      push @scopes, $kind;
+      $statement = '';
+      $at_start = $kind ne q(body);
+    } elsif ($char eq '}') {
+      pop @scopes;
+      $statement = '';
+      $at_start = in_container();
+    } elsif ($char eq q(,) && @scopes && $scopes[-1] eq q(enum)) {
+      $statement = q();
+      $at_start = 1;
+    } elsif ($char eq ';') {
+      $statement = '';
+      $at_start = in_container();
+    } else {
+      $statement .= $char;
+      $at_start = 0 if $char =~ /\S/;
+    }
+  }
+  $at_start = 1 if $code =~ /^\s*$/;
+}
+end_run();
+
+print "$_\n" for @out;
