@@ -44,6 +44,8 @@ my $run_line = 0;
 my $run_count = 0;
 my $trailing_column = -1;    # column of the last line's trailing comment, for its continuation
 my $file_marked = 0;
+my $in_macro = 0;
+my $list_text;               # the comment of a list of names being declared            # on a continuation line of a macro
 my @out = @lines;
 
 sub in_container { return !grep { $_ eq q(body) } @scopes; }
@@ -87,13 +89,25 @@ for my $i (0 .. $#lines) {
     next;
   }
 
+  # The continuation lines of a macro belong to its #define.
+  if ($i > 0 && $lines[$i - 1] =~ /^\s*#.*\\$/ || $in_macro) {
+    $in_macro = $line =~ /\\$/;
+    next;
+  }
+
   my $code = code_of($line);
   my $is_define = $line =~ /^\s*#\s*define\s/;
   my $is_directive = $line =~ /^\s*#/;
   my $is_label = $code =~ /^\s*(public|protected|private)\s*:\s*$/;
   my $is_closing = $code =~ /^\s*\}/;
   my $declares = $container && $at_start && !$is_label && !$is_closing && (!$is_directive || $is_define);
-  end_run() if defined $run_text && (!$declares || $depth != $run_depth);
+  # Conditional directives neither declare nor end a run: doxygen reads one of their branches.
+  if ($line =~ /^\s*#\s*(if|ifdef|ifndef|elif|else|endif)\b/) {
+    next;
+  }
+  # A run ends at the next statement that is no declaration of its scope; the continuation and body
+  # lines of its declarations leave it going.
+  end_run() if defined $run_text && $at_start && (!$declares || $depth != $run_depth);
 
   my $prefix = '';
   if ($declares && @block) {
@@ -107,7 +121,8 @@ for my $i (0 .. $#lines) {
     $prefix = "/** $run_text */ " unless $is_define;
     $run_count++;
   }
-  @block = ();
+  # A comment above #if, #ifdef or #ifndef documents the first declaration inside.
+  @block = () unless $line =~ /^\s*#\s*if/;
 
   # A trailing comment after a member, enumerator or macro documents it.
   if ($container && $line =~ m{^(.*?\S.*?)(\s*)//(?!/)(.*)$} && code_of($1) eq $1) {
@@ -121,6 +136,16 @@ for my $i (0 .. $#lines) {
     $out[$i] .= " ///< $run_text";
   }
   $out[$i] = $prefix . $out[$i] if $prefix ne '';
+
+  # Each name of a list (static const TColor Black, White;) gets the comment, not only the first.
+  if ($declares && defined $run_text && !$is_directive && $code =~ /,/ && $code !~ /[(<{=]/ &&
+      (!@scopes || $scopes[-1] ne 'enum')) {
+    $list_text = $run_text;
+  }
+  if (defined $list_text) {
+    $out[$i] =~ s{,}{, /** $list_text */}g;
+    undef $list_text if $code =~ /;/;
+  }
 
   if ($is_directive) {
     $at_start = 1;

@@ -16,6 +16,7 @@
 // call changes nothing.
 class COREKIT_API TComBinValueImpl : public IGenericValue {
 public:
+  // Shows value, which must outlive the object.
   explicit TComBinValueImpl(kx_com::bin_value& value);
   // The copy shows the same value.
   TComBinValueImpl(const TComBinValueImpl& other);

@@ -27,6 +27,7 @@ public:
   KString(KString&& other) noexcept;
   ~KString();
 
+  // Replaces the contents with a copy of other (moved: taken over) or of the NUL-terminated text.
   KString& operator=(const KString& other) noexcept;
   KString& operator=(KString&& other) noexcept;
   KString& operator=(const char* text);
@@ -40,6 +41,7 @@ public:
     return std::string_view(m_chars, static_cast<std::size_t>(GetLength()));
   }
 
+  // True when the length is 0.
   bool IsEmpty() const noexcept { return GetLength() == 0; }
   // Length in bytes, not counting the terminating NUL.
   int GetLength() const noexcept;
@@ -72,6 +74,7 @@ public:
   // An empty or null oldText replaces nothing.
   int Replace(const char* oldText, const char* newText);
 
+  // Appends the text, the string or the character.
   KString& operator+=(const char* text);
   KString& operator+=(const KString& other);
   KString& operator+=(char ch);
@@ -88,15 +91,18 @@ public:
   char* GetBuffer(int minLength);
   void ReleaseBuffer(int newLength = -1);
 
+  // A new string of left followed by right.
   friend COREKIT_API KString operator+(const KString& left, const KString& right);
   friend COREKIT_API KString operator+(const KString& left, const char* right);
   friend COREKIT_API KString operator+(const char* left, const KString& right);
   friend COREKIT_API KString operator+(const KString& left, char right);
 
+  // Byte-for-byte equality, as Compare.
   friend COREKIT_API bool operator==(const KString& left, const KString& right) noexcept;
   friend bool operator==(const KString& left, const char* right) noexcept {
     return left.Compare(right) == 0;
   }
+  // Compare's order, for sorted containers.
   friend bool operator<(const KString& left, const KString& right) noexcept {
     return left.Compare(right) < 0;
   }
@@ -128,6 +134,7 @@ private:
 // KString as a key of the standard library's unordered containers: the hash of its bytes.
 template <>
 struct std::hash<KString> {
+  // The hash of the string's bytes, as std::hash<std::string_view> gives it.
   std::size_t operator()(const KString& text) const noexcept {
     return std::hash<std::string_view>()(text);
   }

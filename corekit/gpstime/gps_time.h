@@ -10,6 +10,7 @@
 // month counts start after 6 January: that year has 360 days and its January 25.
 class COREKIT_API TGPSTime {
 public:
+  // The months, January = 1.
   enum TMonth : int {
     January = 1,
     February,
@@ -25,6 +26,7 @@ public:
     December
   };
 
+  // The days of the week, Sunday = 0.
   enum TDayOfWeek : int { Sunday = 0, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
 
   // No time (0).

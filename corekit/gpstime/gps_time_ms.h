@@ -33,6 +33,7 @@ public:
   // 11 s 0 ms. Meant for 0 <= seconds < 2^32; a value outside (or not a number) gives no time.
   void Set(const double& seconds);
 
+  // The whole seconds since the GPS epoch, and the milliseconds.
   ULONG Seconds() const;
   WORD mSecond() const;
   // Seconds modulo 604800.

@@ -35,6 +35,7 @@ public:
   // has ended.
   static void UnRegister(TCacheBase& cache);
 
+  // The number of registered caches.
   int GetCachesCount() const;
   // The cache at index; std::invalid_argument for an index outside 0 to count - 1.
   const TCacheBase* GetCache(int index) const;

@@ -28,6 +28,7 @@ public:
   virtual LONG GetPosition();
 
 protected:
+  // Copied only as part of a derived stream.
   TAbstractStream(const TAbstractStream&) = default;
   TAbstractStream& operator=(const TAbstractStream&) = default;
 };

@@ -7,7 +7,7 @@
 // A serial port that came or went.
 struct TComPortChange {
   TComPortInfo Port;  // as described when it came, or as last described before it went
-  bool Arrived = false;
+  bool Arrived = false;  // true: the port came; false: it went
 };
 
 // Tells which serial ports came and went. Each look compares the ports present now with those of
