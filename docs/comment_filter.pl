@@ -117,8 +117,12 @@ for my $i (0 .. $#lines) {
     $run_depth = $depth;
     $run_line = $block[0] + 1;
     $run_count = 1;
-  } elsif ($declares && defined $run_text) {
-    $prefix = "/** $run_text */ " unless $is_define;
+  } elsif ($declares && defined $run_text && !$is_define &&
+           $code !~ /^\s*(virtual\s+)?~|=\s*delete\s*;|^\s*static_assert\b/) {
+    # Destructors, deleted members and assertions say nothing new: they go without the comment.
+    $prefix = "/** $run_text */ ";
+    $run_count++;
+  } elsif ($declares && defined $run_text && $is_define) {
     $run_count++;
   }
   # A comment above #if, #ifdef or #ifndef documents the first declaration inside.

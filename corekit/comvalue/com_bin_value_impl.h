@@ -25,6 +25,7 @@ public:
   // IUnknown and IGenericValue: E_POINTER for a null out; the object for IUnknown's and
   // IGenericValue's ids, else null and E_NOINTERFACE.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+  // The object is not counted (its owner ends it): both return 1.
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
 

@@ -23,6 +23,7 @@ public:
   // The standard library's strings, byte for byte (at most INT_MAX bytes are taken).
   KString(std::string_view text) : KString(text.data(), 0, StdLength(text)) {}
   KString(const std::string& text) : KString(std::string_view(text)) {}
+  // Copies share other's characters until one of them changes; a move leaves other empty.
   KString(const KString& other) noexcept;
   KString(KString&& other) noexcept;
   ~KString();

@@ -63,6 +63,7 @@ public:
   TGPSWeek GetGPSWeek() const;
   // The GPS week modulo 1024, as broadcast.
   int GetGPSWeekSmall() const;
+  // Seconds since the start of the GPS week (Sunday 00:00:00).
   unsigned int SecondInGPSWeek() const;
 
   // Time-of-day and calendar fields, each shifted first by offsetMinutes (32-bit wrap-around).

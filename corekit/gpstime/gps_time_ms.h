@@ -57,6 +57,7 @@ public:
   void Add(ULONG seconds, WORD milliseconds);
   // Subtracts seconds and milliseconds with one borrow, under the same condition.
   void Sub(ULONG seconds, WORD milliseconds);
+  // Adds or subtracts a signed millisecond count, normalised, as Add.
   TGPSTimeMS& operator+=(int milliseconds);
   TGPSTimeMS& operator-=(int milliseconds);
   // A new time this many milliseconds later or earlier; this one is unchanged.
