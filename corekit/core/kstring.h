@@ -87,8 +87,8 @@ public:
 #endif
       ;
 
-  // A writable buffer of at least minLength characters plus the NUL; ReleaseBuffer ends the edit and
-  // sets the length (-1: up to the first NUL).
+  // A writable buffer of at least minLength characters plus the NUL; ReleaseBuffer ends the edit
+  // and sets the length (-1: up to the first NUL).
   char* GetBuffer(int minLength);
   void ReleaseBuffer(int newLength = -1);
 

@@ -41,8 +41,8 @@ using IID = GUID;
 using CLSID = GUID;
 static_assert(sizeof(GUID) == 16, "a GUID keeps its Windows layout");
 
-// COM's result codes, with the SDK's values: success, success with "false", not implemented, no such
-// interface, null pointer, unspecified failure, out of memory, invalid argument.
+// COM's result codes, with the SDK's values: success, success with "false", not implemented, no
+// such interface, null pointer, unspecified failure, out of memory, invalid argument.
 #define S_OK (static_cast<HRESULT>(0x00000000L))
 #define S_FALSE (static_cast<HRESULT>(0x00000001L))
 #define E_NOTIMPL (static_cast<HRESULT>(0x80004001L))
@@ -101,8 +101,8 @@ struct IConnectionPointContainer : IUnknown {
 
 // One outgoing interface of an object: sinks connect (Advise) and get a cookie to disconnect.
 struct IConnectionPoint : IUnknown {
-  // The outgoing interface's id, the container of the point, connecting and disconnecting a sink, and
-  // the current connections.
+  // The outgoing interface's id, the container of the point, connecting and disconnecting a sink,
+  // and the current connections.
   virtual HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) = 0;
   virtual HRESULT STDMETHODCALLTYPE
   GetConnectionPointContainer(IConnectionPointContainer** container) = 0;

@@ -22,18 +22,18 @@ struct HBITMAP__;
 
 // An item of a menu: fMask selects the fields that GetMenuItemInfoA fills.
 struct MENUITEMINFOA {
-  UINT cbSize;  // sizeof(MENUITEMINFOA), or the offset of hbmpItem
-  UINT fMask;   // MIIM_ flags
-  UINT fType;   // MFT_ flags
-  UINT fState;  // MFS_ flags
-  UINT wID;  // the command id that the item sends
-  HMENU hSubMenu;  // the menu the item opens, or null
-  HBITMAP__* hbmpChecked;    // the check mark of a checked item, null for the default
-  HBITMAP__* hbmpUnchecked;  // the mark of an unchecked item, null for none
+  UINT cbSize;                // sizeof(MENUITEMINFOA), or the offset of hbmpItem
+  UINT fMask;                 // MIIM_ flags
+  UINT fType;                 // MFT_ flags
+  UINT fState;                // MFS_ flags
+  UINT wID;                   // the command id that the item sends
+  HMENU hSubMenu;             // the menu the item opens, or null
+  HBITMAP__* hbmpChecked;     // the check mark of a checked item, null for the default
+  HBITMAP__* hbmpUnchecked;   // the mark of an unchecked item, null for none
   std::uintptr_t dwItemData;  // the application's own value for the item
-  char* dwTypeData;  // the caller's buffer for the text
-  UINT cch;          // the buffer's size; receives the text's length
-  HBITMAP__* hbmpItem;  // the item's bitmap, or null
+  char* dwTypeData;           // the caller's buffer for the text
+  UINT cch;                   // the buffer's size; receives the text's length
+  HBITMAP__* hbmpItem;        // the item's bitmap, or null
 };
 static_assert(offsetof(MENUITEMINFOA, hbmpItem) == (sizeof(void*) == 8 ? 72 : 44) &&
                   sizeof(MENUITEMINFOA) == (sizeof(void*) == 8 ? 80 : 48),

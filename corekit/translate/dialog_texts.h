@@ -20,7 +20,7 @@ struct TDialogControlText {
 
 // The texts of one dialog template.
 struct TDialogTexts {
-  KString caption;  // the dialog's title, empty when it has none
+  KString caption;                           // the dialog's title, empty when it has none
   std::vector<TDialogControlText> controls;  // in the template's order
 };
 

@@ -6,7 +6,7 @@
 
 // A serial port that came or went.
 struct TComPortChange {
-  TComPortInfo Port;  // as described when it came, or as last described before it went
+  TComPortInfo Port;     // as described when it came, or as last described before it went
   bool Arrived = false;  // true: the port came; false: it went
 };
 
