@@ -7,7 +7,8 @@
 #   - A trailing // after a member or enumerator documents that member; a comment line right below,
 #     indented as far, goes on with it.
 #   - Comments inside function bodies, and blocks followed by a blank line, stay plain comments.
-# With COREKIT_DOC_RUNS set, it lists on standard error each comment that several declarations share.
+# With COREKIT_DOC_RUNS set, it lists on standard error each comment that several declarations
+# share.
 use strict;
 use warnings;
 
@@ -15,7 +16,7 @@ my $file = $ARGV[0] // '-';
 my @lines = <>;
 chomp @lines;
 
-# The comment-only lines' text, the code part of every line (strings and comments blanked).
+# The code of a line: string and character literals emptied, comments removed.
 sub code_of {
   my ($line) = @_;
   $line =~ s/"(?:[^"\\]|\\.)*"/""/g;
@@ -34,18 +35,18 @@ sub escape {
   return join '', @parts;
 }
 
-my @scopes;           # 'container' or 'body' for each open brace
-my $statement = '';   # the code of the statement begun at the current scope
-my $at_start = 1;     # the next line begins a statement
-my @block;            # indices of the // lines gathered above the next declaration
-my $run_text;         # the comment shared by the declarations of the current run
-my $run_depth = -1;
-my $run_line = 0;
-my $run_count = 0;
+my @scopes;                  # 'container', 'enum' or 'body' for each open brace
+my $statement = '';          # the code of the statement begun at the current scope
+my $at_start = 1;            # the next line begins a statement
+my @block;                   # indices of the // lines gathered above the next declaration
+my $run_text;                # the comment shared by the declarations of the current run
+my $run_depth = -1;          # the scope depth of the run's declarations
+my $run_line = 0;            # the line of the run's comment, for COREKIT_DOC_RUNS
+my $run_count = 0;           # the declarations of the run so far
 my $trailing_column = -1;    # column of the last line's trailing comment, for its continuation
-my $file_marked = 0;
-my $in_macro = 0;
-my $list_text;               # the comment of a list of names being declared            # on a continuation line of a macro
+my $file_marked = 0;         # the file carries doxygen's \file, so its functions are listed
+my $in_macro = 0;            # on a continuation line of a macro
+my $list_text;               # the comment of a list of names being declared
 my @out = @lines;
 
 sub in_container { return !grep { $_ eq q(body) } @scopes; }
@@ -100,7 +101,8 @@ for my $i (0 .. $#lines) {
   my $is_directive = $line =~ /^\s*#/;
   my $is_label = $code =~ /^\s*(public|protected|private)\s*:\s*$/;
   my $is_closing = $code =~ /^\s*\}/;
-  my $declares = $container && $at_start && !$is_label && !$is_closing && (!$is_directive || $is_define);
+  my $declares =
+      $container && $at_start && !$is_label && !$is_closing && (!$is_directive || $is_define);
   # Conditional directives neither declare nor end a run: doxygen reads one of their branches.
   if ($line =~ /^\s*#\s*(if|ifdef|ifndef|elif|else|endif)\b/) {
     next;
@@ -131,7 +133,8 @@ for my $i (0 .. $#lines) {
   # A trailing comment after a member, enumerator or macro documents it.
   if ($container && $line =~ m{^(.*?\S.*?)(\s*)//(?!/)(.*)$} && code_of($1) eq $1) {
     my ($before, $space, $text) = ($1, $2, $3);
-    if ($before !~ /^\s*\}/ && ($before =~ /[;,]\s*$/ || $is_define || $before =~ /^\s*\w+(\s*=.*)?$/)) {
+    if ($before !~ /^\s*\}/ &&
+        ($before =~ /[;,]\s*$/ || $is_define || $before =~ /^\s*\w+(\s*=.*)?$/)) {
       $out[$i] = "$before$space///<" . escape($text);
       $trailing_column = length($before) + length($space);
     }
@@ -143,7 +146,7 @@ for my $i (0 .. $#lines) {
 
   # Each name of a list (static const TColor Black, White;) gets the comment, not only the first.
   if ($declares && defined $run_text && !$is_directive && $code =~ /,/ && $code !~ /[(<{=]/ &&
-      (!@scopes || $scopes[-1] ne 'enum')) {
+      $line !~ m{//} && (!@scopes || $scopes[-1] ne 'enum')) {
     $list_text = $run_text;
   }
   if (defined $list_text) {
@@ -166,7 +169,8 @@ for my $i (0 .. $#lines) {
   for my $char (split //, $code) {
     if ($char eq '{') {
       my $kind = $statement =~ /^\s*(typedef\s+)?enum\b/ ? q(enum) :
-                 $statement =~ /^\s*(template\s*<.*>\s*)?(typedef\s+)?(class|struct|union|namespace)\b/ ||
+                 $statement =~
+                   /^\s*(template\s*<.*>\s*)?(typedef\s+)?(class|struct|union|namespace)\b/ ||
                  $statement =~ /^\s*extern\s+""\s*$/ ? 'container' : 'body';
       push @scopes, $kind;
       $statement = '';
