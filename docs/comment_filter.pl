@@ -101,8 +101,9 @@ for my $i (0 .. $#lines) {
   my $is_directive = $line =~ /^\s*#/;
   my $is_label = $code =~ /^\s*(public|protected|private)\s*:\s*$/;
   my $is_closing = $code =~ /^\s*\}/;
-  my $declares =
-      $container && $at_start && !$is_label && !$is_closing && (!$is_directive || $is_define);
+  # A namespace is no declaration: a comment above it speaks of its contents, not of the name.
+  my $declares = $container && $at_start && !$is_label && !$is_closing &&
+                 (!$is_directive || $is_define) && $code !~ /^\s*namespace\b/;
   # Conditional directives neither declare nor end a run: doxygen reads one of their branches.
   if ($line =~ /^\s*#\s*(if|ifdef|ifndef|elif|else|endif)\b/) {
     next;
