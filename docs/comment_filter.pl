@@ -26,12 +26,12 @@ sub code_of {
   return $line;
 }
 
-# Comment text as doxygen shows it: its command and markup characters stand for themselves, except
-# inside `code`, which doxygen shows as written.
+# Comment text as doxygen shows it: its command and markup characters stand for themselves. Text
+# inside `code` or "quotes" doxygen shows as written already.
 sub escape {
   my ($text) = @_;
-  my @parts = split /(`[^`]*`)/, $text;
-  for (@parts) { s/([\\@<>&%#])/\\$1/g unless /^`/; }
+  my @parts = split /(`[^`]*`|"[^"]*")/, $text;
+  for (@parts) { s/([\\@<>&%#])/\\$1/g unless /^[`"]/; }
   return join '', @parts;
 }
 

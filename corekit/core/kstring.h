@@ -14,6 +14,7 @@
 // until one of them is changed. An empty string allocates nothing.
 class COREKIT_API KString {
 public:
+  // The empty string.
   KString() noexcept;
   // Copies the NUL-terminated text; a null pointer gives the empty string.
   KString(const char* text);

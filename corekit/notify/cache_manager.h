@@ -18,6 +18,7 @@ public:
   // The registered caches; the manager does not own them.
   class CacheList : public std::vector<TCacheBase*> {};
 
+  // An empty registry; applications use the process's one, GetManager.
   TCacheManager();
   // Ends registration for the whole process (later caches are not listed and post nothing) and
   // drops the list; the caches themselves are left alone.

@@ -73,8 +73,8 @@ inline constexpr IID IID_IConnectionPoint{
 // The base of every COM interface: another interface of the same object by id, and the object's
 // reference count. Release returns the new count; at 0 the object may delete itself.
 struct IUnknown {
-  // QueryInterface: another interface of the object by id, counted, or E_NOINTERFACE and null.
-  // AddRef and Release: one reference more or less.
+  // Another interface of the object by id (counted; E_NOINTERFACE and null when it has none), one
+  // reference more, one less (Release returns the count left).
   virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) = 0;
   virtual ULONG STDMETHODCALLTYPE AddRef() = 0;
   virtual ULONG STDMETHODCALLTYPE Release() = 0;

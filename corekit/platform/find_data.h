@@ -34,9 +34,8 @@ struct WIN32_FIND_DATAA {
   // The size's high and low 32 bits.
   DWORD nFileSizeHigh;
   DWORD nFileSizeLow;
-  // Reserved.
-  DWORD dwReserved0;
-  DWORD dwReserved1;
+  DWORD dwReserved0;            // reserved
+  DWORD dwReserved1;            // reserved
   char cFileName[260];          // the entry's name, without its folder
   char cAlternateFileName[14];  // its 8.3 short name on Windows, else empty
 };

@@ -22,6 +22,7 @@ struct TComPortChange {
 // next look tells them.
 class COREKIT_API TComPortWatcher {
 public:
+  // A watcher that has not looked yet.
   TComPortWatcher();
   // Stops the watching. Destroyed from the target's OnPost, it lets its thread end on its own.
   ~TComPortWatcher();
