@@ -6,6 +6,7 @@
 #     ("Step by one second ...", then ++, --, += and -=) share it.
 #   - A trailing // after a member or enumerator documents that member; a comment line right below,
 #     indented as far, goes on with it.
+#   - Lines of a block indented by three spaces or more are an example, shown as code.
 #   - Comments inside function bodies, and blocks followed by a blank line, stay plain comments.
 # With COREKIT_DOC_RUNS set, it lists on standard error each comment that several declarations
 # share.
@@ -114,7 +115,19 @@ for my $i (0 .. $#lines) {
 
   my $prefix = '';
   if ($declares && @block) {
-    $out[$_] = ($lines[$_] =~ m{^(\s*)//(.*)$}) && "$1///" . escape($2) for @block;
+    for my $k (0 .. $#block) {
+      my ($indent, $text) = $lines[$block[$k]] =~ m{^(\s*)//(.*)$};
+      # Lines indented by three spaces or more are an example, shown as code.
+      my $example = qr{^\s*// {3,}\S};
+      if ($lines[$block[$k]] =~ $example) {
+        my $first = $k == 0 || $lines[$block[$k - 1]] !~ $example;
+        my $last = $k == $#block || $lines[$block[$k + 1]] !~ $example;
+        $out[$block[$k]] = "$indent///" . ($first ? ' \\code{.cpp}' : '') . $text .
+                           ($last ? ' \\endcode' : '');
+      } else {
+        $out[$block[$k]] = "$indent///" . escape($text);
+      }
+    }
     $run_text = join ' ', map { my $t = $out[$_]; $t =~ s{^\s*///\s?}{}; $t } @block;
     $run_text =~ s{\*/}{* /}g;
     $run_depth = $depth;
