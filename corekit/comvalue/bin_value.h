@@ -24,6 +24,7 @@ public:
   virtual int get_size() const = 0;
 
 protected:
+  // Made, copied and destroyed only as part of a derived value.
   bin_value() = default;
   bin_value(const bin_value&) = default;
   bin_value& operator=(const bin_value&) = default;

@@ -27,6 +27,7 @@ public:
   // The interface first (the new one gains its reference before the old one is released), then
   // the owned buffer.
   TComBinValue& operator=(const TComBinValue& other);
+  // TComPtr's assignment of an interface pointer.
   using TComPtr<IGenericValue>::operator=;
   // Releases the owned buffer, then the interface.
   ~TComBinValue();

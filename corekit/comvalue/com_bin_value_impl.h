@@ -16,6 +16,7 @@
 // call changes nothing.
 class COREKIT_API TComBinValueImpl : public IGenericValue {
 public:
+  // Shows value, which must outlive the object.
   explicit TComBinValueImpl(kx_com::bin_value& value);
   // The copy shows the same value.
   TComBinValueImpl(const TComBinValueImpl& other);
@@ -24,6 +25,7 @@ public:
   // IUnknown and IGenericValue: E_POINTER for a null out; the object for IUnknown's and
   // IGenericValue's ids, else null and E_NOINTERFACE.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+  // The object is not counted (its owner ends it): both return 1.
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
 

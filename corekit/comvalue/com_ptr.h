@@ -8,8 +8,10 @@
 template <typename Interface>
 struct TComInterfaceId;
 
+// IUnknown's id.
 template <>
 struct TComInterfaceId<IUnknown> {
+  // The interface's id.
   static const IID& Get() noexcept { return IID_IUnknown; }
 };
 
@@ -24,6 +26,8 @@ public:
 
   ~TComPtrBase();
 
+  // The held pointer: by conversion, dereferenced, its address (for an out-parameter), for member
+  // access; ! is true when it is null.
   operator T*() const noexcept { return p; }
   T& operator*() const noexcept { return *p; }
   T** operator&() noexcept { return &p; }
@@ -89,11 +93,13 @@ protected:
 template <typename T>
 class TComPtr : public TComPtrBase<T> {
 public:
+  // Null; null from a literal 0; holding other, or a copy's object, with a reference of its own.
   TComPtr() noexcept = default;
   TComPtr(int null) noexcept : TComPtrBase<T>(null) {}
   TComPtr(T* other);
   TComPtr(const TComPtr& other);
 
+  // Holds other with a reference of its own (the pointer held before is released) and returns it.
   T* operator=(T* other);
   T* operator=(const TComPtr& other);
 };

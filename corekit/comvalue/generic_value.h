@@ -39,8 +39,10 @@ struct IGenericValue : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE SetVal(bin_value_block* block, ULONG flags) = 0;
 };
 
+// IGenericValue's id, for TComPtr<IGenericValue>::CoCreateInstance.
 template <>
 struct TComInterfaceId<IGenericValue> {
+  // The interface's id.
   static const IID& Get() noexcept { return IID_IGenericValue; }
 };
 

@@ -14,6 +14,7 @@
 // until one of them is changed. An empty string allocates nothing.
 class COREKIT_API KString {
 public:
+  // The empty string.
   KString() noexcept;
   // Copies the NUL-terminated text; a null pointer gives the empty string.
   KString(const char* text);
@@ -23,10 +24,12 @@ public:
   // The standard library's strings, byte for byte (at most INT_MAX bytes are taken).
   KString(std::string_view text) : KString(text.data(), 0, StdLength(text)) {}
   KString(const std::string& text) : KString(std::string_view(text)) {}
+  // Copies share other's characters until one of them changes; a move leaves other empty.
   KString(const KString& other) noexcept;
   KString(KString&& other) noexcept;
   ~KString();
 
+  // Replaces the contents with a copy of other (moved: taken over) or of the NUL-terminated text.
   KString& operator=(const KString& other) noexcept;
   KString& operator=(KString&& other) noexcept;
   KString& operator=(const char* text);
@@ -40,6 +43,7 @@ public:
     return std::string_view(m_chars, static_cast<std::size_t>(GetLength()));
   }
 
+  // True when the length is 0.
   bool IsEmpty() const noexcept { return GetLength() == 0; }
   // Length in bytes, not counting the terminating NUL.
   int GetLength() const noexcept;
@@ -72,6 +76,7 @@ public:
   // An empty or null oldText replaces nothing.
   int Replace(const char* oldText, const char* newText);
 
+  // Appends the text, the string or the character.
   KString& operator+=(const char* text);
   KString& operator+=(const KString& other);
   KString& operator+=(char ch);
@@ -83,20 +88,23 @@ public:
 #endif
       ;
 
-  // A writable buffer of at least minLength characters plus the NUL; ReleaseBuffer ends the edit and
-  // sets the length (-1: up to the first NUL).
+  // A writable buffer of at least minLength characters plus the NUL; ReleaseBuffer ends the edit
+  // and sets the length (-1: up to the first NUL).
   char* GetBuffer(int minLength);
   void ReleaseBuffer(int newLength = -1);
 
+  // A new string of left followed by right.
   friend COREKIT_API KString operator+(const KString& left, const KString& right);
   friend COREKIT_API KString operator+(const KString& left, const char* right);
   friend COREKIT_API KString operator+(const char* left, const KString& right);
   friend COREKIT_API KString operator+(const KString& left, char right);
 
+  // Byte-for-byte equality, as Compare.
   friend COREKIT_API bool operator==(const KString& left, const KString& right) noexcept;
   friend bool operator==(const KString& left, const char* right) noexcept {
     return left.Compare(right) == 0;
   }
+  // Compare's order, for sorted containers.
   friend bool operator<(const KString& left, const KString& right) noexcept {
     return left.Compare(right) < 0;
   }
@@ -128,6 +136,7 @@ private:
 // KString as a key of the standard library's unordered containers: the hash of its bytes.
 template <>
 struct std::hash<KString> {
+  // The hash of the string's bytes, as std::hash<std::string_view> gives it.
   std::size_t operator()(const KString& text) const noexcept {
     return std::hash<std::string_view>()(text);
   }

@@ -6,6 +6,7 @@
 // it on destruction (on POSIX the library's own per-thread component services).
 class COREKIT_API TOleUser {
 public:
+  // Initialises OLE on the calling thread; the destructor uninitialises it.
   TOleUser();
   ~TOleUser();
   TOleUser(const TOleUser&) = delete;

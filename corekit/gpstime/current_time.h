@@ -7,6 +7,8 @@
 // outside 1980 to 2116 gives no time (0).
 class COREKIT_API TCurrentTime : public TGPSTime {
 public:
+  // The system clock's time now.
   TCurrentTime();
+  // Takes other's time.
   TCurrentTime& operator=(const TCurrentTime& other);
 };

@@ -14,6 +14,7 @@ public:
   static constexpr unsigned int GPSCNAVBits = 13;    // GPS CNAV
   static constexpr unsigned int GalileoBits = 12;    // Galileo, weeks of GST
   static constexpr unsigned int BeiDouBits = 13;     // BeiDou, weeks of BDT
+  // Seconds in a week.
   static constexpr ULONG SecondsPerWeek = corekit::SecondsPerWeek;
 
   // The full week whose low `bits` bits are `truncated` that lies nearest referenceWeek: from half

@@ -10,6 +10,7 @@
 // month counts start after 6 January: that year has 360 days and its January 25.
 class COREKIT_API TGPSTime {
 public:
+  // The months, January = 1.
   enum TMonth : int {
     January = 1,
     February,
@@ -25,6 +26,7 @@ public:
     December
   };
 
+  // The days of the week, Sunday = 0.
   enum TDayOfWeek : int { Sunday = 0, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
 
   // No time (0).
@@ -61,6 +63,7 @@ public:
   TGPSWeek GetGPSWeek() const;
   // The GPS week modulo 1024, as broadcast.
   int GetGPSWeekSmall() const;
+  // Seconds since the start of the GPS week (Sunday 00:00:00).
   unsigned int SecondInGPSWeek() const;
 
   // Time-of-day and calendar fields, each shifted first by offsetMinutes (32-bit wrap-around).

@@ -33,6 +33,7 @@ public:
   // 11 s 0 ms. Meant for 0 <= seconds < 2^32; a value outside (or not a number) gives no time.
   void Set(const double& seconds);
 
+  // The whole seconds since the GPS epoch, and the milliseconds.
   ULONG Seconds() const;
   WORD mSecond() const;
   // Seconds modulo 604800.
@@ -56,6 +57,7 @@ public:
   void Add(ULONG seconds, WORD milliseconds);
   // Subtracts seconds and milliseconds with one borrow, under the same condition.
   void Sub(ULONG seconds, WORD milliseconds);
+  // Adds or subtracts a signed millisecond count, normalised, as Add.
   TGPSTimeMS& operator+=(int milliseconds);
   TGPSTimeMS& operator-=(int milliseconds);
   // A new time this many milliseconds later or earlier; this one is unchanged.

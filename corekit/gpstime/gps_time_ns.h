@@ -29,6 +29,7 @@ public:
   // time.
   void Set(const double& seconds);
 
+  // The whole seconds since the GPS epoch, and the nanoseconds.
   ULONG Seconds() const;
   ULONG nSecond() const;
   // The nanoseconds truncated to milliseconds.

@@ -4,6 +4,7 @@
 
 // The lengths and epochs that every GPS time count shares.
 namespace corekit {
+// Seconds in a minute, an hour, a day and a week.
 inline constexpr ULONG SecondsPerMinute = 60;
 inline constexpr ULONG SecondsPerHour = 3600;
 inline constexpr ULONG SecondsPerDay = 86400;

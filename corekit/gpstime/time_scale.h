@@ -23,8 +23,8 @@ enum class TTimeScale : int {
 // second cannot be named: TUTCTime names it; into Calendar it reads as the midnight after it.
 class COREKIT_API TTimeScales {
 public:
-  static constexpr ULONG TaiMinusGps = 19;
-  static constexpr ULONG GpsMinusBdt = 14;
+  static constexpr ULONG TaiMinusGps = 19;       // seconds from GPS time to TAI
+  static constexpr ULONG GpsMinusBdt = 14;       // seconds from BeiDou time to GPS time
   static constexpr int GalileoFirstWeek = 1024;  // GPS week of GST week 0
   static constexpr int BeiDouFirstWeek = 1356;   // GPS week of BDT week 0
 

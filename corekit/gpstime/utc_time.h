@@ -24,6 +24,7 @@ public:
 
   // 1 for a time that is not 0 whose flag, when set, names a second the leap-second table inserts.
   int IsValid() const;
+  // The calendar time; 1 when the time is the inserted second after it.
   const TGPSTime& Calendar() const;
   int IsLeapSecond() const;
   // "YYYY-MM-DDThh:mm:ss", with second 60 in an inserted second; empty for no time.

@@ -8,8 +8,10 @@
 // not registered (its destruction still announces an unregistration).
 class COREKIT_API TCacheBase {
 public:
+  // Registers the cache; a copy is not registered.
   TCacheBase();
   TCacheBase(const TCacheBase& other);
+  // Changes nothing: the cache keeps its registration.
   TCacheBase& operator=(const TCacheBase& other);
   virtual ~TCacheBase();
 

@@ -18,6 +18,7 @@ public:
   // The registered caches; the manager does not own them.
   class CacheList : public std::vector<TCacheBase*> {};
 
+  // An empty registry; applications use the process's one, GetManager.
   TCacheManager();
   // Ends registration for the whole process (later caches are not listed and post nothing) and
   // drops the list; the caches themselves are left alone.
@@ -35,6 +36,7 @@ public:
   // has ended.
   static void UnRegister(TCacheBase& cache);
 
+  // The number of registered caches.
   int GetCachesCount() const;
   // The cache at index; std::invalid_argument for an index outside 0 to count - 1.
   const TCacheBase* GetCache(int index) const;

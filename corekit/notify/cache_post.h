@@ -23,10 +23,11 @@ enum TCachePostMsg : int {
 // member of a target posts to it while the target's other members are built or destroyed.
 class COREKIT_API TCachePost {
 public:
+  // A post of message about cache.
   TCachePost(TCacheBase& cache, TCachePostMsg message);
 
-  TCacheBase* Cache;
-  TCachePostMsg Msg;
+  TCacheBase* Cache;  // the cache the post is about
+  TCachePostMsg Msg;  // what happened to it
 };
 
 // The process's office for cache posts: the same address on every call, from the first call on

@@ -58,6 +58,7 @@ public:
   virtual void AddTarget(TPostTargetBase<T>* target) = 0;
 
 protected:
+  // Made, copied and destroyed only as part of a derived office.
   TPostOffice() = default;
   TPostOffice(const TPostOffice&) = default;
   TPostOffice& operator=(const TPostOffice&) = default;

@@ -9,9 +9,12 @@
 
 #if !defined(_WIN32)
 
+// A UTF-16 character of COM's texts, and a pointer to such a text.
 using OLECHAR = unsigned short;
 using LPCOLESTR = const OLECHAR*;
 
+// Where a created object may run (CoCreateInstance's context): in the process, in a handler, in
+// another process on this machine or on another machine; or any of them.
 #define CLSCTX_INPROC_SERVER 0x1
 #define CLSCTX_INPROC_HANDLER 0x2
 #define CLSCTX_LOCAL_SERVER 0x4
@@ -19,6 +22,7 @@ using LPCOLESTR = const OLECHAR*;
 #define CLSCTX_ALL \
   (CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER)
 
+// The result code for a class that is not registered.
 #define REGDB_E_CLASSNOTREG (static_cast<HRESULT>(0x80040154L))
 
 // Creates an object of the class and asks it for the interface iid. On POSIX: *object = null and

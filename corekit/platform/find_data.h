@@ -18,6 +18,7 @@
 
 // A time in 100-nanosecond intervals since 1601-01-01 UTC.
 struct FILETIME {
+  // The count's low and high 32 bits.
   DWORD dwLowDateTime;
   DWORD dwHighDateTime;
 };
@@ -25,16 +26,18 @@ struct FILETIME {
 // An entry found by a directory search: its attributes, times, size and name (at most 259
 // characters and a NUL).
 struct WIN32_FIND_DATAA {
-  DWORD dwFileAttributes;
+  DWORD dwFileAttributes;  // FILE_ATTRIBUTE_ flags (a folder: 0x10)
+  // When the entry was made, last read and last written.
   FILETIME ftCreationTime;
   FILETIME ftLastAccessTime;
   FILETIME ftLastWriteTime;
+  // The size's high and low 32 bits.
   DWORD nFileSizeHigh;
   DWORD nFileSizeLow;
-  DWORD dwReserved0;
-  DWORD dwReserved1;
-  char cFileName[260];
-  char cAlternateFileName[14];
+  DWORD dwReserved0;            // reserved
+  DWORD dwReserved1;            // reserved
+  char cFileName[260];          // the entry's name, without its folder
+  char cAlternateFileName[14];  // its 8.3 short name on Windows, else empty
 };
 
 #endif

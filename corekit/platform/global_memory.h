@@ -16,6 +16,7 @@
 
 #else
 
+// GlobalAlloc's flags: a block that may move (reached through its handle), a zero-filled block.
 #define GMEM_MOVEABLE 0x0002
 #define GMEM_ZEROINIT 0x0040
 

@@ -51,6 +51,9 @@ typedef struct tagRGBTRIPLE RGBTRIPLE;
 #include <cstddef>
 #include <cstdint>
 
+// The Windows data model's integer types, with their Windows sizes: a 32-bit truth value (0 false),
+// 8-, 16- and 32-bit unsigned, 32-bit signed and unsigned "long", 32-bit unsigned, a 32-bit result
+// code (negative: failure), sizes, pointer-sized integers, and an untyped pointer.
 using BOOL = std::int32_t;
 using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
@@ -65,6 +68,8 @@ using LPVOID = void*;
 // The generic address of a function looked up in a library: cast it to the function's real type.
 using FARPROC = std::intptr_t (*)();
 
+// Handles of a window, a module (the executable or a loaded library; null is the executable), a
+// system object, a global memory block, a menu and a found resource: distinct opaque pointer types.
 struct HWND__;
 using HWND = HWND__*;
 struct HINSTANCE__;
@@ -77,21 +82,27 @@ using HMENU = HMENU__*;
 struct HRSRC__;
 using HRSRC = HRSRC__*;
 
+// A colour of a logical palette: red, green, blue and the palette's flags.
 struct PALETTEENTRY {
+  // Intensities 0 to 255, then PC_ flags.
   BYTE peRed;
   BYTE peGreen;
   BYTE peBlue;
   BYTE peFlags;
 };
 
+// A colour of a bitmap's colour table: blue, green, red and a reserved byte, in that order.
 struct RGBQUAD {
+  // Intensities 0 to 255, then a byte that must be 0.
   BYTE rgbBlue;
   BYTE rgbGreen;
   BYTE rgbRed;
   BYTE rgbReserved;
 };
 
+// A 24-bit pixel of a bitmap: blue, green and red, in that order.
 struct RGBTRIPLE {
+  // Intensities 0 to 255.
   BYTE rgbtBlue;
   BYTE rgbtGreen;
   BYTE rgbtRed;

@@ -22,23 +22,24 @@ struct HBITMAP__;
 
 // An item of a menu: fMask selects the fields that GetMenuItemInfoA fills.
 struct MENUITEMINFOA {
-  UINT cbSize;  // sizeof(MENUITEMINFOA), or the offset of hbmpItem
-  UINT fMask;   // MIIM_ flags
-  UINT fType;   // MFT_ flags
-  UINT fState;  // MFS_ flags
-  UINT wID;
-  HMENU hSubMenu;  // the menu the item opens, or null
-  HBITMAP__* hbmpChecked;
-  HBITMAP__* hbmpUnchecked;
-  std::uintptr_t dwItemData;
-  char* dwTypeData;  // the caller's buffer for the text
-  UINT cch;          // the buffer's size; receives the text's length
-  HBITMAP__* hbmpItem;
+  UINT cbSize;                // sizeof(MENUITEMINFOA), or the offset of hbmpItem
+  UINT fMask;                 // MIIM_ flags
+  UINT fType;                 // MFT_ flags
+  UINT fState;                // MFS_ flags
+  UINT wID;                   // the command id that the item sends
+  HMENU hSubMenu;             // the menu the item opens, or null
+  HBITMAP__* hbmpChecked;     // the check mark of a checked item, null for the default
+  HBITMAP__* hbmpUnchecked;   // the mark of an unchecked item, null for none
+  std::uintptr_t dwItemData;  // the application's own value for the item
+  char* dwTypeData;           // the caller's buffer for the text
+  UINT cch;                   // the buffer's size; receives the text's length
+  HBITMAP__* hbmpItem;        // the item's bitmap, or null
 };
 static_assert(offsetof(MENUITEMINFOA, hbmpItem) == (sizeof(void*) == 8 ? 72 : 44) &&
                   sizeof(MENUITEMINFOA) == (sizeof(void*) == 8 ? 80 : 48),
               "the menu item record keeps its Windows layout");
 
+// The fields of MENUITEMINFOA that a call reads or fills (its fMask), with the SDK's values.
 #define MIIM_STATE 0x00000001
 #define MIIM_ID 0x00000002
 #define MIIM_SUBMENU 0x00000004
@@ -49,6 +50,8 @@ static_assert(offsetof(MENUITEMINFOA, hbmpItem) == (sizeof(void*) == 8 ? 72 : 44
 #define MIIM_BITMAP 0x00000080
 #define MIIM_FTYPE 0x00000100
 
+// The kinds of a menu item (MENUITEMINFOA::fType): text, bitmap, a break before it (with or without
+// a bar), drawn by the owner, a round check mark, a separator, right to left, right-aligned.
 #define MFT_STRING 0x00000000
 #define MFT_BITMAP 0x00000004
 #define MFT_MENUBARBREAK 0x00000020
@@ -59,6 +62,8 @@ static_assert(offsetof(MENUITEMINFOA, hbmpItem) == (sizeof(void*) == 8 ? 72 : 44
 #define MFT_RIGHTORDER 0x00002000
 #define MFT_RIGHTJUSTIFY 0x00004000
 
+// The states of a menu item (MENUITEMINFOA::fState): enabled, greyed (also disabled), checked,
+// highlighted, the default item.
 #define MFS_ENABLED 0x00000000
 #define MFS_GRAYED 0x00000003
 #define MFS_DISABLED MFS_GRAYED

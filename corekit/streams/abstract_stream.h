@@ -14,6 +14,7 @@ inline constexpr LONG E_STREAM_SHORTWRITE = static_cast<LONG>(0x80040101);
 // This base supports none of them: Write, Read and Seek answer E_NOTIMPL, GetPosition 0.
 class COREKIT_API TAbstractStream {
 public:
+  // A stream that supports none of the operations.
   TAbstractStream() = default;
   virtual ~TAbstractStream();
 
@@ -28,6 +29,7 @@ public:
   virtual LONG GetPosition();
 
 protected:
+  // Copied only as part of a derived stream.
   TAbstractStream(const TAbstractStream&) = default;
   TAbstractStream& operator=(const TAbstractStream&) = default;
 };

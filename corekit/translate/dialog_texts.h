@@ -14,12 +14,13 @@
 // One control of the dialog: its id (0xFFFF or 0xFFFFFFFF for static texts, which share it) and
 // its text, empty when it has none or names a resource by number.
 struct TDialogControlText {
-  DWORD id = 0;
-  KString text;
+  DWORD id = 0;  // the control's id
+  KString text;  // its text
 };
 
+// The texts of one dialog template.
 struct TDialogTexts {
-  KString caption;
+  KString caption;                           // the dialog's title, empty when it has none
   std::vector<TDialogControlText> controls;  // in the template's order
 };
 

@@ -13,6 +13,7 @@
 
 // Where one pair of a dictionary text lies: the brackets around its key and its value.
 struct TDictionaryPair {
+  // The opening and closing bracket of the key, then of the value, inside the text.
   const char* keyOpen = nullptr;
   const char* keyClose = nullptr;
   const char* valueOpen = nullptr;

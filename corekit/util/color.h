@@ -9,8 +9,10 @@
 // non-colour (top four bits set: None, Transparent).
 class COREKIT_API TColor {
 public:
+  // Black (0); a copy of other.
   TColor();
   TColor(const TColor& other);
+  // Takes other's word.
   TColor& operator=(const TColor& other);
   // The word unchanged, of any kind (its low 32 bits). An int is a palette index instead: pass
   // words as unsigned numbers (TColor(0xFF000000UL)) or through SetValue.
@@ -30,6 +32,7 @@ public:
   TColor(const RGBQUAD& quad);
   TColor(const RGBTRIPLE& triple);
 
+  // Sets the word unchanged, of any kind.
   void SetValue(const ULONG& value);
 
   // The word, with a system colour resolved to the colour the user interface uses now; an index the
@@ -37,6 +40,8 @@ public:
   ULONG GetValue() const;
   operator ULONG() const;
 
+  // The flags byte; the palette or system colour index (the low 16 bits); whether the word is a
+  // system colour (flags 0x80) or a special non-colour (None, Transparent).
   unsigned char Flags() const;
   int Index() const;
   bool IsSysColor() const;
@@ -60,9 +65,12 @@ public:
   bool operator!=(unsigned long value) const;
 #endif
 
+  // Plain colours: black, light grey, grey, the light primaries and white.
   static const TColor Black, LtGray, Gray, LtRed, LtGreen, LtYellow, LtBlue, LtMagenta, LtCyan,
       White;
+  // Special non-colours: no colour at all, and the transparent colour.
   static const TColor None, Transparent;
+  // The system colours 0 to 24 (COLOR_SCROLLBAR to COLOR_INFOBK), resolved when used.
   static const TColor SysScrollbar, SysDesktop, SysActiveCaption, SysInactiveCaption, SysMenu,
       SysWindow, SysWindowFrame, SysMenuText, SysWindowText, SysCaptionText, SysActiveBorder,
       SysInactiveBorder, SysAppWorkspace, SysHighlight, SysHighlightText, Sys3dFace, Sys3dShadow,

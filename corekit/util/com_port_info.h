@@ -14,9 +14,9 @@ struct TComPortInfo {
   KString Name;         // as applications open it: "/dev/ttyACM0", "COM7"
   KString Path;         // the system's device: its sysfs folder, or its device instance id
   KString Description;  // what to show a user: "u-blox GNSS receiver", "USB Serial Port (COM7)"
-  TPortTransport Transport = TPortTransport::Unknown;
-  WORD VendorId = 0;
-  WORD ProductId = 0;
+  TPortTransport Transport = TPortTransport::Unknown;  // how the port reaches the device
+  WORD VendorId = 0;                                   // the USB vendor id
+  WORD ProductId = 0;                                  // the USB product id
   KString SerialNumber;  // the USB device's serial number, also for one interface of a composite
   KString Manufacturer;  // the device's manufacturer text, else the vendor's registered name
   KString Product;       // the device's product text, else the model's registered name

@@ -6,8 +6,8 @@
 
 // A serial port that came or went.
 struct TComPortChange {
-  TComPortInfo Port;  // as described when it came, or as last described before it went
-  bool Arrived = false;
+  TComPortInfo Port;     // as described when it came, or as last described before it went
+  bool Arrived = false;  // true: the port came; false: it went
 };
 
 // Tells which serial ports came and went. Each look compares the ports present now with those of
@@ -22,6 +22,7 @@ struct TComPortChange {
 // next look tells them.
 class COREKIT_API TComPortWatcher {
 public:
+  // A watcher that has not looked yet.
   TComPortWatcher();
   // Stops the watching. Destroyed from the target's OnPost, it lets its thread end on its own.
   ~TComPortWatcher();

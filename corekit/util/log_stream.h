@@ -8,15 +8,19 @@
 // nothing. The tag travels with each message and section end; its meaning is the subclass's.
 class COREKIT_API TLogStream {
 public:
+  // A stream with the given name; a copy with other's name.
   explicit TLogStream(const KString& name);
   TLogStream(const TLogStream& other);
   // Copies the name only: the object keeps its own class.
   TLogStream& operator=(const TLogStream& other);
   virtual ~TLogStream();
 
+  // The stream's name.
   KString GetName() const;
   void SetName(const KString& name);
 
+  // Writes a message, starts a nested section, ends the innermost one with a closing text; this
+  // base does nothing.
   virtual void Message(const KString& text, unsigned int tag);
   virtual void StartSection();
   virtual void EndSection(const KString& text, unsigned int tag);
@@ -26,11 +30,13 @@ public:
   // through the section before.
   class COREKIT_API TSection {
   public:
+    // Writes the heading text with tag and starts the section on stream.
     TSection(TLogStream& stream, const KString& text, unsigned int tag);
     TSection(const TSection&) = delete;
     TSection& operator=(const TSection&) = delete;
     ~TSection();
 
+    // A message inside the section, passed on to the stream.
     void Message(const KString& text, unsigned int tag);
     // Ends the section on the stream (every call is passed on); the scope's end then adds nothing.
     void EndSection(const KString& text, unsigned int tag);

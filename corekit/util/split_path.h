@@ -46,6 +46,7 @@ public:
 
   // The empty object: not a network path, five empty parts.
   TSplitPath() = default;
+  // Copies of the five parts.
   TSplitPath(const TSplitPath&) = default;
   TSplitPath& operator=(const TSplitPath&) = default;
   ~TSplitPath() = default;
