@@ -11,6 +11,16 @@
 
 namespace {
 
+struct Ping {};
+
+class PingTarget : public TPostTarget<Ping> {
+public:
+  void OnPost(const Ping&) override { ++posts; }
+  void Detach(TPostOffice<Ping>& office) override { detachedFrom = &office; }
+  int posts = 0;
+  TPostOffice<Ping>* detachedFrom = nullptr;
+};
+
 TEST(NotifyLifetime, EndedManagerAndOfficeStayAddressableAndHarmless) {
   auto log = std::make_unique<PostLog>();      // the office is used first ...
   auto early = std::make_unique<TestCache>();  // ... then the manager
@@ -45,9 +55,22 @@ TEST(NotifyLifetime, EndedManagerAndOfficeStayAddressableAndHarmless) {
   EXPECT_EQ(log->seen.size(), 1u);
   log.reset();  // its removal finds nothing
 
+  // A shared office detaches its targets with the office their own module reaches.
+  TPostOffice<Ping>* pings = nullptr;
+  GetPostOffice(pings);
+  {
+    PingTarget ping;
+    corekit::internal::EndSharedPostOffices();
+    EXPECT_EQ(ping.detachedFrom, pings);
+    EXPECT_FALSE(pings->HasTargets());
+    PostToOffice(Ping{});
+    EXPECT_EQ(ping.posts, 0);
+  }
+
   // Ending again, as the unload will at this program's exit, changes nothing.
   corekit::internal::EndCacheManager();
   corekit::internal::EndPostOffice();
+  corekit::internal::EndSharedPostOffices();
   EXPECT_FALSE(office->HasTargets());
 }
 
