@@ -14,3 +14,10 @@ public:
   void OnPost(const SharedNote& note) override { digits = digits * 10 + note.digit; }
   int digits = 0;
 };
+
+// The plug-in's functions, which its exported NoteFunctions returns.
+struct NotePlugin {
+  void (*Listen)(int* unloads);  // attaches its target; its unload then adds 1 to *unloads
+  int (*Stop)();                 // destroys its target and returns the digits it received
+  void (*Post)(int digit);
+};

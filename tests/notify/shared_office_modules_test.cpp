@@ -11,17 +11,18 @@ struct LaterNote {};
 
 TEST(NotifyModules, OfficeOutlivesThePluginThatMadeIt) {
   TDLLFuncLoader* plugin = TDLLFuncLoader::LoadDLL(SHARED_OFFICE_PLUGIN);
-  const auto listen = reinterpret_cast<void (*)(int*)>(plugin->GetFunc("NoteListen"));
-  const auto stop = reinterpret_cast<int (*)()>(plugin->GetFunc("NoteStop"));
-  const auto post = reinterpret_cast<void (*)(int)>(plugin->GetFunc("NotePost"));
-  ASSERT_TRUE(listen != nullptr && stop != nullptr && post != nullptr) << plugin->GetResult();
+  // By way of void (*)(), which GCC's cast check accepts.
+  const auto functions = reinterpret_cast<const NotePlugin* (*)()>(
+      reinterpret_cast<void (*)()>(plugin->GetFunc("NoteFunctions")));
+  ASSERT_NE(functions, nullptr) << plugin->GetResult();
+  const NotePlugin& notes = *functions();
 
   int unloads = 0;
-  listen(&unloads);  // the plug-in's target makes the office: this program has not used it yet
+  notes.Listen(&unloads);  // the plug-in's target makes the office: this program has not used it yet
   NoteDigits digits;
   PostToOffice(SharedNote{1});
-  post(2);
-  EXPECT_EQ(stop(), 12);
+  notes.Post(2);
+  EXPECT_EQ(notes.Stop(), 12);
   TDLLFuncLoader::ReleaseDLL(plugin);
   ASSERT_EQ(unloads, 1) << "the plug-in was not unloaded";
 

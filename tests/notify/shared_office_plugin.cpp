@@ -16,19 +16,22 @@ struct UnloadReport {
   }
 } g_report;
 
-}  // namespace
-
-// Attaches the plug-in's target; from now on the plug-in's unload adds 1 to *unloads.
-extern "C" PLUGIN_EXPORT void NoteListen(int* unloads) {
+void Listen(int* unloads) {
   g_unloads = unloads;
   g_listener = std::make_unique<NoteDigits>();
 }
 
-// Destroys the plug-in's target and returns the digits it received.
-extern "C" PLUGIN_EXPORT int NoteStop() {
+int Stop() {
   const int digits = g_listener->digits;
   g_listener.reset();
   return digits;
 }
 
-extern "C" PLUGIN_EXPORT void NotePost(int digit) { PostToOffice(SharedNote{digit}); }
+void Post(int digit) { PostToOffice(SharedNote{digit}); }
+
+}  // namespace
+
+extern "C" PLUGIN_EXPORT const NotePlugin* NoteFunctions() {
+  static const NotePlugin functions{&Listen, &Stop, &Post};
+  return &functions;
+}
