@@ -24,8 +24,11 @@ public:
   // Delivers in attachment order; see corekit::internal::DeliverByPosition for the walk.
   void Deliver(const T& message) override {
     corekit::internal::DeliverByPosition(
-        m_entries, [](TPostTargetBase<T>* target) { return corekit::internal::IsWholeTarget(*target); },
-        [&message](TPostTargetBase<T>* target) { corekit::internal::PostUnlessSkipped(*target, message); });
+        m_entries,
+        [](TPostTargetBase<T>* target) { return corekit::internal::IsWholeTarget(*target); },
+        [&message](TPostTargetBase<T>* target) {
+          corekit::internal::PostUnlessSkipped(*target, message);
+        });
   }
 
   bool HasTargets() override { return !m_entries.empty(); }
@@ -39,7 +42,8 @@ public:
   // Detaches every target, in attachment order, and releases the entries: the office is empty
   // afterwards and stays usable.
   void DetachAll() {
-    corekit::internal::DetachEntries(m_entries, [this](Entry& entry) { entry.target->Detach(*this); });
+    corekit::internal::DetachEntries(m_entries,
+                                     [this](Entry& entry) { entry.target->Detach(*this); });
   }
 
 private:

@@ -1,8 +1,8 @@
 #pragma once
 
-// The ends of the process's cache manager, office for cache posts and shared offices. The library's unload runs
-// them, in the reverse order of the objects' first use; each runs once, later calls do nothing.
-// Both objects stay addressable and empty afterwards. Internal.
+// The ends of the process's cache manager, office for cache posts and shared offices. The library's
+// unload runs them, in the reverse order of the objects' first use; each runs once, later calls do
+// nothing. All of them stay addressable and empty afterwards. Internal.
 
 namespace corekit::internal {
 

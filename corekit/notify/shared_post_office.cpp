@@ -69,8 +69,8 @@ bool TSharedPostOffice::HasTargets() const {
 }
 
 void TSharedPostOffice::Deliver(const void* message, const TPostCalls& calls) {
-  corekit::internal::DeliverByPosition(
-      Self(this).entries, calls.IsWhole, [&](void* target) { calls.Post(target, message); });
+  corekit::internal::DeliverByPosition(Self(this).entries, calls.IsWhole,
+                                       [&](void* target) { calls.Post(target, message); });
 }
 
 void corekit::internal::EndSharedPostOffices() {

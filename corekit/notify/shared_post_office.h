@@ -70,7 +70,9 @@ public:
 private:
   SharedOfficeView() : m_office(TSharedPostOffice::Find(typeid(T).name())) {}
 
-  static TPostTargetBase<T>& Target(void* target) { return *static_cast<TPostTargetBase<T>*>(target); }
+  static TPostTargetBase<T>& Target(void* target) {
+    return *static_cast<TPostTargetBase<T>*>(target);
+  }
   static bool IsWhole(void* target) { return IsWholeTarget(Target(target)); }
   static void Post(void* target, const void* message) {
     PostUnlessSkipped(Target(target), *static_cast<const T*>(message));
@@ -88,6 +90,11 @@ template <typename T>
 void GetPostOffice(TPostOffice<T>*& office) {
   office = &corekit::internal::SharedOfficeView<T>::Get();
 }
+
+// Cache posts have their own office (cache_post.h), never a shared one.
+class TCachePost;
+template <>
+void GetPostOffice<TCachePost>(TPostOffice<TCachePost>*& office) = delete;
 
 // Posts message to every target of the office of its type, in attachment order.
 template <typename T>

@@ -9,15 +9,15 @@ struct SharedNote {
   int digit;
 };
 
-class NoteDigits : public TPostTarget<SharedNote> {
-public:
+struct NoteDigits : TPostTarget<SharedNote> {
   void OnPost(const SharedNote& note) override { digits = digits * 10 + note.digit; }
   int digits = 0;
 };
 
 // The plug-in's functions, which its exported NoteFunctions returns.
 struct NotePlugin {
-  void (*Listen)(int* unloads);  // attaches its target; its unload then adds 1 to *unloads
-  int (*Stop)();                 // destroys its target and returns the digits it received
+  void (*ReportUnloadTo)(int* counter);  // the plug-in's unload adds 1 to *counter
+  void (*Listen)();                      // attaches a target of its own
+  int (*Stop)();                         // destroys it and returns the digits it received
   void (*Post)(int digit);
 };

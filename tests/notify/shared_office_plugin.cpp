@@ -1,37 +1,25 @@
 // A plug-in that receives and posts notes through the process's office of their type.
 #include <memory>
+#include <utility>
 
 #include "tests/core/plugins/plugin_export.h"
 #include "tests/notify/shared_note.h"
 
+extern "C" PLUGIN_EXPORT void ReportUnloadTo(int* counter);  // tests/dllload/plugin
+
 namespace {
 
 std::unique_ptr<NoteDigits> g_listener;
-int* g_unloads = nullptr;
 
-// Destroyed when the plug-in is unloaded.
-struct UnloadReport {
-  ~UnloadReport() {
-    if (g_unloads != nullptr) ++*g_unloads;
-  }
-} g_report;
+void Listen() { g_listener = std::make_unique<NoteDigits>(); }
 
-void Listen(int* unloads) {
-  g_unloads = unloads;
-  g_listener = std::make_unique<NoteDigits>();
-}
-
-int Stop() {
-  const int digits = g_listener->digits;
-  g_listener.reset();
-  return digits;
-}
+int Stop() { return std::exchange(g_listener, nullptr)->digits; }
 
 void Post(int digit) { PostToOffice(SharedNote{digit}); }
 
 }  // namespace
 
 extern "C" PLUGIN_EXPORT const NotePlugin* NoteFunctions() {
-  static const NotePlugin functions{&Listen, &Stop, &Post};
+  static const NotePlugin functions{&ReportUnloadTo, &Listen, &Stop, &Post};
   return &functions;
 }
