@@ -47,6 +47,7 @@ void TPostTargetBase<T>::Detach(TPostOffice<T>&) {}
 // it, before an office of that type is instantiated.
 template <typename T>
 struct TPostFilter {
+  // True when target does not receive message.
   static bool Skip(const T&, TPostTargetBase<T>&) { return false; }
 };
 

@@ -38,14 +38,17 @@ public:
   void AddTarget(void* target, const TPostCalls& calls);
   // Removes the first entry of target; nothing when there is none.
   void RemoveTarget(void* target);
+  // True when at least one entry is present.
   bool HasTargets() const;
   // Hands message to every attached target through the poster's calls.
   void Deliver(const void* message, const TPostCalls& calls);
 
+  // One object per type name: never copied.
   TSharedPostOffice(const TSharedPostOffice&) = delete;
   TSharedPostOffice& operator=(const TSharedPostOffice&) = delete;
 
 protected:
+  // Made and kept by the library alone.
   TSharedPostOffice() = default;
   ~TSharedPostOffice() = default;
 };
