@@ -34,6 +34,7 @@
 #include "corekit/notify/cache_post.h"
 #include "corekit/notify/post_office.h"
 #include "corekit/notify/post_target.h"
+#include "corekit/notify/shared_post_office.h"
 #include "corekit/platform/com_base.h"
 #include "corekit/platform/component_creation.h"
 #include "corekit/platform/find_data.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-// The ends of the process's cache manager and office for cache posts. The library's unload runs
-// them, in the reverse order of the objects' first use; each runs once, later calls do nothing.
-// Both objects stay addressable and empty afterwards. Internal.
+// The ends of the process's cache manager, office for cache posts and shared offices. The library's
+// unload runs them, in the reverse order of the objects' first use; each runs once, later calls do
+// nothing. All of them stay addressable and empty afterwards. Internal.
 
 namespace corekit::internal {
 
@@ -11,5 +11,9 @@ void EndCacheManager();
 
 // Detaches every target, in attachment order, and empties the office.
 void EndPostOffice();
+
+// Detaches every target of each shared office, the latest office first, each in attachment order,
+// and empties the offices.
+void EndSharedPostOffices();
 
 }  // namespace corekit::internal

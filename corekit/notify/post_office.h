@@ -43,6 +43,14 @@ TPostTargetBase<T>::~TPostTargetBase() {}
 template <typename T>
 void TPostTargetBase<T>::Detach(TPostOffice<T>&) {}
 
+// Which posts an attached target does not receive: by default none. A message type may specialise
+// it, before an office of that type is instantiated.
+template <typename T>
+struct TPostFilter {
+  // True when target does not receive message.
+  static bool Skip(const T&, TPostTargetBase<T>&) { return false; }
+};
+
 // The office interface. Offices are process-wide objects, never deleted through it.
 template <typename T>
 class TPostOffice {

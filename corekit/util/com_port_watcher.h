@@ -1,7 +1,7 @@
 #pragma once
 
 #include "corekit/export.h"
-#include "corekit/notify/post_office.h"
+#include "corekit/notify/post_target.h"
 #include "corekit/util/com_port_info.h"
 
 // A serial port that came or went.

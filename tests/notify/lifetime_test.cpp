@@ -11,6 +11,14 @@
 
 namespace {
 
+struct Ping {};
+
+struct PingTarget : TPostTarget<Ping> {
+  void OnPost(const Ping&) override {}
+  void Detach(TPostOffice<Ping>& office) override { detachedFrom = &office; }
+  TPostOffice<Ping>* detachedFrom = nullptr;
+};
+
 TEST(NotifyLifetime, EndedManagerAndOfficeStayAddressableAndHarmless) {
   auto log = std::make_unique<PostLog>();      // the office is used first ...
   auto early = std::make_unique<TestCache>();  // ... then the manager
@@ -45,9 +53,19 @@ TEST(NotifyLifetime, EndedManagerAndOfficeStayAddressableAndHarmless) {
   EXPECT_EQ(log->seen.size(), 1u);
   log.reset();  // its removal finds nothing
 
+  // A shared office detaches its targets with the office their own module reaches.
+  TPostOffice<Ping>* const pings = &corekit::internal::SharedOfficeView<Ping>::Get();
+  {
+    PingTarget ping;
+    corekit::internal::EndSharedPostOffices();
+    EXPECT_EQ(ping.detachedFrom, pings);
+    EXPECT_FALSE(pings->HasTargets());
+  }
+
   // Ending again, as the unload will at this program's exit, changes nothing.
   corekit::internal::EndCacheManager();
   corekit::internal::EndPostOffice();
+  corekit::internal::EndSharedPostOffices();
   EXPECT_FALSE(office->HasTargets());
 }
 

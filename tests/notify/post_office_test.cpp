@@ -13,6 +13,16 @@ struct Letter {
   int number;
 };
 
+}  // namespace
+
+// Letter 0 reaches no one.
+template <>
+struct TPostFilter<Letter> {
+  static bool Skip(const Letter& letter, TPostTargetBase<Letter>&) { return letter.number == 0; }
+};
+
+namespace {
+
 using Office = kx_std::list_postoffice<Letter>;
 
 // A target that writes what it receives into a shared log ("A1" for A receiving letter 1) and
@@ -93,15 +103,33 @@ TEST_F(PostOfficeWalk, NestedPostsAreWholeWalksOfTheirOwn) {
   EXPECT_EQ(Post(1), (Log{"A1", "B1", "A2", "B2", "C2", "C1"}));
 }
 
-TEST_F(PostOfficeWalk, DuplicatesAndNullEntries) {
-  Attach({&a});
-  office.AddTarget(nullptr);
-  Attach({&b, &a});
-  EXPECT_EQ(Post(1), (Log{"A1", "B1", "A1"}));
-  office.RemoveTarget(&a);  // the first entry
-  EXPECT_EQ(Post(2), (Log{"B2", "A2"}));
-  office.RemoveTarget(&c);  // not attached: nothing changes
-  EXPECT_EQ(Post(3), (Log{"B3", "A3"}));
+// The list office of this module and the library's shared office of the type, alike.
+TEST_F(PostOfficeWalk, DuplicatesNullEntriesAndFilteredLetters) {
+  const struct {
+    std::vector<Recorder*> attached;
+    Recorder* removed;
+    int number;
+    Log expected;
+  } cases[] = {
+      {{&a, &b, &a}, nullptr, 1, {"A1", "B1", "A1"}},
+      {{&a, &b, &a}, &a, 2, {"B2", "A2"}},  // the first entry goes
+      {{&a, &b}, &c, 3, {"A3", "B3"}},      // not attached: nothing changes
+      {{&a, nullptr, &b}, nullptr, 4, {"A4", "B4"}},
+      {{&a, &b}, nullptr, 0, {}},
+  };
+  TPostOffice<Letter>& shared = corekit::internal::SharedOfficeView<Letter>::Get();
+  for (TPostOffice<Letter>* each : {static_cast<TPostOffice<Letter>*>(&office), &shared}) {
+    for (const auto& row : cases) {
+      for (Recorder* target : row.attached) each->AddTarget(target);
+      if (row.removed != nullptr) each->RemoveTarget(row.removed);
+      log.clear();
+      each->Deliver(Letter{row.number});
+      EXPECT_EQ(log, row.expected) << row.number;
+      for (Recorder* target : {&a, &b, &a, static_cast<Recorder*>(nullptr)})
+        each->RemoveTarget(target);
+      EXPECT_FALSE(each->HasTargets());
+    }
+  }
 }
 
 TEST(PostOffice, DestructionDetachesEveryTargetInOrder) {
@@ -146,6 +174,29 @@ TEST(PostTarget, AttachedFromConstructionToDestructionCopiesNever) {
     EXPECT_EQ(subscriber.received, (std::vector<int>{1, 2, 3}));
   }
   EXPECT_FALSE(LetterOffice().HasTargets());
+}
+
+// A type without an office of its own has the library's. A target whose own type's part is not
+// built yet misses the posts made meanwhile.
+struct Beacon {
+  int number;
+};
+
+struct PostsWhenBuilt {
+  PostsWhenBuilt() { PostToOffice(Beacon{1}); }
+};
+
+class Beacons : public TPostTarget<Beacon>, public PostsWhenBuilt {
+public:
+  void OnPost(const Beacon& beacon) override { received.push_back(beacon.number); }
+  std::vector<int> received;
+};
+
+TEST(PostTarget, TargetsThatAreNotWholeMissPosts) {
+  Beacons early, late;  // early receives the 1 of late's construction
+  PostToOffice(Beacon{2});
+  EXPECT_EQ(early.received, (std::vector<int>{1, 2}));
+  EXPECT_EQ(late.received, std::vector<int>{2});
 }
 
 }  // namespace

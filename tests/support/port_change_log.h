@@ -9,8 +9,9 @@
 
 #include "corekit/util/com_port_watcher.h"
 
-// Notes each change a port watcher tells as "+name" or "-name", from whichever thread tells it.
-class PortChangeLog : public TPostTargetBase<TComPortChange> {
+// Notes each change a port watcher tells as "+name" or "-name", from whichever thread tells it. It
+// is a target of the office of port changes too, as an application's view of the ports would be.
+class PortChangeLog : public TPostTarget<TComPortChange> {
 public:
   void OnPost(const TComPortChange& change) override {
     const std::lock_guard<std::mutex> lock(m_lock);
