@@ -74,6 +74,25 @@ bool ChronoWorks() {
          ToSysTime(GPSTimeNSFromSys(finest)) == finest && CurrentGPSTimeMS().Seconds() > 1167264017UL;
 }
 
+// A port watcher's target that is also attached to the process's office of port changes.
+class PortView : public TPostTarget<TComPortChange> {
+public:
+  void OnPost(const TComPortChange& change) override { seen += change.Port.Name; }
+  std::string seen;
+};
+
+bool PortTargetsWork() {
+  PortView view;
+  TComPortChange change;
+  change.Port.Name = "COM7";
+  change.Arrived = true;
+  PostToOffice(change);
+  const bool posted = view.seen == "COM7";
+  TComPortWatcher watcher;
+  watcher.Poll(view);  // the ports present, whatever they are, to the same target
+  return posted;
+}
+
 bool ValuesWork() {
   TextValue text;
   TComBinValueImpl shown(text);
@@ -128,8 +147,8 @@ bool LanguageSwitchWorks() {
 }  // namespace
 
 int main() {
-  if (!ErrorsWork() || !TimeWorks() || !PathsWork() || !ChronoWorks() || !ValuesWork() ||
-      !LoaderWorks()) {
+  if (!ErrorsWork() || !TimeWorks() || !PathsWork() || !ChronoWorks() || !PortTargetsWork() ||
+      !ValuesWork() || !LoaderWorks()) {
     std::puts("wrong result");
     return 1;
   }
