@@ -93,7 +93,7 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
       std::to_chars(julian, julian + sizeof julian - 1, sub.julianDay, std::chars_format::fixed,
                     form.precision == Precision::Seconds ? 6 : 9);
   *written.ptr = '\0';
-  const std::string dos = time.Seconds() <= LastSeconds - DOSTimeAtEpoch
+  const std::string dos = time.Seconds() <= LastSeconds - UnixSecondsAtGPSEpoch
                               ? std::to_string(time.GetDOSTime())
                               : std::string("beyond 32 bits (after 2106-02-07T06:28:15)");
 

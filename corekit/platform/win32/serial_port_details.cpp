@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "corekit/platform/device_instance_id.h"
+#include "corekit/core/device_instance_id.h"
 #include "corekit/platform/dynamic_library.h"
 #include "corekit/platform/serial_ports.h"
 
@@ -155,7 +155,7 @@ bool AddClass(const SetupCalls& api, const GUID& deviceClass,
     DEVINST parent = 0;
     const std::string parentId =
         api.getParent(&parent, device.DevInst, 0) == CR_SUCCESS ? InstanceId(api, parent) : "";
-    const DeviceIdentity identity = PortIdentity(record.path, parentId);
+    const internal::DeviceIdentity identity = internal::PortIdentity(record.path, parentId);
     record.transport = identity.transport;
     record.vendorId = identity.vendorId;
     record.productId = identity.productId;
@@ -169,7 +169,7 @@ bool AddClass(const SetupCalls& api, const GUID& deviceClass,
     record.driver = RegistryProperty(api, set, device, SPDRP_SERVICE);
     record.location = identity.transport == TPortTransport::Bluetooth
                           ? identity.bluetoothAddress
-                          : UsbPortPath(RegistryProperty(api, set, device, SPDRP_LOCATION_PATHS));
+                          : internal::UsbPortPath(RegistryProperty(api, set, device, SPDRP_LOCATION_PATHS));
     if (StillPresent(api, device.DevInst)) records.push_back(record);
   }
   api.destroyDeviceInfoList(set);
@@ -196,7 +196,7 @@ bool ListSerialPortDetails(std::vector<SerialPortRecord>& records,
   std::erase_if(after, [&before](const std::string& name) {
     return std::find(before.begin(), before.end(), name) == before.end();
   });
-  AddMissingPortNames(records, after);
+  internal::AddMissingPortNames(records, after);
   return listed;
 }
 
