@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          parent.find(id.serialNumber) != std::string::npos);
   EXPECT(id.serialNumber.find('\\') == std::string::npos);
   EXPECT(id.bluetoothAddress.empty() || id.bluetoothAddress.size() == 17);
-  EXPECT(id.transport != TPortTransport::Bluetooth || (id.vendorId == 0 && id.serialNumber.empty()));
+  EXPECT(id.transport != TPortTransport::Bluetooth ||
+         (id.vendorId == 0 && id.serialNumber.empty()));
   EXPECT(!own.empty() || id.transport == TPortTransport::Unknown);
 
   const std::string path = corekit::internal::UsbPortPath(parent);

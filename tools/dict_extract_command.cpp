@@ -9,6 +9,7 @@
 #include "corekit/dllload/module_load.h"
 #include "corekit/platform/resource_functions.h"
 #include "corekit/translate/dialog_texts.h"
+#include "corekit/translate/dictionary_text.h"
 #include "corekit/translate/find_resource.h"
 #include "corekit/translate/menu_resource.h"
 #include "corekit/translate/translated_string.h"
@@ -51,7 +52,7 @@ public:
     if (text.IsEmpty()) return;
     const std::string key(static_cast<const char*>(text),
                           static_cast<std::size_t>(text.GetLength()));
-    if (!DictTextWritable(key)) {
+    if (!DictionaryTextWritable(key)) {
       m_texts.unwritable.push_back(reference);
       return;
     }

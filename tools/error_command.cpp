@@ -47,8 +47,8 @@ public:
         return ExitUsage;
       }
       if (!SetThreadLanguage(language)) {
-        err << "corekit: error: --lang: the system does not accept language " << "0x" << HexText(language, 4, true)
-            << '\n';
+        err << "corekit: error: --lang: the system does not accept language "
+            << "0x" << HexText(language, 4, true) << '\n';
         return ExitUsage;
       }
     }

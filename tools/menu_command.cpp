@@ -109,7 +109,8 @@ public:
     int code = ExitOk;
     if (menu == nullptr) {
       err << "corekit: menu: " << (module != nullptr ? "'" + m_module.text + "'" : "the tool")
-          << " has no menu " << id << " in " << "0x" << HexText(language, 4) << " or English\n";
+          << " has no menu " << id << " in "
+          << "0x" << HexText(language, 4) << " or English\n";
       code = ExitFailure;
     } else {
       out << FormatMenu(menu);

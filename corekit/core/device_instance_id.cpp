@@ -127,9 +127,9 @@ std::string UsbPortPath(std::string_view locationPath) {
 void AddMissingPortNames(std::vector<platform::SerialPortRecord>& records,
                          const std::vector<std::string>& registryNames) {
   for (const std::string& name : registryNames) {
-    const bool known = std::any_of(records.begin(), records.end(), [&](const platform::SerialPortRecord& r) {
-      return SameText(r.name, name);
-    });
+    const bool known =
+        std::any_of(records.begin(), records.end(),
+                    [&](const platform::SerialPortRecord& r) { return SameText(r.name, name); });
     if (known) continue;
     platform::SerialPortRecord record;
     record.name = name;

@@ -3,10 +3,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "corekit/core/app_info.h"
 #include "corekit/platform/path_conventions.h"
+#include "corekit/translate/dictionary_text.h"
 #include "corekit/translate/translate_text.h"
 #include "corekit/translate/translation_dict.h"
 #include "tests/support/scratch_folder.h"
@@ -65,6 +67,40 @@ TEST(TranslationDict, ReadsBracketedPairs) {
           << c.label << ": " << l.text;
     }
   }
+}
+
+// What the writer writes the reader reads back as written, in both directions.
+TEST(DictionaryWriter, PairsReadBackAsWritten) {
+  const std::pair<std::string, std::string> pairs[] = {
+      {"Open",
+       "\xC3\x96"
+       "ffnen"},  // non-ASCII: whole characters in every encoding of the suite
+      {"two\nlines", "zwei\nZeilen"},
+      {"&Open\tCtrl+O",
+       "&Gr\xC3\xB6\xC3\x9F"
+       "e\tStrg+O"},
+      {"a\rb", ""},
+      {"C:\\data\\", "\\\n"},
+      {"[a", "x[y[z"},
+      {"  spaced  ", "100 %"},
+      {"\\\\", "\\"},
+      {"", "for nothing"},
+  };
+  std::string text;
+  for (const auto& [key, value] : pairs) {
+    EXPECT_TRUE(DictionaryTextWritable(key) && DictionaryTextWritable(value)) << key;
+    text += DictionaryPairLine(key, value);
+  }
+  TTranslationDict dictionary;
+  dictionary.AddPairs(text.c_str());
+  for (const auto& [key, value] : pairs) {
+    EXPECT_EQ(std::string(dictionary.Lookup(key.c_str(), false)), value) << text;
+    if (value.empty()) continue;  // the reverse lookup of "" finds the first empty value's key
+    EXPECT_EQ(std::string(dictionary.Lookup(value.c_str(), true)), key);
+  }
+  // No escape writes "]"; a backslash before n, t or r reads as a control character.
+  const std::string unwritable[] = {"a]b", "\\n", "x\\t", "\\r", std::string("a\0b", 3), "\x1a"};
+  for (const std::string& bad : unwritable) EXPECT_FALSE(DictionaryTextWritable(bad)) << bad;
 }
 
 TEST(TranslationDict, FilesAreReadInTextMode) {

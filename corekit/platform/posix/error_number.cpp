@@ -50,8 +50,8 @@ std::string FormatErrorNumber(const char* format, LONG code) {
       continue;
     }
     internal::NumberConversion conversion;
-    if (internal::ReadNumberConversion(at, conversion) && conversion.widthDigits <= MaxFieldDigits &&
-        conversion.precisionDigits <= MaxFieldDigits) {
+    if (internal::ReadNumberConversion(at, conversion) &&
+        conversion.widthDigits <= MaxFieldDigits && conversion.precisionDigits <= MaxFieldDigits) {
       text += Converted(conversion, code);
       at = conversion.end;
     } else {

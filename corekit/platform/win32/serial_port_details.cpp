@@ -167,9 +167,10 @@ bool AddClass(const SetupCalls& api, const GUID& deviceClass,
     record.manufacturer = RegistryProperty(api, set, device, SPDRP_MFG);
     record.product = BusReportedProduct(api, set, device);
     record.driver = RegistryProperty(api, set, device, SPDRP_SERVICE);
-    record.location = identity.transport == TPortTransport::Bluetooth
-                          ? identity.bluetoothAddress
-                          : internal::UsbPortPath(RegistryProperty(api, set, device, SPDRP_LOCATION_PATHS));
+    record.location =
+        identity.transport == TPortTransport::Bluetooth
+            ? identity.bluetoothAddress
+            : internal::UsbPortPath(RegistryProperty(api, set, device, SPDRP_LOCATION_PATHS));
     if (StillPresent(api, device.DevInst)) records.push_back(record);
   }
   api.destroyDeviceInfoList(set);
