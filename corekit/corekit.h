@@ -43,6 +43,7 @@
 #include "corekit/platform/interface_types.h"
 #include "corekit/platform/menu_functions.h"
 #include "corekit/platform/resource_functions.h"
+#include "corekit/platform/resource_names.h"
 #include "corekit/platform/task_allocator.h"
 #include "corekit/streams/abstract_stream.h"
 #include "corekit/streams/clipboard_stream.h"
