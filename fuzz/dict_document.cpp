@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "corekit/translate/dictionary_text.h"
 #include "corekit/translate/translation_dict.h"
 #include "fuzz/expect.h"
 
@@ -19,8 +20,7 @@ using corekit::tool::DictEntry;
 
 bool Writable(const std::vector<DictEntry>& entries) {
   return std::all_of(entries.begin(), entries.end(), [](const DictEntry& entry) {
-    return corekit::tool::DictTextWritable(entry.key) &&
-           corekit::tool::DictTextWritable(entry.value);
+    return DictionaryTextWritable(entry.key) && DictionaryTextWritable(entry.value);
   });
 }
 

@@ -177,42 +177,9 @@ bool ReadDictDocument(const std::string& path, DictDocument& document) {
   return true;
 }
 
-std::string EscapeDictText(const std::string& text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '\\':
-        escaped += "\\\\";
-        break;
-      case '\n':
-        escaped += "\\n";
-        break;
-      case '\t':
-        escaped += "\\t";
-        break;
-      case '\r':
-        escaped += "\\r";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
-
-bool DictTextWritable(const std::string& text) {
-  if (text.find_first_of(std::string("\0\x1a", 2)) != std::string::npos) return false;
-  const std::string written = "[" + EscapeDictText(text) + "][]";
-  TDictionaryPair pair;
-  return NextDictionaryPair(written.c_str(), pair) &&
-         pair.valueClose == written.c_str() + written.size() - 1 &&
-         Unescaped(pair.keyOpen + 1, pair.keyClose) == text;
-}
-
 std::string EscapeCommentText(const std::string& text) {
   std::string escaped;
-  for (const char c : EscapeDictText(text)) {
+  for (const char c : EscapeDictionaryText(text)) {
     if (c == '[') {
       escaped += "\\x5b";
     } else if (c == ']') {
@@ -255,7 +222,7 @@ std::string WriteDictDocument(const DictDocument& document) {
   std::string text;
   for (const DictEntry& entry : document.entries) {
     for (const std::string& line : entry.comments) text += line + '\n';
-    text += "[" + EscapeDictText(entry.key) + "][" + EscapeDictText(entry.value) + "]\n";
+    text += DictionaryPairLine(entry.key, entry.value);
   }
   for (const std::string& line : document.trailing) text += line + '\n';
   if (!document.obsolete.empty()) text += std::string("\n") + ObsoleteHeading + '\n';

@@ -2,8 +2,8 @@
 
 // A dictionary file as its translators see it: the pairs the library reads, in order, with the
 // comment lines around them and their line numbers, and the section of obsolete texts that the
-// dict commands keep for reference. Reading finds pairs exactly as the library does; writing is
-// the inverse of the library's reading.
+// dict commands keep for reference. Reading finds pairs exactly as the library does; the pairs are
+// written by the library's DictionaryPairLine.
 //
 // Conventions of the comment lines (text outside pairs, which may hold no "["):
 //   #: string 4010        the resource a text comes from (several lines for a shared text)
@@ -65,14 +65,6 @@ bool ReadDictDocument(const std::string& path, DictDocument& document);
 // The text of the document: each entry's comment lines, then its pair on a line of its own; the
 // trailing lines; the obsolete section.
 std::string WriteDictDocument(const DictDocument& document);
-
-// A key or value as written between brackets: backslash, line feed, tab and carriage return as
-// \\, \n, \t, \r.
-std::string EscapeDictText(const std::string& text);
-
-// True when the library reads EscapeDictText(text) back as text: it holds no "]", no zero or
-// end-of-file byte (0x1A), and no backslash before n, t or r that the escapes would take.
-bool DictTextWritable(const std::string& text);
 
 // Text for a comment line: the escapes of pairs, and "[" and "]" as \x5b and \x5d.
 std::string EscapeCommentText(const std::string& text);

@@ -1,14 +1,13 @@
 #include "tools/dict_extract_command.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <cstdint>
 #include <map>
 #include <utility>
 
 #include "corekit/dllload/module_load.h"
-#include "corekit/platform/resource_functions.h"
+#include "corekit/platform/resource_names.h"
 #include "corekit/translate/dialog_texts.h"
+#include "corekit/translate/dictionary_text.h"
 #include "corekit/translate/find_resource.h"
 #include "corekit/translate/menu_resource.h"
 #include "corekit/translate/translated_string.h"
@@ -51,7 +50,7 @@ public:
     if (text.IsEmpty()) return;
     const std::string key(static_cast<const char*>(text),
                           static_cast<std::size_t>(text.GetLength()));
-    if (!DictTextWritable(key)) {
+    if (!DictionaryTextWritable(key)) {
       m_texts.unwritable.push_back(reference);
       return;
     }
@@ -81,52 +80,20 @@ private:
   std::map<std::string, std::size_t> m_index;
 };
 
-// The name of a resource: a number, or a text of ASCII characters.
-struct ResourceName {
-  bool isNumber = false;
-  WORD number = 0;
-  std::string text;
-
-  const char* Get() const { return isNumber ? MAKEINTRESOURCEA(number) : text.c_str(); }
-};
-
-BOOL CALLBACK NoteName(HMODULE, const char*, char* name, LONG_PTR context) {
-  ResourceName found;
-  found.isNumber = IS_INTRESOURCE(name);
-  if (found.isNumber) {
-    found.number = static_cast<WORD>(reinterpret_cast<std::uintptr_t>(name));
-  } else {
-    found.text = name;
-  }
-  reinterpret_cast<std::vector<ResourceName>*>(context)->push_back(std::move(found));
-  return true;  // go on
-}
-
-// The names of the module's resources of a type, texts first, then numbers ascending.
-std::vector<ResourceName> ResourceNames(HMODULE module, WORD type) {
-  std::vector<ResourceName> names;
-  EnumResourceNamesA(module, MAKEINTRESOURCEA(type), &NoteName, reinterpret_cast<LONG_PTR>(&names));
-  std::stable_sort(names.begin(), names.end(), [](const ResourceName& a, const ResourceName& b) {
-    if (a.isNumber != b.isNumber) return !a.isNumber;
-    return a.isNumber && a.number < b.number;
-  });
-  return names;
-}
-
 // The English resource, as the library's translation finds it.
 HRSRC EnglishResource(HMODULE module, WORD type, const char* name) {
   return FindResourceFallback(module, MAKEINTRESOURCEA(type), name, English, true);
 }
 
 // A resource's name in a comment line, which holds no "[".
-std::string Shown(const ResourceName& name) {
+std::string Shown(const TResourceName& name) {
   return name.isNumber ? std::to_string(name.number) : EscapeCommentText(name.text);
 }
 
 // The strings of each block that the module has in English, as the library gives them in English.
 void AddStrings(HMODULE module, TemplateBuilder& builder) {
   bool first = true;
-  for (const ResourceName& block : ResourceNames(module, StringType)) {
+  for (const TResourceName& block : ModuleResourceNames(module, StringType)) {
     if (!block.isNumber || EnglishResource(module, StringType, block.Get()) == nullptr) continue;
     if (first) builder.Group("string table");
     first = false;
@@ -170,7 +137,7 @@ void AddMenuItems(HMENU items, const std::string& menu, const std::string& path,
 }
 
 void AddMenus(HMODULE module, TemplateBuilder& builder) {
-  for (const ResourceName& name : ResourceNames(module, MenuType)) {
+  for (const TResourceName& name : ModuleResourceNames(module, MenuType)) {
     const HMENU menu = LoadMenuResource(module, EnglishResource(module, MenuType, name.Get()));
     if (menu == nullptr) continue;
     const std::string reference = "menu " + Shown(name);
@@ -181,7 +148,7 @@ void AddMenus(HMODULE module, TemplateBuilder& builder) {
 }
 
 void AddDialogs(HMODULE module, TemplateBuilder& builder) {
-  for (const ResourceName& name : ResourceNames(module, DialogType)) {
+  for (const TResourceName& name : ModuleResourceNames(module, DialogType)) {
     const HRSRC found = EnglishResource(module, DialogType, name.Get());
     const HGLOBAL data = found != nullptr ? LoadResource(module, found) : nullptr;
     TDialogTexts dialog;

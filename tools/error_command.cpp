@@ -1,8 +1,8 @@
 #include "tools/error_command.h"
 
 #include <CLI/CLI.hpp>
-#include <cstdio>
 
+#include "corekit/core/hex_text.h"
 #include "corekit/errors/error_reporter.h"
 #include "corekit/translate/thread_language.h"
 #include "tools/language_text.h"
@@ -12,12 +12,6 @@
 
 namespace corekit::tool {
 namespace {
-
-std::string Hex(std::uint32_t value, int digits) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%0*X", digits, static_cast<unsigned>(value));
-  return text;
-}
 
 class ErrorCommand final : public Command {
 public:
@@ -53,8 +47,8 @@ public:
         return ExitUsage;
       }
       if (!SetThreadLanguage(language)) {
-        err << "corekit: error: --lang: the system does not accept language " << Hex(language, 4)
-            << '\n';
+        err << "corekit: error: --lang: the system does not accept language "
+            << "0x" << HexText(language, 4, true) << '\n';
         return ExitUsage;
       }
     }
@@ -97,8 +91,8 @@ bool ParseErrorCode(const std::string& text, LONG& code, std::string& error) {
 std::string FormatErrorReport(LONG code) {
   const auto bits = static_cast<std::uint32_t>(code);
   return FormatReport({
-      {"Code", Hex(bits, 8) + " (" + std::to_string(code) + ")"},
-      {"Language", Hex(GetThreadLanguage(), 4)},
+      {"Code", "0x" + HexText(bits, 8, true) + " (" + std::to_string(code) + ")"},
+      {"Language", "0x" + HexText(GetThreadLanguage(), 4, true)},
       {"Text", std::string(TErrorReporter::ErrorToText(code))},
   });
 }

@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdint>
-#include <cstdio>
 
+#include "corekit/core/hex_text.h"
 #include "corekit/dllload/module_load.h"
 #include "corekit/platform/menu_functions.h"
 #include "corekit/translate/menu_translation.h"
@@ -52,12 +52,6 @@ void AddItems(HMENU menu, const std::string& indent, std::string& tree) {
     if (item.fState & MFS_CHECKED) tree += ", checked";
     tree += "]\n";
   }
-}
-
-std::string Hex(WORD language) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%04x", static_cast<unsigned>(language));
-  return text;
 }
 
 class MenuCommand final : public Command {
@@ -115,7 +109,8 @@ public:
     int code = ExitOk;
     if (menu == nullptr) {
       err << "corekit: menu: " << (module != nullptr ? "'" + m_module.text + "'" : "the tool")
-          << " has no menu " << id << " in " << Hex(language) << " or English\n";
+          << " has no menu " << id << " in "
+          << "0x" << HexText(language, 4) << " or English\n";
       code = ExitFailure;
     } else {
       out << FormatMenu(menu);

@@ -22,7 +22,7 @@ PreciseTime PreciseClockReading() {
     nanoseconds += NanosecondsPerSecond;
     --seconds;
   }
-  seconds -= DOSTimeAtEpoch;
+  seconds -= UnixSecondsAtGPSEpoch;
   if (seconds <= 0 || seconds > LastSeconds) return {};
   return {TGPSTime(static_cast<ULONG>(seconds)), static_cast<ULONG>(nanoseconds)};
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "corekit/core/hex_text.h"
+
 namespace corekit::tool {
 
 enum class NumberStatus { Ok, NotANumber, OutOfRange };
@@ -44,16 +46,11 @@ inline NumberStatus ParseHex32(std::string_view text, std::uint32_t& value) {
     return NumberStatus::NotANumber;
   }
   const std::string_view digits = text.substr(2);
-  std::uint32_t parsed = 0;
+  if (ReadHex(digits, value)) return NumberStatus::Ok;
   for (const char c : digits) {
-    const bool digit = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    if (!digit) return NumberStatus::NotANumber;
+    if (HexDigitValue(c) < 0) return NumberStatus::NotANumber;
   }
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed, 16);
-  if (ec == std::errc::result_out_of_range) return NumberStatus::OutOfRange;
-  if (ec != std::errc() || end != digits.data() + digits.size()) return NumberStatus::NotANumber;
-  value = parsed;
-  return NumberStatus::Ok;
+  return NumberStatus::OutOfRange;
 }
 
 // ParseHex32 for a text that begins with "0x" or "0X", else ParseUnsigned32: 0x80040510, 1031.

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "corekit/core/hex_text.h"
 #include "corekit/util/com_port_details.h"
 #include "corekit/util/com_port_watcher.h"
 #include "corekit/util/gnss_usb_ids.h"
@@ -13,30 +14,11 @@
 namespace corekit::tool {
 namespace {
 
-const char* TransportName(TPortTransport transport) {
-  switch (transport) {
-    case TPortTransport::Usb:
-      return "USB";
-    case TPortTransport::Bluetooth:
-      return "Bluetooth";
-    case TPortTransport::Native:
-      return "native";
-    case TPortTransport::Virtual:
-      return "virtual";
-    default:
-      return "";
-  }
-}
-
 bool HasUsbId(const TComPortInfo& port) { return port.VendorId != 0 || port.ProductId != 0; }
 
 // Four lowercase hex digits, or "" for a port without USB ids.
 std::string HexId(const TComPortInfo& port, WORD id) {
-  if (!HasUsbId(port)) return "";
-  static const char digits[] = "0123456789abcdef";
-  std::string text(4, '0');
-  for (int i = 3; i >= 0; --i, id = static_cast<WORD>(id >> 4)) text[i] = digits[id & 0xf];
-  return text;
+  return HasUsbId(port) ? HexText(id, 4) : "";
 }
 
 bool IsGnss(const TComPortInfo& port) {
@@ -52,7 +34,7 @@ std::string Line(const TComPortInfo& port) {
   std::string line = std::string(port.Name);
   if (!port.Description.IsEmpty()) line += "  " + std::string(port.Description);
   if (port.Transport != TPortTransport::Unknown)
-    line += std::string("  ") + TransportName(port.Transport);
+    line += std::string("  ") + PortTransportName(port.Transport);
   if (HasUsbId(port)) line += " " + HexId(port, port.VendorId) + ":" + HexId(port, port.ProductId);
   if (!port.SerialNumber.IsEmpty()) line += " serial " + std::string(port.SerialNumber);
   if (IsGnss(port)) line += "  (GNSS receiver)";
@@ -70,7 +52,7 @@ std::vector<PortField> Fields(const TComPortInfo& port) {
   return {{"Name", "name", std::string(port.Name)},
           {"Path", "path", std::string(port.Path)},
           {"Description", "description", std::string(port.Description)},
-          {"Transport", "transport", TransportName(port.Transport)},
+          {"Transport", "transport", PortTransportName(port.Transport)},
           {"Vendor id", "vid", HexId(port, port.VendorId)},
           {"Product id", "pid", HexId(port, port.ProductId)},
           {"Serial number", "serial", std::string(port.SerialNumber)},

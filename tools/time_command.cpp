@@ -11,6 +11,7 @@
 #include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gnss_week.h"
 #include "corekit/gpstime/leap_seconds.h"
+#include "corekit/gpstime/time_constants.h"
 #include "corekit/gpstime/time_scale.h"
 #include "corekit/gpstime/utc_time.h"
 #include "tools/number_text.h"
@@ -21,8 +22,6 @@
 namespace corekit::tool {
 namespace {
 
-constexpr std::uint64_t SecondsPerDay = 86400;
-constexpr std::uint64_t SecondsPerWeek = 604800;
 constexpr unsigned int FirstYear = 1980;
 constexpr unsigned int LastYear = 2116;
 constexpr const char* LastTimeText = "2116-02-12T06:28:15";
@@ -200,7 +199,7 @@ TimeResult FromDOS(const std::string& text) {
   std::uint32_t dos = 0;
   std::string error;
   if (!ReadUnsigned("--dos", text, dos, error)) return Fail(error);
-  if (dos <= DOSTimeAtEpoch) {
+  if (dos <= UnixSecondsAtGPSEpoch) {
     return Fail("--dos: " + text + " is not after the GPS epoch (315964800)");
   }
   TGPSTime time;

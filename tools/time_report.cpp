@@ -7,6 +7,7 @@
 
 #include "corekit/gpstime/gps_time_ms.h"
 #include "corekit/gpstime/gps_time_ns.h"
+#include "corekit/gpstime/utc_time.h"
 #include "tools/report_lines.h"
 #include "tools/time_scales_report.h"
 
@@ -61,14 +62,8 @@ SubSecondForms FormsAt(const PreciseTime& time, const TextForm& form) {
 }  // namespace
 
 std::string CalendarText(const TGPSTime& time) {
-  unsigned int year = 0, day = 0;
-  TGPSTime::TMonth month = TGPSTime::January;
-  TGPSTime::TDayOfWeek dayOfWeek = TGPSTime::Sunday;
-  time.GetDate(year, month, day, dayOfWeek);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u", year,
-                static_cast<unsigned int>(month), day, time.Hour(), time.Minute(), time.Second());
-  return text;
+  // The library's text of a valid time; the count 0, "no time" there, is the epoch itself.
+  return time.IsValid() ? static_cast<const char*>(TUTCTime(time).AsText()) : "1980-01-06T00:00:00";
 }
 
 int TrueWeek(const TGPSTime& time) {
@@ -93,7 +88,7 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
       std::to_chars(julian, julian + sizeof julian - 1, sub.julianDay, std::chars_format::fixed,
                     form.precision == Precision::Seconds ? 6 : 9);
   *written.ptr = '\0';
-  const std::string dos = time.Seconds() <= LastSeconds - DOSTimeAtEpoch
+  const std::string dos = time.Seconds() <= LastSeconds - UnixSecondsAtGPSEpoch
                               ? std::to_string(time.GetDOSTime())
                               : std::string("beyond 32 bits (after 2106-02-07T06:28:15)");
 

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "corekit/gpstime/gps_time.h"
+#include "corekit/gpstime/time_constants.h"
 #include "tools/time_text_options.h"
 
 namespace corekit::tool {
 
-// The last second that a TGPSTime holds, and the GPS epoch in seconds since 1970.
+// The last second that a TGPSTime holds.
 inline constexpr ULONG LastSeconds = 0xFFFFFFFF;
-inline constexpr ULONG DOSTimeAtEpoch = 315964800;
 
 // A time as the tool reads it: whole seconds and a fraction of a second.
 struct PreciseTime {

@@ -1,7 +1,7 @@
 #include "corekit/errors/generic_error_text.h"
 
+#include "corekit/core/number_conversion.h"
 #include "corekit/platform/error_number.h"
-#include "corekit/platform/number_conversion.h"
 
 namespace corekit::internal {
 namespace {
@@ -14,12 +14,11 @@ bool FieldFits(int digits, unsigned int value) {
 // The length of a safe conversion that formats one 32-bit number, starting at its '%'; 0 for
 // others.
 std::size_t NumberConversionLength(const char* percent) {
-  platform::NumberConversion conversion;
-  if (!platform::ReadNumberConversion(percent, conversion)) return 0;
+  NumberConversion conversion;
+  if (!ReadNumberConversion(percent, conversion)) return 0;
   if (!FieldFits(conversion.widthDigits, conversion.width)) return 0;
-  if (conversion.hasPrecision &&
-      (conversion.precisionDigits == 0 || conversion.precision == 0 ||
-       !FieldFits(conversion.precisionDigits, conversion.precision))) {
+  if (conversion.hasPrecision && (conversion.precisionDigits == 0 || conversion.precision == 0 ||
+                                  !FieldFits(conversion.precisionDigits, conversion.precision))) {
     return 0;
   }
   const bool hex = conversion.type == 'x' || conversion.type == 'X';

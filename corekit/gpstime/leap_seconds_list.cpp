@@ -3,12 +3,13 @@
 #include <array>
 #include <cstdint>
 
-#include "corekit/gpstime/sha1_digest.h"
+#include "corekit/core/hex_text.h"
+#include "corekit/core/sha1_digest.h"
+#include "corekit/gpstime/time_constants.h"
 
 namespace corekit::internal {
 namespace {
 
-constexpr long long SecondsPerDay = 86400;
 constexpr long long LeastSpacing = 28 * SecondsPerDay;
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -47,16 +48,7 @@ bool ReadInteger(std::string_view text, long long& value) {
 bool ReadHash(std::string_view text, std::array<std::uint32_t, 5>& hash) {
   for (std::uint32_t& word : hash) {
     const std::string_view group = NextField(text);
-    if (group.empty() || group.size() > 8) return false;
-    word = 0;
-    for (const char c : group) {
-      const int digit = c >= '0' && c <= '9'   ? c - '0'
-                        : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                        : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                               : -1;
-      if (digit < 0) return false;
-      word = word << 4 | static_cast<std::uint32_t>(digit);
-    }
+    if (group.size() > 8 || !ReadHex(group, word)) return false;
   }
   return Trimmed(text).empty();
 }
@@ -70,11 +62,10 @@ std::string Quoted(std::string_view text) {
 }
 
 std::string Hex(const std::array<std::uint32_t, 5>& hash) {
-  static const char digits[] = "0123456789abcdef";
   std::string text;
   for (const std::uint32_t word : hash) {
     if (!text.empty()) text += ' ';
-    for (int shift = 28; shift >= 0; shift -= 4) text += digits[word >> shift & 15];
+    text += HexText(word, 8);
   }
   return text;
 }

@@ -77,18 +77,16 @@ public:
   // The week of a count in the scale's own numbering: GST and BDT weeks count from their first
   // week (earlier times give negative weeks); the others from the GPS epoch.
   static constexpr int Week(ULONG seconds, TTimeScale scale) {
-    return static_cast<int>(seconds / SecondsPerWeek) - FirstWeek(scale);
+    return static_cast<int>(seconds / corekit::SecondsPerWeek) - FirstWeek(scale);
   }
   // The second of the week of a count, on every scale.
-  static constexpr ULONG SecondOfWeek(ULONG seconds) { return seconds % SecondsPerWeek; }
+  static constexpr ULONG SecondOfWeek(ULONG seconds) { return seconds % corekit::SecondsPerWeek; }
   // The count of a week and second of week in the scale's numbering, wrapping at 32 bits.
   static constexpr ULONG FromWeek(int week, ULONG secondOfWeek, TTimeScale scale) {
-    return static_cast<ULONG>(week + FirstWeek(scale)) * SecondsPerWeek + secondOfWeek;
+    return static_cast<ULONG>(week + FirstWeek(scale)) * corekit::SecondsPerWeek + secondOfWeek;
   }
 
 private:
-  static constexpr ULONG SecondsPerWeek = corekit::SecondsPerWeek;
-
   static constexpr int FirstWeek(TTimeScale scale) {
     return scale == TTimeScale::GST   ? GalileoFirstWeek
            : scale == TTimeScale::BDT ? BeiDouFirstWeek

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "corekit/util/com_port_info.h"
+#include "corekit/core/port_transport.h"
 
 namespace corekit::platform {
 

@@ -15,6 +15,40 @@ KString UnescapeDictionaryText(const char* first, const char* end) {
   return text;
 }
 
+std::string EscapeDictionaryText(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    const char* const escape = c == '\\'   ? "\\\\"
+                               : c == '\n' ? "\\n"
+                               : c == '\t' ? "\\t"
+                               : c == '\r' ? "\\r"
+                                           : nullptr;
+    if (escape != nullptr) {
+      escaped += escape;
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string DictionaryPairLine(std::string_view key, std::string_view value) {
+  return "[" + EscapeDictionaryText(key) + "][" + EscapeDictionaryText(value) + "]\n";
+}
+
+bool DictionaryTextWritable(std::string_view text) {
+  if (text.find_first_of(std::string_view("\0\x1a", 2)) != std::string_view::npos) return false;
+  const std::string written = DictionaryPairLine(text, {});
+  TDictionaryPair pair;
+  if (!NextDictionaryPair(written.c_str(), pair) ||
+      pair.valueClose != written.c_str() + written.size() - 2)
+    return false;
+  const KString read = UnescapeDictionaryText(pair.keyOpen + 1, pair.keyClose);
+  return std::string_view(static_cast<const char*>(read),
+                          static_cast<std::size_t>(read.GetLength())) == text;
+}
+
 bool NextDictionaryPair(const char* text, TDictionaryPair& pair) {
   using corekit::platform::MultibyteFind;
   pair.keyOpen = MultibyteFind(text, '[');

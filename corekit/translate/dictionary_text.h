@@ -1,12 +1,14 @@
 #pragma once
 
-// Reading dictionary files (Translate/<language>/<name>.txt) exactly as the library reads them,
-// for programs that check, merge or write dictionaries. A dictionary holds pairs [key][value];
-// text outside the pairs is ignored as long as it holds no "[". In keys and values \n, \t, \r and
+// Reading and writing dictionary files (Translate/<language>/<name>.txt) exactly as the library
+// reads them, for programs that check, merge or write dictionaries. A dictionary holds pairs
+// [key][value]; text outside the pairs is ignored as long as it holds no "[". In keys and values
+// \n, \t, \r and
 // \\ stand for a line feed, a tab, a carriage return and a backslash.
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "corekit/core/kstring.h"
 #include "corekit/export.h"
@@ -28,6 +30,20 @@ COREKIT_API bool NextDictionaryPair(const char* text, TDictionaryPair& pair);
 // A key or value as the dictionary holds it: \n, \t, \r and \\ replaced, in this order, each over
 // the whole text (so the three characters \\n become a backslash and a line feed).
 COREKIT_API KString UnescapeDictionaryText(const char* first, const char* end);
+
+// A key or value as written between brackets, the inverse of UnescapeDictionaryText: backslash,
+// line feed, tab and carriage return as \\, \n, \t, \r. EscapeDictionaryText("C:\\x\n") is
+// "C:\\\\x\\n".
+COREKIT_API std::string EscapeDictionaryText(std::string_view text);
+
+// A pair on a line of its own: "[" escaped key "][" escaped value "]" and a line feed. The library
+// reads it back as written when DictionaryTextWritable holds for both texts.
+COREKIT_API std::string DictionaryPairLine(std::string_view key, std::string_view value);
+
+// True when the library reads EscapeDictionaryText(text) back as text: it holds no "]" (a whole
+// character of the process's encoding), no zero or end-of-file byte (0x1A), and no backslash before
+// n, t or r that the escapes would take.
+COREKIT_API bool DictionaryTextWritable(std::string_view text);
 
 // The whole file as the library reads a dictionary, in text mode: each CR LF pair reads as one LF
 // and a byte 0x1A ends the text. False when the file cannot be opened.

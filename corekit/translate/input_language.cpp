@@ -1,14 +1,11 @@
 #include "corekit/translate/input_language.h"
 
-#include <cstdio>
-
+#include "corekit/core/hex_text.h"
 #include "corekit/platform/thread_locale.h"
 
 bool SetInputLanguage(WORD language) {
   namespace platform = corekit::platform;
-  char layoutName[9];
-  std::snprintf(layoutName, sizeof layoutName, "%08x", static_cast<unsigned int>(language));
-  const HKL layout = platform::LoadLayoutByName(layoutName);
+  const HKL layout = platform::LoadLayoutByName(HexText(language, 8).c_str());
   return layout != nullptr && platform::ActivateLayout(layout) &&
          platform::SetThreadLanguage(language);
 }

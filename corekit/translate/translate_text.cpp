@@ -1,9 +1,9 @@
 #include "corekit/translate/translate_text.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "corekit/core/app_info.h"
+#include "corekit/core/hex_text.h"
 #include "corekit/platform/module_file.h"
 #include "corekit/platform/module_handle.h"
 #include "corekit/translate/translation_cache.h"
@@ -29,12 +29,10 @@ KString DictionaryPathIn(const KString& root, WORD firstLanguage, WORD secondLan
                          const char* name) {
   if (firstLanguage != BaseLanguage) return KString();
   const KString dictionary = name != nullptr && *name != '\0' ? KString(name) : LibraryTitle();
-  char folder[8];
-  std::snprintf(folder, sizeof folder, "%x",
-                static_cast<unsigned int>(secondLanguage & PrimaryLanguageMask));
+  const std::string folder = HexText(secondLanguage & PrimaryLanguageMask, 1);
   const char separator[] = {corekit::platform::PathSeparator, '\0'};
   const KString base = root.IsEmpty() ? GetAppDir() + "Translate" + separator : root;
-  return base + folder + separator + dictionary + ".txt";
+  return base + folder.c_str() + separator + dictionary + ".txt";
 }
 
 KString GetDictionaryPath(WORD firstLanguage, WORD secondLanguage, const char* name) {

@@ -1,12 +1,8 @@
 #pragma once
 
 #include "corekit/core/kstring.h"
+#include "corekit/core/port_transport.h"
 #include "corekit/platform/interface_types.h"
-
-// How a serial port reaches the machine: a USB device (CDC-ACM or a USB-serial bridge), a
-// Bluetooth serial link, a port of the machine itself (a UART on the board, a PCI card) or a port
-// that only software provides (a driver's virtual pair). Unknown: the system did not say.
-enum class TPortTransport : int { Unknown = 0, Usb = 1, Bluetooth = 2, Native = 3, Virtual = 4 };
 
 // The identity of one present serial port, as the system describes it. Texts the device lacks are
 // empty; VendorId and ProductId are 0 and Interface is -1 for a port that is not on USB.

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "corekit/gpstime/sha1_digest.h"
+#include "corekit/core/sha1_digest.h"
 #include "corekit/gpstime/utc_time.h"
 #include "tests/support/scratch_folder.h"
 

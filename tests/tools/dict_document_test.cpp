@@ -4,31 +4,7 @@
 
 #include <string>
 
-#include "corekit/translate/dictionary_text.h"
-
 namespace {
-
-using corekit::tool::DictTextWritable;
-using corekit::tool::EscapeDictText;
-
-// Every text a dictionary can hold reads back, through the library's own reader, as written.
-TEST(ToolDictDocument, WritesTextsTheLibraryReadsBack) {
-  const std::string texts[] = {"Open", "two\nlines", "&Open\tCtrl+O", "a\rb",  "C:\\data\\", "\\\n",
-                               "[a",   "x[y[z",      "  spaced  ",    "100 %", "\\\\"};
-  for (const std::string& text : texts) {
-    EXPECT_TRUE(DictTextWritable(text)) << text;
-    const std::string written = "[" + EscapeDictText(text) + "][value]";
-    TDictionaryPair pair;
-    ASSERT_TRUE(NextDictionaryPair(written.c_str(), pair)) << written;
-    EXPECT_EQ(std::string(UnescapeDictionaryText(pair.keyOpen + 1, pair.keyClose)), text)
-        << written;
-  }
-  // No escape writes "]"; a backslash before n, t or r reads as a control character.
-  const std::string unwritable[] = {"a]b", "\\n", "x\\t", "\\r", std::string("a\0b", 3), "\x1a"};
-  for (const std::string& text : unwritable) {
-    EXPECT_FALSE(DictTextWritable(text)) << text;
-  }
-}
 
 TEST(ToolDictDocument, CommentTextsReadBack) {
   const std::string texts[] = {"[a] b", "\\n", "tab\there", "\\x5b", "end\\"};

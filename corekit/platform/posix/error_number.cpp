@@ -1,9 +1,9 @@
 #include "corekit/platform/error_number.h"
 
-#include <charconv>
 #include <cstdint>
 
-#include "corekit/platform/number_conversion.h"
+#include "corekit/core/hex_text.h"
+#include "corekit/core/number_conversion.h"
 
 namespace corekit::platform {
 namespace {
@@ -12,19 +12,13 @@ namespace {
 // as it stands.
 constexpr int MaxFieldDigits = 2;
 
-std::string Converted(const NumberConversion& conversion, LONG code) {
+std::string Converted(const internal::NumberConversion& conversion, LONG code) {
   const bool hex = conversion.type == 'x' || conversion.type == 'X';
   const bool negative = (conversion.type == 'd' || conversion.type == 'i') && code < 0;
   auto magnitude = static_cast<std::uint32_t>(code);
   if (negative) magnitude = 0u - magnitude;
-  char digits[16];
-  const auto result = std::to_chars(digits, digits + sizeof digits, magnitude, hex ? 16 : 10);
-  std::string number(digits, result.ptr);
-  if (conversion.type == 'X') {
-    for (char& c : number) {
-      if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
-    }
-  }
+  std::string number =
+      hex ? HexText(magnitude, 1, conversion.type == 'X') : std::to_string(magnitude);
   if (number.size() < conversion.precision) {
     number.insert(0, conversion.precision - number.size(), '0');
   }
@@ -55,9 +49,9 @@ std::string FormatErrorNumber(const char* format, LONG code) {
       at += 2;
       continue;
     }
-    NumberConversion conversion;
-    if (ReadNumberConversion(at, conversion) && conversion.widthDigits <= MaxFieldDigits &&
-        conversion.precisionDigits <= MaxFieldDigits) {
+    internal::NumberConversion conversion;
+    if (internal::ReadNumberConversion(at, conversion) &&
+        conversion.widthDigits <= MaxFieldDigits && conversion.precisionDigits <= MaxFieldDigits) {
       text += Converted(conversion, code);
       at = conversion.end;
     } else {

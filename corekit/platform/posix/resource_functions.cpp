@@ -17,9 +17,9 @@ DWORD SizeofResource(HMODULE module, HRSRC resource) {
 BOOL EnumResourceNamesA(HMODULE module, const char* type, ENUMRESNAMEPROCA callback,
                         LONG_PTR param) {
   if (!IS_INTRESOURCE(type) || callback == nullptr) return FALSE;
-  const auto names = corekit::platform::ModuleResourceNames(
-      module, static_cast<WORD>(reinterpret_cast<std::uintptr_t>(type)));
-  for (const corekit::platform::ResourceName& name : names) {
+  const auto names =
+      ModuleResourceNames(module, static_cast<WORD>(reinterpret_cast<std::uintptr_t>(type)));
+  for (const TResourceName& name : names) {
     if (!callback(module, type, const_cast<char*>(name.Get()), param)) break;
   }
   return names.empty() ? FALSE : TRUE;

@@ -124,8 +124,8 @@ bool EntryIn(const std::vector<ResourceImage>& images, HRSRC handle, ResEntry& e
 }
 
 // The name of a resource of the image, when it is a number or a text of ASCII characters.
-std::optional<ResourceName> NameOf(const winres::ResId& id) {
-  ResourceName name;
+std::optional<TResourceName> NameOf(const winres::ResId& id) {
+  TResourceName name;
   name.isNumber = id.isNumber;
   name.number = id.number;
   for (std::size_t i = 0; i < id.length; ++i) {
@@ -136,22 +136,22 @@ std::optional<ResourceName> NameOf(const winres::ResId& id) {
   return name;
 }
 
-std::vector<ResourceName> NamesIn(const std::vector<ResourceImage>& images, WORD type) {
-  std::vector<ResourceName> names;
+std::vector<TResourceName> NamesIn(const std::vector<ResourceImage>& images, WORD type) {
+  std::vector<TResourceName> names;
   for (const ResourceImage& image : images) {
     std::size_t offset = 0;
     ResEntry entry;
     while (NextResEntry(image.data, image.size, offset, entry)) {
       if (!entry.type.isNumber || entry.type.number != type) continue;
-      std::optional<ResourceName> name = NameOf(entry.name);
+      std::optional<TResourceName> name = NameOf(entry.name);
       if (name) names.push_back(std::move(*name));
     }
   }
-  const auto before = [](const ResourceName& a, const ResourceName& b) {
+  const auto before = [](const TResourceName& a, const TResourceName& b) {
     if (a.isNumber != b.isNumber) return !a.isNumber;
     return a.isNumber ? a.number < b.number : a.text < b.text;
   };
-  const auto same = [](const ResourceName& a, const ResourceName& b) {
+  const auto same = [](const TResourceName& a, const TResourceName& b) {
     return a.isNumber == b.isNumber && a.number == b.number && a.text == b.text;
   };
   std::stable_sort(names.begin(), names.end(), before);
@@ -161,12 +161,11 @@ std::vector<ResourceName> NamesIn(const std::vector<ResourceImage>& images, WORD
 
 }  // namespace
 
-std::vector<ResourceName> IndexedResourceNames(HMODULE module, WORD type) {
+std::vector<TResourceName> IndexedResourceNames(HMODULE module, WORD type) {
   ResourceIndex* const index = ResourceIndex::Instance();
   if (index == nullptr) return NamesIn(LoadedModuleResourceImages(module), type);
-  return index->With(module, [type](const ModuleResources& resources) {
-    return NamesIn(resources.images, type);
-  });
+  return index->With(
+      module, [type](const ModuleResources& resources) { return NamesIn(resources.images, type); });
 }
 
 HRSRC FindIndexedResource(HMODULE module, const char* type, const char* name, WORD language) {

@@ -20,6 +20,6 @@ HRSRC FindIndexedResource(HMODULE module, const char* type, const char* name, WO
 bool IndexedResourceEntry(HMODULE module, HRSRC handle, winres::ResEntry& entry);
 
 // The names of the module's resources of the numeric type, as ModuleResourceNames answers.
-std::vector<ResourceName> IndexedResourceNames(HMODULE module, WORD type);
+std::vector<TResourceName> IndexedResourceNames(HMODULE module, WORD type);
 
 }  // namespace corekit::platform::posix

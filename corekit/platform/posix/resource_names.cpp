@@ -2,10 +2,6 @@
 
 #include "corekit/platform/posix/resource_index.h"
 
-namespace corekit::platform {
-
-std::vector<ResourceName> ModuleResourceNames(HMODULE module, WORD type) {
-  return posix::IndexedResourceNames(module, type);
+std::vector<TResourceName> ModuleResourceNames(HMODULE module, WORD type) {
+  return corekit::platform::posix::IndexedResourceNames(module, type);
 }
-
-}  // namespace corekit::platform

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <iterator>
 #include <utility>
 
+#include "corekit/core/hex_text.h"
 #include "corekit/platform/posix/icu_text.h"
 #include "corekit/platform/serial_ports.h"
 
@@ -38,11 +38,8 @@ std::string Property(udev_device* device, const char* name) {
 
 // A hex attribute ("1546", "00"), or -1 when it is missing or not hex.
 long HexAttribute(udev_device* device, const char* name) {
-  const std::string text = Attribute(device, name);
-  if (text.empty()) return -1;
-  char* end = nullptr;
-  const long value = std::strtol(text.c_str(), &end, 16);
-  return *end == '\0' ? value : -1;
+  std::uint32_t value = 0;
+  return ReadHex(Attribute(device, name), value) ? static_cast<long>(value) : -1;
 }
 
 std::string FirstOf(const std::string& text, const std::string& fallback) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "corekit/core/hex_text.h"
 #include "corekit/platform/posix/icu_text.h"
 
 namespace corekit::platform {
@@ -57,16 +58,8 @@ bool SetThreadLanguage(WORD language) {
 
 HKL LoadLayoutByName(const char* layoutName) {
   if (layoutName == nullptr || std::strlen(layoutName) != 8) return nullptr;
-  unsigned long value = 0;
-  for (const char* p = layoutName; *p != '\0'; ++p) {
-    const char c = *p;
-    const int digit = c >= '0' && c <= '9'   ? c - '0'
-                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                             : -1;
-    if (digit < 0) return nullptr;
-    value = value * 16 + static_cast<unsigned long>(digit);
-  }
+  std::uint32_t value = 0;
+  if (!ReadHex(layoutName, value)) return nullptr;
   const auto language = static_cast<WORD>(value & 0xFFFF);
   return KnownLanguage(language) ? LayoutOf(language) : nullptr;
 }

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "corekit/platform/device_instance_id.h"
+#include "corekit/core/device_instance_id.h"
 #include "corekit/platform/dynamic_library.h"
 #include "corekit/platform/serial_ports.h"
 
@@ -155,7 +155,7 @@ bool AddClass(const SetupCalls& api, const GUID& deviceClass,
     DEVINST parent = 0;
     const std::string parentId =
         api.getParent(&parent, device.DevInst, 0) == CR_SUCCESS ? InstanceId(api, parent) : "";
-    const DeviceIdentity identity = PortIdentity(record.path, parentId);
+    const internal::DeviceIdentity identity = internal::PortIdentity(record.path, parentId);
     record.transport = identity.transport;
     record.vendorId = identity.vendorId;
     record.productId = identity.productId;
@@ -167,9 +167,10 @@ bool AddClass(const SetupCalls& api, const GUID& deviceClass,
     record.manufacturer = RegistryProperty(api, set, device, SPDRP_MFG);
     record.product = BusReportedProduct(api, set, device);
     record.driver = RegistryProperty(api, set, device, SPDRP_SERVICE);
-    record.location = identity.transport == TPortTransport::Bluetooth
-                          ? identity.bluetoothAddress
-                          : UsbPortPath(RegistryProperty(api, set, device, SPDRP_LOCATION_PATHS));
+    record.location =
+        identity.transport == TPortTransport::Bluetooth
+            ? identity.bluetoothAddress
+            : internal::UsbPortPath(RegistryProperty(api, set, device, SPDRP_LOCATION_PATHS));
     if (StillPresent(api, device.DevInst)) records.push_back(record);
   }
   api.destroyDeviceInfoList(set);
@@ -196,7 +197,7 @@ bool ListSerialPortDetails(std::vector<SerialPortRecord>& records,
   std::erase_if(after, [&before](const std::string& name) {
     return std::find(before.begin(), before.end(), name) == before.end();
   });
-  AddMissingPortNames(records, after);
+  internal::AddMissingPortNames(records, after);
   return listed;
 }
 

@@ -1,4 +1,4 @@
-#include "corekit/gpstime/sha1_digest.h"
+#include "corekit/core/sha1_digest.h"
 
 #include <cstddef>
 

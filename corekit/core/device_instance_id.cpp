@@ -1,8 +1,10 @@
-#include "corekit/platform/device_instance_id.h"
+#include "corekit/core/device_instance_id.h"
 
 #include <algorithm>
 
-namespace corekit::platform {
+#include "corekit/core/hex_text.h"
+
+namespace corekit::internal {
 namespace {
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -16,23 +18,10 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  c = Upper(c);
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 // The number written in exactly `digits` hex digits, or -1.
 long HexNumber(std::string_view text, std::size_t digits) {
-  if (text.size() != digits) return -1;
-  long value = 0;
-  for (char c : text) {
-    const int digit = HexDigit(c);
-    if (digit < 0) return -1;
-    value = value * 16 + digit;
-  }
-  return value;
+  std::uint32_t value = 0;
+  return text.size() == digits && ReadHex(text, value) ? static_cast<long>(value) : -1;
 }
 
 // The parts of text between separators.
@@ -135,17 +124,17 @@ std::string UsbPortPath(std::string_view locationPath) {
   return path;
 }
 
-void AddMissingPortNames(std::vector<SerialPortRecord>& records,
+void AddMissingPortNames(std::vector<platform::SerialPortRecord>& records,
                          const std::vector<std::string>& registryNames) {
   for (const std::string& name : registryNames) {
-    const bool known = std::any_of(records.begin(), records.end(), [&](const SerialPortRecord& r) {
-      return SameText(r.name, name);
-    });
+    const bool known =
+        std::any_of(records.begin(), records.end(),
+                    [&](const platform::SerialPortRecord& r) { return SameText(r.name, name); });
     if (known) continue;
-    SerialPortRecord record;
+    platform::SerialPortRecord record;
     record.name = name;
     records.push_back(record);
   }
 }
 
-}  // namespace corekit::platform
+}  // namespace corekit::internal

@@ -1,4 +1,4 @@
-#include "corekit/platform/device_instance_id.h"
+#include "corekit/core/device_instance_id.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +46,8 @@ const IdCase IdCases[] = {
 TEST(DeviceInstanceId, ReadsIdsSerialNumbersAndAddresses) {
   for (const IdCase& row : IdCases) {
     SCOPED_TRACE(row.instanceId);
-    const corekit::platform::DeviceIdentity id =
-        corekit::platform::PortIdentity(row.instanceId, row.parentId);
+    const corekit::internal::DeviceIdentity id =
+        corekit::internal::PortIdentity(row.instanceId, row.parentId);
     EXPECT_EQ(id.transport, row.transport);
     EXPECT_EQ(id.vendorId, row.vendorId);
     EXPECT_EQ(id.productId, row.productId);
@@ -58,7 +58,7 @@ TEST(DeviceInstanceId, ReadsIdsSerialNumbersAndAddresses) {
 }
 
 TEST(DeviceInstanceId, TakesTheUsbPortsOfALocationPath) {
-  using corekit::platform::UsbPortPath;
+  using corekit::internal::UsbPortPath;
   EXPECT_EQ(UsbPortPath("PCIROOT(0)#PCI(1400)#USBROOT(0)#USB(1)#USB(4)#USBMI(0)"), "1.4");
   EXPECT_EQ(UsbPortPath("PCIROOT(0)#PCI(1400)#USBROOT(0)#USB(13)"), "13");
   EXPECT_EQ(UsbPortPath("ACPI(_SB_)#ACPI(PCI0)#ACPI(LPCB)#ACPI(UAR1)"), "");
@@ -69,7 +69,7 @@ TEST(DeviceInstanceId, AddsTheRegistrysNamesThatSetupMissed) {
   records[0].name = "COM7";
   records[0].vendorId = 0x1546;
   records[1].name = "COM3";
-  corekit::platform::AddMissingPortNames(records, {"COM1", "com3", "COM7", "COM9"});
+  corekit::internal::AddMissingPortNames(records, {"COM1", "com3", "COM7", "COM9"});
   ASSERT_EQ(records.size(), 4u);
   EXPECT_EQ(records[0].vendorId, 0x1546);
   EXPECT_EQ(records[2].name, "COM1");

@@ -9,7 +9,7 @@
 
 #include "corekit/platform/serial_port_details.h"
 
-namespace corekit::platform {
+namespace corekit::internal {
 
 // What an instance id tells of its device. Read from
 // "USB\VID_1546&PID_01A9&MI_00\6&2C3F1A0&0&0000": vendor 0x1546, product 0x01a9, interface 0, no
@@ -39,7 +39,7 @@ std::string UsbPortPath(std::string_view locationPath);
 
 // Appends a record with the name alone for each registry name that no record has (names compared
 // without regard to ASCII case), in the registry's order.
-void AddMissingPortNames(std::vector<SerialPortRecord>& records,
+void AddMissingPortNames(std::vector<platform::SerialPortRecord>& records,
                          const std::vector<std::string>& registryNames);
 
-}  // namespace corekit::platform
+}  // namespace corekit::internal

@@ -4,7 +4,7 @@
 // %[-][#][0][width][.precision][l]type, with type d, i, u, x or X. Reading it is pure: the
 // formatter prints what it reads, and the generic error text checks what it lets through.
 
-namespace corekit::platform {
+namespace corekit::internal {
 
 struct NumberConversion {
   bool left = false;        // '-': padded behind
@@ -24,4 +24,4 @@ struct NumberConversion {
 // precision 3, type 'x', and ends at the last '%'.
 bool ReadNumberConversion(const char* percent, NumberConversion& conversion);
 
-}  // namespace corekit::platform
+}  // namespace corekit::internal

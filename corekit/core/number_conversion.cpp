@@ -1,6 +1,6 @@
-#include "corekit/platform/number_conversion.h"
+#include "corekit/core/number_conversion.h"
 
-namespace corekit::platform {
+namespace corekit::internal {
 namespace {
 
 // Reads the decimal digits at `at` into value (the first three at most) and gives their count.
@@ -47,4 +47,4 @@ bool ReadNumberConversion(const char* percent, NumberConversion& conversion) {
   }
 }
 
-}  // namespace corekit::platform
+}  // namespace corekit::internal
