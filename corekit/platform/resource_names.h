@@ -8,9 +8,9 @@
 
 // The name of a resource: a number, or a text of ASCII characters.
 struct TResourceName {
-  bool isNumber = false;
-  WORD number = 0;
-  std::string text;
+  bool isNumber = false;  // a number, held in number; else a text, held in text
+  WORD number = 0;        // the number of a numbered resource
+  std::string text;       // the text of a named resource
 
   // The name as FindResourceFallback takes it: MAKEINTRESOURCEA(number), or the text.
   const char* Get() const { return isNumber ? MAKEINTRESOURCEA(number) : text.c_str(); }
