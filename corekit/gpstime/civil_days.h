@@ -1,10 +1,10 @@
 #pragma once
 
-// Constants and constant-time civil-date arithmetic behind TGPSTime. Internal: not exported and not
-// included by public headers.
+// Constants and constant-time civil-date arithmetic behind TGPSTime's inline conversions. Installed
+// because gps_time.h includes it; its names are no part of the interface and may change.
 
 #include "corekit/gpstime/time_constants.h"
-#include "corekit/platform/types.h"
+#include "corekit/platform/interface_types.h"
 
 namespace corekit::internal {
 
@@ -154,6 +154,27 @@ constexpr TCivilDate DateOfGpsDay(unsigned int gpsDay) {
   const unsigned int dayOfYear = days - YearStarts.days[index];
   const unsigned int month = MonthOfDay.month[leap][dayOfYear];
   return {FirstYear + index, month, dayOfYear - MonthStarts[leap][month] + 1};
+}
+
+// Seconds from the GPS epoch to a date and time of day; 0 for any field out of range, a date before
+// the epoch (1 to 5 January 1980 too) or a time past the last 32-bit count.
+constexpr ULONG SecondsOfDate(unsigned int year, unsigned int month, unsigned int day,
+                              unsigned int hour, unsigned int minute, unsigned int second) {
+  unsigned int gpsDay = 0;
+  if (!GpsDayOfDate(year, month, day, gpsDay) || hour > 23 || minute > 59 || second > 59) return 0;
+  const unsigned long long seconds = static_cast<unsigned long long>(gpsDay) * SecondsPerDay +
+                                     hour * SecondsPerHour + minute * SecondsPerMinute + second;
+  return seconds <= 0xFFFFFFFFull ? static_cast<ULONG>(seconds) : 0;
+}
+
+// The count shifted by a signed number of minutes, modulo 2^32.
+constexpr ULONG ShiftedByMinutes(ULONG seconds, int offsetMinutes) {
+  return seconds + static_cast<ULONG>(offsetMinutes) * SecondsPerMinute;
+}
+
+// The date of a count of seconds shifted by a signed number of minutes.
+constexpr TCivilDate ShiftedDate(ULONG seconds, int offsetMinutes) {
+  return DateOfGpsDay(ShiftedByMinutes(seconds, offsetMinutes) / SecondsPerDay);
 }
 
 }  // namespace corekit::internal
