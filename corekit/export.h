@@ -20,11 +20,17 @@
 #endif
 
 // COREKIT_EXPORTED_INLINE marks an inline member of an exported class that the library still
-// exports as a function, for programs built when it was one. A Windows DLL exports the inline
-// members of its exported classes by itself; an ELF build hides inline functions, so the library's
-// own build gives these default visibility and emits them although nothing in it calls them.
+// exports as a function, for programs built when it was one. The build hides inline functions
+// (-fvisibility-inlines-hidden, on Windows -fno-keep-inline-dllexport), so on ELF the mark gives
+// them default visibility in every unit of the library, and the one unit that defines
+// COREKIT_EMIT_EXPORTED_INLINES emits them; a Windows build compiles that unit with
+// -fkeep-inline-dllexport instead.
 #if defined(COREKIT_BUILDING) && !defined(_WIN32)
-#  define COREKIT_EXPORTED_INLINE __attribute__((visibility("default"), used))
+#  if defined(COREKIT_EMIT_EXPORTED_INLINES)
+#    define COREKIT_EXPORTED_INLINE __attribute__((visibility("default"), used))
+#  else
+#    define COREKIT_EXPORTED_INLINE __attribute__((visibility("default")))
+#  endif
 #else
 #  define COREKIT_EXPORTED_INLINE
 #endif
