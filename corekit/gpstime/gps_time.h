@@ -121,6 +121,40 @@ private:
 
 static_assert(sizeof(TGPSTime::TMonth) == 4 && sizeof(TGPSTime::TDayOfWeek) == 4);
 
+// Defined before their first use in the members below: a Windows program that uses them after
+// their first mention would take them from the DLL.
+inline bool TGPSTime::LeapYear(unsigned int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+inline unsigned int TGPSTime::DaysInYear(unsigned int year) {
+  if (year == corekit::internal::FirstYear) {
+    return 360;
+  }
+  return LeapYear(year) ? 366 : 365;
+}
+
+inline unsigned char TGPSTime::DaysInMonth(unsigned int year, TMonth month) {
+  const int monthNumber = static_cast<int>(month);
+  if (monthNumber < 1 || monthNumber > 12) {
+    return 0;
+  }
+  if (year == corekit::internal::FirstYear && monthNumber == January) {
+    return 25;
+  }
+  if (monthNumber == February && LeapYear(year)) {
+    return 29;
+  }
+  return corekit::internal::MonthDays[monthNumber];
+}
+
+// 1 to 5 January 1980 lie before the epoch and give no time, like impossible dates.
+inline void TGPSTime::Set(unsigned int year, TMonth month, unsigned int day, unsigned int hour,
+                          unsigned int minute, unsigned int second) {
+  m_seconds = corekit::internal::SecondsOfDate(year, static_cast<unsigned int>(month), day, hour,
+                                               minute, second);
+}
+
 inline TGPSTime::TGPSTime() : m_seconds(0) {}
 
 inline TGPSTime::TGPSTime(ULONG seconds) : m_seconds(seconds) {}
@@ -154,13 +188,6 @@ inline TGPSTime::TGPSTime(unsigned int hour, unsigned int minute, unsigned int s
 inline TGPSTime::TGPSTime(TGPSWeek week, unsigned int secondOfWeek)
     : m_seconds(static_cast<ULONG>(static_cast<int>(week)) * corekit::SecondsPerWeek +
                 secondOfWeek) {}
-
-// 1 to 5 January 1980 lie before the epoch and give no time, like impossible dates.
-inline void TGPSTime::Set(unsigned int year, TMonth month, unsigned int day, unsigned int hour,
-                          unsigned int minute, unsigned int second) {
-  m_seconds = corekit::internal::SecondsOfDate(year, static_cast<unsigned int>(month), day, hour,
-                                               minute, second);
-}
 
 inline void TGPSTime::SetDOSTime(ULONG dosTime) {
   m_seconds = dosTime - corekit::UnixSecondsAtGPSEpoch;
@@ -254,28 +281,3 @@ inline void TGPSTime::operator++() { ++m_seconds; }
 inline void TGPSTime::operator--() { --m_seconds; }
 inline void TGPSTime::operator+=(LONG seconds) { m_seconds += static_cast<ULONG>(seconds); }
 inline void TGPSTime::operator-=(LONG seconds) { m_seconds -= static_cast<ULONG>(seconds); }
-
-inline bool TGPSTime::LeapYear(unsigned int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-inline unsigned int TGPSTime::DaysInYear(unsigned int year) {
-  if (year == corekit::internal::FirstYear) {
-    return 360;
-  }
-  return LeapYear(year) ? 366 : 365;
-}
-
-inline unsigned char TGPSTime::DaysInMonth(unsigned int year, TMonth month) {
-  const int monthNumber = static_cast<int>(month);
-  if (monthNumber < 1 || monthNumber > 12) {
-    return 0;
-  }
-  if (year == corekit::internal::FirstYear && monthNumber == January) {
-    return 25;
-  }
-  if (monthNumber == February && LeapYear(year)) {
-    return 29;
-  }
-  return corekit::internal::MonthDays[monthNumber];
-}
