@@ -33,25 +33,15 @@ long long ChronoSeconds(const year_month_day& date, unsigned hour, unsigned minu
                : 0;
 }
 
-// The same behind a call, as corekit's conversion is: the difference to the inlined peer is the
-// cost of the call itself.
-[[gnu::noinline]] long long CalledChronoSeconds(const year_month_day& date, unsigned hour,
-                                                unsigned minute, unsigned second) {
-  return ChronoSeconds(date, hour, minute, second);
-}
-
-template <long long (*Convert)(const year_month_day&, unsigned, unsigned, unsigned)>
 void GpsTimeSetPeer(benchmark::State& state) {
   unsigned i = 0;
   for (auto _ : state) {
     const unsigned n = i++ % Days;
     const year_month_day date{year(static_cast<int>(2000 + n % 100)), month(1 + n % 12), day(1 + n % 28)};
-    benchmark::DoNotOptimize(Convert(date, n % 24, n % 60, n % 60));
+    benchmark::DoNotOptimize(ChronoSeconds(date, n % 24, n % 60, n % 60));
   }
 }
-BENCHMARK(GpsTimeSetPeer<ChronoSeconds>)->Name("GpsTimeSet/peer");
-BENCHMARK(GpsTimeSetCorekit)->Name("GpsTimeSetBehindCalls/corekit");
-BENCHMARK(GpsTimeSetPeer<CalledChronoSeconds>)->Name("GpsTimeSetBehindCalls/peer");
+BENCHMARK(GpsTimeSetPeer)->Name("GpsTimeSet/peer");
 
 void GpsTimeGetDateCorekit(benchmark::State& state) {
   ULONG seconds = 86400;
@@ -78,20 +68,15 @@ ChronoDate DateOfSeconds(ULONG seconds) {
           static_cast<unsigned>(date.day()), weekday(day).c_encoding()};
 }
 
-[[gnu::noinline]] ChronoDate CalledDateOfSeconds(ULONG seconds) { return DateOfSeconds(seconds); }
-
-template <ChronoDate (*Convert)(ULONG)>
 void GpsTimeGetDatePeer(benchmark::State& state) {
   ULONG seconds = 86400;
   for (auto _ : state) {
-    const ChronoDate date = Convert(seconds);
+    const ChronoDate date = DateOfSeconds(seconds);
     benchmark::DoNotOptimize(date.year + date.day + date.month + date.dayOfWeek);
     seconds += 86399;
   }
 }
-BENCHMARK(GpsTimeGetDatePeer<DateOfSeconds>)->Name("GpsTimeGetDate/peer");
-BENCHMARK(GpsTimeGetDateCorekit)->Name("GpsTimeGetDateBehindCalls/corekit");
-BENCHMARK(GpsTimeGetDatePeer<CalledDateOfSeconds>)->Name("GpsTimeGetDateBehindCalls/peer");
+BENCHMARK(GpsTimeGetDatePeer)->Name("GpsTimeGetDate/peer");
 
 void TimeMsAsStringCorekit(benchmark::State& state) {
   ULONG seconds = 802873845;

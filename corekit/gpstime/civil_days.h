@@ -111,21 +111,6 @@ inline constexpr auto MonthInfo = [] {
 }();
 static_assert(YearStarts.days[TableYears - 1] < 0x10000);
 
-// Days from the GPS epoch to a date of the table's years; false for a date outside them, an
-// impossible date, or a date before the epoch.
-constexpr bool GpsDayOfDate(unsigned int year, unsigned int month, unsigned int day,
-                            unsigned int& gpsDay) {
-  if (year - FirstYear > LastYear - FirstYear || month - 1 > 11 || day == 0) return false;
-  const unsigned int yearInfo = YearInfo.info[year - FirstYear];
-  const unsigned int monthInfo = MonthInfo.info[yearInfo >> 16][month];
-  if (day > monthInfo >> 16) return false;
-  const unsigned int days = (yearInfo & 0xFFFF) + (monthInfo & 0xFFFF) + day - 1;
-  constexpr unsigned int epoch = EpochCivilDays - DaysFromCivil(FirstYear, 1, 1);
-  if (days < epoch) return false;
-  gpsDay = days - epoch;
-  return true;
-}
-
 // The dates of four years that start with a leap year, per day from the first (0..1460): the year
 // of the four in bits 9-10, the month in bits 5-8, the day in bits 0-4.
 inline constexpr auto CycleDates = [] {
@@ -156,15 +141,23 @@ constexpr TCivilDate DateOfGpsDay(unsigned int gpsDay) {
   return {FirstYear + days / 1461 * 4 + (date >> 9), date >> 5 & 15, date & 31};
 }
 
-// Seconds from the GPS epoch to a date and time of day; 0 for any field out of range, a date before
-// the epoch (1 to 5 January 1980 too) or a time past the last 32-bit count.
+// Seconds from the GPS epoch to a date and time of day; 0 for any field out of range, an impossible
+// date, a date before the epoch (1 to 5 January 1980 too) or a time past the last 32-bit count.
+// Two table reads check and count the date; a date before the epoch gives a negative count
+// (the time of day is less than one day), so one comparison ends both ranges.
 constexpr ULONG SecondsOfDate(unsigned int year, unsigned int month, unsigned int day,
                               unsigned int hour, unsigned int minute, unsigned int second) {
-  unsigned int gpsDay = 0;
-  if (!GpsDayOfDate(year, month, day, gpsDay) || hour > 23 || minute > 59 || second > 59) return 0;
-  const unsigned long long seconds = static_cast<unsigned long long>(gpsDay) * SecondsPerDay +
-                                     hour * SecondsPerHour + minute * SecondsPerMinute + second;
-  return seconds <= 0xFFFFFFFFull ? static_cast<ULONG>(seconds) : 0;
+  if (year - FirstYear > LastYear - FirstYear || month - 1 > 11 || day == 0 || hour > 23 ||
+      minute > 59 || second > 59)
+    return 0;
+  const unsigned int yearInfo = YearInfo.info[year - FirstYear];
+  const unsigned int monthInfo = MonthInfo.info[yearInfo >> 16][month];
+  if (day > monthInfo >> 16) return 0;
+  constexpr long long epoch = EpochCivilDays - DaysFromCivil(FirstYear, 1, 1);
+  const long long days = (yearInfo & 0xFFFF) + (monthInfo & 0xFFFF) + day - 1 - epoch;
+  const long long seconds =
+      days * SecondsPerDay + hour * SecondsPerHour + minute * SecondsPerMinute + second;
+  return seconds >= 0 && seconds <= 0xFFFFFFFFll ? static_cast<ULONG>(seconds) : 0;
 }
 
 // The count shifted by a signed number of minutes, modulo 2^32.
