@@ -7,6 +7,7 @@
 
 #include "corekit/gpstime/gps_time_ms.h"
 #include "corekit/gpstime/gps_time_ns.h"
+#include "corekit/gpstime/utc_time.h"
 #include "tools/report_lines.h"
 #include "tools/time_scales_report.h"
 
@@ -61,14 +62,7 @@ SubSecondForms FormsAt(const PreciseTime& time, const TextForm& form) {
 }  // namespace
 
 std::string CalendarText(const TGPSTime& time) {
-  unsigned int year = 0, day = 0;
-  TGPSTime::TMonth month = TGPSTime::January;
-  TGPSTime::TDayOfWeek dayOfWeek = TGPSTime::Sunday;
-  time.GetDate(year, month, day, dayOfWeek);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u", year,
-                static_cast<unsigned int>(month), day, time.Hour(), time.Minute(), time.Second());
-  return text;
+  return static_cast<const char*>(TUTCTime::FromCalendar(TCalendarTime(time.Seconds())).AsText());
 }
 
 int TrueWeek(const TGPSTime& time) {
