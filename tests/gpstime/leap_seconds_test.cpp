@@ -5,15 +5,50 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "corekit/gpstime/leap_seconds_list.h"
 #include "corekit/gpstime/sha1_digest.h"
 #include "corekit/gpstime/utc_time.h"
+#include "corekit/platform/leap_seconds_files.h"
+#include "corekit/platform/text_file.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
+
+namespace ci = corekit::internal;
+
+// A list of the given NTP times and TAI - UTC, signed with its own hash.
+std::string Signed(long long expiry, const std::vector<std::pair<long long, int>>& entries) {
+  std::string text = "#$ 3991852800\n#@ " + std::to_string(expiry) + "\n";
+  std::string hashed = "3991852800" + std::to_string(expiry);
+  for (const auto& [ntp, tai] : entries) {
+    text += std::to_string(ntp) + " " + std::to_string(tai) + "\n";
+    hashed += std::to_string(ntp) + std::to_string(tai);
+  }
+  const std::array<std::uint32_t, 5> d = ci::Sha1Digest(hashed);
+  char hash[64];
+  std::snprintf(hash, sizeof hash, "#h %x %x %x %x %x\n", d[0], d[1], d[2], d[3], d[4]);
+  return text + hash;
+}
+
+bool Load(const std::string& text) {
+  KString reason;
+  return TLeapSeconds::LoadText(text.data(), static_cast<ULONG>(text.size()), reason);
+}
+
+// Destroyed after the table store's end, as a static object made before a program's first use
+// of the table is: reading then must find the built-in table, not crash.
+struct LateReader {
+  bool armed = false;
+  ~LateReader() {
+    if (armed && TLeapSeconds::AtUTC(ULONG(1482796800)) != 18) std::_Exit(3);
+  }
+} g_lateReader;
 
 // Each leap second of the IERS list: the UTC midnight it precedes, as seconds from the GPS epoch
 // (GNU date), and GPS - UTC from then on.
@@ -63,6 +98,7 @@ TEST(LeapSeconds, EachLeapSecondsEdges) {
 
 // The built-in table expires 2026-06-28 (1466640000): answers from then on are extrapolated.
 TEST(LeapSeconds, SaysWhenItExtrapolates) {
+  TLeapSeconds::UseBuiltIn();  // not a later system list
   bool extrapolated = true;
   EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1466639999)), &extrapolated), 18);
   EXPECT_FALSE(extrapolated);
@@ -134,6 +170,89 @@ TEST(LeapSeconds, LoadsAListAndRefusesMalformedOnes) {
   for (const auto& [seconds, offset] : gps) EXPECT_EQ(TLeapSeconds::AtGPS(seconds), offset);
   TLeapSeconds::UseBuiltIn();
   EXPECT_EQ(TLeapSeconds::AtUTC(TGPSTime(ULONG(1482796800))), 18);
+}
+
+TEST(LeapSeconds, DestructorsAfterTheEndReadTheBuiltInTable) {
+  g_lateReader.armed = Load(Signed(4023129600, {{2524521600, 19}}));
+  EXPECT_TRUE(g_lateReader.armed);
+  TLeapSeconds::UseBuiltIn();
+}
+
+// 1982-01-01 (62726400) follows 1981-12-31T23:59:58 in a list that removes a second: GPS 62726399
+// is 23:59:58 and 62726400 midnight; 23:59:59 is no time.
+TEST(LeapSeconds, ARemovedSecondIsSkippedInUTC) {
+  ASSERT_TRUE(Load(Signed(4023129600, {{2524521600, 19}, {2571782400, 20}, {2587680000, 19}})));
+  EXPECT_EQ(std::string(TUTCTime::FromGPS(62726399).AsText()), "1981-12-31T23:59:58");
+  EXPECT_EQ(std::string(TUTCTime::FromGPS(62726400).AsText()), "1982-01-01T00:00:00");
+  EXPECT_EQ(TUTCTime(TGPSTime(ULONG(62726399))).IsValid(), 0);
+  for (ULONG g = 62726396; g <= 62726402; ++g) EXPECT_EQ(TUTCTime::FromGPS(g).ToGPS(), g);
+  TUTCTime parsed;
+  KString reason;
+  EXPECT_FALSE(TUTCTime::Parse("1981-12-31T23:59:59", parsed, reason));
+  ASSERT_TRUE(TUTCTime::Parse("1981-12-31T23:59:58.9996", parsed, reason)) << reason;
+  EXPECT_EQ(std::string(parsed.Rounded(1000000).AsText(3)), "1982-01-01T00:00:00.000");
+  TLeapSeconds::UseBuiltIn();
+}
+
+// The IERS list as published (several whole blocks for the hash) gives the built-in table, which
+// it does not store again; a changed hash is refused with the file's name.
+TEST(LeapSeconds, APublishedListMatchesTheBuiltInTable) {
+  const std::size_t held = ci::LoadedLeapSecondTables();
+  KString reason;
+  ASSERT_TRUE(TLeapSeconds::LoadFile("leap-seconds.list", reason)) << reason;
+  EXPECT_EQ(std::string(TLeapSeconds::Source()), "leap-seconds.list");
+  EXPECT_EQ(ci::LoadedLeapSecondTables(), held);
+  for (const auto& leap : Leaps) EXPECT_EQ(TLeapSeconds::AtUTC(leap.midnight), leap.offset);
+  std::string text;
+  ASSERT_TRUE(corekit::platform::ReadTextFile("leap-seconds.list", text));
+  text.replace(text.find("#h\t49db2447"), 11, "#h\t49db2448");
+  ScratchFolder folder;
+  folder.Write("changed.list", text);
+  const std::string path = folder.Entry("changed.list");
+  EXPECT_FALSE(TLeapSeconds::LoadFile(path.c_str(), reason));
+  EXPECT_EQ(std::string(reason).rfind(path + ": the hash is 49db2448", 0), 0u) << reason;
+}
+
+// Reloading keeps a few tables however often it happens; an equal list adds none.
+TEST(LeapSeconds, ReloadsKeepABoundedNumberOfTables) {
+  for (long long day = 0; day < 20; ++day) {
+    ASSERT_TRUE(Load(Signed(4023129600 + day * 86400, {{2524521600, 19}, {2571782400, 20}})));
+    const std::size_t held = ci::LoadedLeapSecondTables();
+    ASSERT_TRUE(Load(Signed(4023129600 + day * 86400, {{2524521600, 19}, {2571782400, 20}})));
+    EXPECT_EQ(ci::LoadedLeapSecondTables(), held);
+    EXPECT_EQ(TLeapSeconds::Expiry().Seconds(), 1498176000u + day * 86400);
+  }
+  EXPECT_LE(ci::LoadedLeapSecondTables(), 8u);
+  TLeapSeconds::UseBuiltIn();
+}
+
+// The table a process starts with: a named file whatever its expiry, the system's list (a scratch
+// TZDIR here) only when it expires later than the built-in table.
+TEST(LeapSeconds, StartsWithTheNamedOrALaterSystemList) {
+  ScratchFolder tzdir;
+  tzdir.Write("leap-seconds.list", Signed(4023129600, {{2524521600, 19}}));
+  const std::string list = tzdir.Entry("leap-seconds.list"), none = tzdir.Entry("none");
+  const struct {
+    std::string named, system;
+    long long builtInExpiry;
+    std::string source;
+  } cases[] = {
+      {"", list, 1466640000, list},
+      {"", list, 1498176000, "built-in"},
+      {"", none, 1466640000, "built-in"},
+      {list, none, 1598176000, list},
+      {none, list, 1466640000, "built-in (COREKIT_LEAP_SECONDS: " + none + ": cannot be read)"},
+  };
+  for (const auto& c : cases) {
+    std::string source;
+    const auto table = ci::StartingTable(c.named, c.system, c.builtInExpiry, source);
+    EXPECT_EQ(source, c.source);
+    EXPECT_EQ(table != nullptr, c.source == list);
+  }
+#ifndef _WIN32
+  const EnvironmentScope variable("TZDIR", tzdir.Path().c_str());
+  EXPECT_EQ(corekit::platform::SystemLeapSecondsList(), list);
+#endif
 }
 
 // The digest that checks a list's hash line, on the standard's own examples: one block, a tail of

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "corekit/gpstime/time_scale.h"
+#include "corekit/gpstime/utc_time.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ TEST(TimeScales, ConvertsBetweenEveryScale) {
 }
 
 TEST(TimeScales, KeepsTheFractionAndSaysWhenItExtrapolates) {
+  TLeapSeconds::UseBuiltIn();  // not a later system list
   bool extrapolated = false;
   const TGPSTimeNS ns =
       TTimeScales::Convert(TGPSTimeNS(1480636800, 123456789), S::Calendar, S::BDT, &extrapolated);
@@ -52,6 +54,36 @@ TEST(TimeScales, KeepsTheFractionAndSaysWhenItExtrapolates) {
   EXPECT_FALSE(extrapolated);
   TTimeScales::Convert(1480636818, S::TAI, S::BDT, &extrapolated);
   EXPECT_FALSE(extrapolated);
+}
+
+// Instants before a scale's epoch give negative weeks, and instants a 32-bit count cannot hold
+// are refused rather than wrapped: GPS 5 s is BDT -9 s (week -1357, second 604791); the last GPS
+// second is TAI 2^32 + 18; UTC 2116-02-12T06:28:15 is GPS 2^32 + 17.
+TEST(TimeScales, NegativeWeeksAndCountsOutOfRange) {
+  EXPECT_EQ(TTimeScales::Week(TTimeScales::Convert(5, S::GPS, S::BDT), S::BDT), -1357);
+  EXPECT_EQ(TTimeScales::Week(TTimeScales::Convert(0xFFFFFFFF, S::GPS, S::TAI), S::TAI), 7101);
+  ULONG count = 7;
+  EXPECT_FALSE(TTimeScales::ConvertChecked(5, S::GPS, S::BDT, count));
+  EXPECT_FALSE(TTimeScales::ConvertChecked(0xFFFFFFFF, S::GPS, S::TAI, count));
+  EXPECT_FALSE(TTimeScales::ConvertChecked(0xFFFFFFFF, S::Calendar, S::GPS, count));
+  EXPECT_EQ(count, 7u);
+  EXPECT_TRUE(TTimeScales::ConvertChecked(14, S::GPS, S::BDT, count));
+  EXPECT_EQ(count, 0u);
+
+  const TBDTTime bdt = TBDTTime::From(TTrueGPSTime(5, 250));
+  EXPECT_EQ(bdt, TBDTTime(-9, 250));
+  EXPECT_EQ(bdt.Week(), -1357);
+  EXPECT_EQ(bdt.SecondOfWeek(), 604791u);
+  EXPECT_FALSE(bdt.Count(count));
+  EXPECT_EQ(TBDTTime::FromWeek(-1357, 604791, 250), bdt);
+  EXPECT_EQ(TTrueGPSTime::From(TCalendarTime(0xFFFFFFFF)).Seconds(), 0x100000011LL);
+  EXPECT_EQ(TGSTTime::From(TBDTTime::FromWeek(1092, 86404)).Week(), 1424);
+  // The first second of each scale is a time with its text.
+  EXPECT_EQ(std::string(TUTCTime::FromGPS(0).AsText()), "1980-01-06T00:00:00");
+  EXPECT_EQ(std::string(TUTCTime::FromGPS(TTrueGPSTime::From(TGSTTime::FromWeek(0, 0))).AsText()),
+            "1999-08-21T23:59:47");
+  EXPECT_EQ(std::string(TUTCTime::FromGPS(TTrueGPSTime::From(TBDTTime::FromWeek(0, 0))).AsText()),
+            "2006-01-01T00:00:00");
 }
 
 }  // namespace

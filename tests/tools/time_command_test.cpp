@@ -119,6 +119,7 @@ TEST(ToolTimeCommand, RoundsTheFractionAsTheChosenClass) {
       {{.calendar = "2005-06-15T12:30:45.0005"}, Precision::Milliseconds, 802873845, 1000000},
       {{.seconds = "7.00049999"}, Precision::Milliseconds, 7, 0},
       {{.seconds = "7.99999995"}, Precision::Nanoseconds, 8, 0},
+      {{.seconds = "1167264016.99999996", .gps = true}, Precision::Nanoseconds, 1167263999, 0},
       {{.seconds = "7.123456789"}, Precision::Seconds, 7, 123456789},
       {{.seconds = "4294967295.9994"}, Precision::Milliseconds, 4294967295, 999000000},
       {{.calendar = "2116-02-12T06:28:15.9995"}, Precision::Milliseconds, 0, 0},
