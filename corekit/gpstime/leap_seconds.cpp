@@ -1,6 +1,6 @@
 #include "corekit/gpstime/leap_seconds.h"
 
-#include <array>
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -39,14 +39,15 @@ std::unique_ptr<const ci::LeapSecondTable> BuiltInTable() {
 // The table in use; null until the first call makes the store.
 constinit std::atomic<const ci::LeapSecondTable*> g_current{nullptr};
 
-// The tables of the process: the built-in one for its whole life and the loaded ones in a ring.
-// Readers take the current table with one atomic load and no lock, so a replaced table cannot be
-// freed at once: a reader may still be inside a lookup in it. A loaded table is freed only when
-// RetainedTables different tables have been loaded after it (a list equal to a held table
-// publishes the held one), so a reader would have to stay inside one lookup of a few nanoseconds
-// while seven other lists are read and checked; memory stays at RetainedTables tables of about
-// 9 KB whatever the number of loads. The store itself is never destroyed: at the end of the
-// process its end publishes the built-in table, which calls from later destructors then read.
+// The tables of the process: the built-in one for its whole life and the last RetainedTables
+// loaded ones. Readers take the current table with one atomic load and no lock, so a replaced
+// table cannot be freed at once: a reader may still be inside a lookup in it. A loaded table is
+// freed only when RetainedTables - 1 different tables have been published after it (a list equal
+// to a held table publishes the held one, as the newest), so a reader would have to stay inside
+// one lookup of a few nanoseconds while seven other lists are read and checked; memory stays at
+// RetainedTables tables of about 9 KB whatever the number of loads. The store itself is never
+// destroyed: at the end of the process its end publishes the built-in table, which calls from later
+// destructors then read.
 class TableStore {
 public:
   static constexpr std::size_t RetainedTables = 8;
@@ -66,16 +67,30 @@ public:
   TableStore(const TableStore&) = delete;
   TableStore& operator=(const TableStore&) = delete;
 
+  // Publishes a table, or the held one equal to it, as the newest; when the ring is full the
+  // oldest loaded table is freed, after the new one is published.
   void Publish(std::unique_ptr<const ci::LeapSecondTable> table, const std::string& source) {
     const std::lock_guard<std::mutex> guard(m_lock);
-    const ci::LeapSecondTable* held = Held(*table);
-    if (held == nullptr) {
-      m_loaded[m_next] = std::move(table);
-      held = m_loaded[m_next].get();
-      m_next = (m_next + 1) % RetainedTables;
+    std::unique_ptr<const ci::LeapSecondTable> retired;
+    const auto same = [&](const std::unique_ptr<const ci::LeapSecondTable>& held) {
+      return held->Expiry() == table->Expiry() && held->Entries() == table->Entries();
+    };
+    const ci::LeapSecondTable* current = m_builtIn.get();
+    if (!same(m_builtIn)) {
+      const auto held = std::find_if(m_loaded.begin(), m_loaded.end(), same);
+      if (held != m_loaded.end()) {
+        std::rotate(held, held + 1, m_loaded.end());
+      } else {
+        if (m_loaded.size() == RetainedTables) {
+          retired = std::move(m_loaded.front());
+          m_loaded.erase(m_loaded.begin());
+        }
+        m_loaded.push_back(std::move(table));
+      }
+      current = m_loaded.back().get();
     }
     m_source = source;
-    g_current.store(held, std::memory_order_release);
+    g_current.store(current, std::memory_order_release);
   }
 
   void UseBuiltIn() {
@@ -88,7 +103,7 @@ public:
   void End() {
     UseBuiltIn();
     const std::lock_guard<std::mutex> guard(m_lock);
-    for (std::unique_ptr<const ci::LeapSecondTable>& table : m_loaded) table.reset();
+    m_loaded.clear();
   }
 
   std::string Source() {
@@ -98,29 +113,13 @@ public:
 
   std::size_t LoadedCount() {
     const std::lock_guard<std::mutex> guard(m_lock);
-    std::size_t count = 0;
-    for (const std::unique_ptr<const ci::LeapSecondTable>& table : m_loaded) count += table ? 1 : 0;
-    return count;
+    return m_loaded.size();
   }
 
 private:
-  // A held table with the same entries and expiry, or null.
-  const ci::LeapSecondTable* Held(const ci::LeapSecondTable& table) const {
-    const auto same = [&](const ci::LeapSecondTable* held) {
-      return held != nullptr && held->Expiry() == table.Expiry() &&
-             held->Entries() == table.Entries();
-    };
-    if (same(m_builtIn.get())) return m_builtIn.get();
-    for (const std::unique_ptr<const ci::LeapSecondTable>& held : m_loaded) {
-      if (same(held.get())) return held.get();
-    }
-    return nullptr;
-  }
-
   std::mutex m_lock;
   const std::unique_ptr<const ci::LeapSecondTable> m_builtIn;
-  std::array<std::unique_ptr<const ci::LeapSecondTable>, RetainedTables> m_loaded;
-  std::size_t m_next = 0;
+  std::vector<std::unique_ptr<const ci::LeapSecondTable>> m_loaded;  // the oldest first
   std::string m_source;
 };
 
@@ -205,8 +204,7 @@ bool TLeapSeconds::LoadText(const char* text, ULONG length, KString& reason) {
     reason = KString(text == nullptr ? "no text" : why.c_str());
     return false;
   }
-  Store().Publish(std::make_unique<const ci::LeapSecondTable>(std::move(entries), expiry),
-                  "text");
+  Store().Publish(std::make_unique<const ci::LeapSecondTable>(std::move(entries), expiry), "text");
   reason = KString();
   return true;
 }

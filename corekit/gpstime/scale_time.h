@@ -26,9 +26,9 @@ public:
   // A week in the scale's own numbering (GST from GPS week 1024, BDT from 1356) and a second of
   // it, without wrapping.
   static constexpr TScaleTime FromWeek(int week, ULONG secondOfWeek, ULONG nanoseconds = 0) {
-    return TScaleTime((week + static_cast<long long>(TTimeScales::FirstWeek(Scale))) * PerWeek +
-                          secondOfWeek,
-                      nanoseconds);
+    return TScaleTime(
+        (week + static_cast<long long>(TTimeScales::FirstWeek(Scale))) * PerWeek + secondOfWeek,
+        nanoseconds);
   }
   // The same instant on this scale from another; *extrapolated as TLeapSeconds says.
   template <TTimeScale Other>
@@ -39,8 +39,7 @@ public:
     } else {
       bool before = false, after = false;
       const long long gps = TTimeScales::GPSSeconds(time.Seconds(), Other, &before);
-      const TScaleTime converted(TTimeScales::ScaleSeconds(gps, Scale, &after),
-                                 time.Nanoseconds());
+      const TScaleTime converted(TTimeScales::ScaleSeconds(gps, Scale, &after), time.Nanoseconds());
       if (extrapolated != nullptr) *extrapolated = before || after;
       return converted;
     }

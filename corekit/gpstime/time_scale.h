@@ -62,12 +62,13 @@ public:
   // A count of any size on a scale as true GPS seconds, and back, as TScaleTime converts. Before
   // the GPS epoch GPS - UTC is 0; past the leap-second table's 32-bit count its last value holds.
   static long long GPSSeconds(long long seconds, TTimeScale from, bool* extrapolated = nullptr) {
-    if (from != TTimeScale::Calendar) return NotExtrapolated(extrapolated, seconds - ScaleMinusGPS(from));
+    if (from != TTimeScale::Calendar)
+      return NotExtrapolated(extrapolated, seconds - ScaleMinusGPS(from));
     return seconds + TLeapSeconds::AtUTC(Clamped(seconds), extrapolated);
   }
-  static long long ScaleSeconds(long long gpsSeconds, TTimeScale to,
-                                bool* extrapolated = nullptr) {
-    if (to != TTimeScale::Calendar) return NotExtrapolated(extrapolated, gpsSeconds + ScaleMinusGPS(to));
+  static long long ScaleSeconds(long long gpsSeconds, TTimeScale to, bool* extrapolated = nullptr) {
+    if (to != TTimeScale::Calendar)
+      return NotExtrapolated(extrapolated, gpsSeconds + ScaleMinusGPS(to));
     return gpsSeconds - TLeapSeconds::AtGPS(Clamped(gpsSeconds), extrapolated);
   }
 

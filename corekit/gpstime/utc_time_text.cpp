@@ -93,14 +93,14 @@ KString TUTCTime::AsText(int decimals) const {
   const ULONG ofDay = m_calendar.Seconds() % ci::SecondsPerDay;
   char text[48];
   const int length = std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u", date.year,
-                             date.month, date.day, static_cast<unsigned int>(ofDay / 3600),
-                             static_cast<unsigned int>(ofDay / 60 % 60),
-                             m_leapSecond ? 60u : static_cast<unsigned int>(ofDay % 60));
+                                   date.month, date.day, static_cast<unsigned int>(ofDay / 3600),
+                                   static_cast<unsigned int>(ofDay / 60 % 60),
+                                   m_leapSecond ? 60u : static_cast<unsigned int>(ofDay % 60));
   if (decimals > 0 && decimals <= 9) {
     unsigned int digits = m_nanoseconds;
     for (int i = decimals; i < 9; ++i) digits /= 10;
-    std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), ".%0*u",
-                  decimals, digits);
+    std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), ".%0*u", decimals,
+                  digits);
   }
   return KString(text);
 }

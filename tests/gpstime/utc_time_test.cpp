@@ -65,8 +65,9 @@ TEST(UTCTime, RoundsIntoTheInsertedSecond) {
         TUTCTime(TGPSTime(c.calendar), c.leapSecond, c.nanoseconds).Rounded(c.step);
     EXPECT_EQ(std::string(rounded.AsText(c.step == 100 ? 9 : 3)), c.rounded) << c.calendar;
   }
-  EXPECT_EQ(std::string(TUTCTime::FromGPS(TTrueGPSTime(1167264016, 999999960)).Rounded(100).AsText(9)),
-            "2016-12-31T23:59:60.000000000");
+  EXPECT_EQ(
+      std::string(TUTCTime::FromGPS(TTrueGPSTime(1167264016, 999999960)).Rounded(100).AsText(9)),
+      "2016-12-31T23:59:60.000000000");
 }
 
 }  // namespace
