@@ -101,14 +101,12 @@ public:
   }
 
   // The week of a count in the scale's own numbering: GST and BDT weeks count from their first
-  // week (earlier times give negative weeks); the others from the GPS epoch. A count is read as
-  // Convert gives it from a GPS count: a BDT count of the first 14 GPS seconds wrapped to the top
-  // (-14 to -1, week -1357) and a TAI count of the last 19 wrapped to 0 to 18.
+  // week (earlier times give negative weeks); the others from the GPS epoch. The count is read as
+  // the 32-bit number it is: the BDT instants of the first 14 GPS seconds and the TAI instants of
+  // the last 19 have no such count (Convert wraps them, ConvertChecked refuses them); TScaleTime
+  // gives their weeks, -1357 and 7101.
   static constexpr int Week(ULONG seconds, TTimeScale scale) {
-    const long long offset = ScaleMinusGPS(scale);
-    const long long count =
-        static_cast<long long>(static_cast<ULONG>(seconds - static_cast<ULONG>(offset))) + offset;
-    return static_cast<int>((count + SecondsPerWeek) / SecondsPerWeek) - 1 - FirstWeek(scale);
+    return static_cast<int>(seconds / SecondsPerWeek) - FirstWeek(scale);
   }
   // The second of the week of a count from the GPS epoch on.
   static constexpr ULONG SecondOfWeek(ULONG seconds) { return seconds % SecondsPerWeek; }
