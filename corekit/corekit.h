@@ -28,6 +28,7 @@
 #include "corekit/gpstime/gps_time_ns.h"
 #include "corekit/gpstime/gps_week.h"
 #include "corekit/gpstime/leap_seconds.h"
+#include "corekit/gpstime/scale_time.h"
 #include "corekit/gpstime/time_constants.h"
 #include "corekit/gpstime/time_scale.h"
 #include "corekit/gpstime/utc_time.h"

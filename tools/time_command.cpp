@@ -63,59 +63,15 @@ bool ReadSeconds(std::string_view option, const std::string& text, std::uint32_t
   return false;
 }
 
-// Reads exactly `digits` decimal digits at text[pos].
-bool ReadDigits(std::string_view text, std::size_t pos, std::size_t digits, unsigned int& value) {
-  if (pos + digits > text.size()) return false;
-  value = 0;
-  for (std::size_t i = pos; i < pos + digits; ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    value = value * 10 + static_cast<unsigned int>(text[i] - '0');
-  }
-  return true;
-}
-
+// A date, or a date and time, read as UTC; the inserted second 23:59:60 only with utc.
 TimeResult FromCalendar(const std::string& text, bool utc) {
-  unsigned int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  std::uint32_t nanoseconds = 0;
-  const std::string_view t = text;
-  const bool dateOk = ReadDigits(t, 0, 4, year) && t.size() >= 10 && t[4] == '-' &&
-                      ReadDigits(t, 5, 2, month) && t[7] == '-' && ReadDigits(t, 8, 2, day);
-  const bool timeOk =
-      t.size() == 10 ||
-      (t.size() >= 19 && t[10] == 'T' && ReadDigits(t, 11, 2, hour) && t[13] == ':' &&
-       ReadDigits(t, 14, 2, minute) && t[16] == ':' && ReadDigits(t, 17, 2, second) &&
-       (t.size() == 19 || (t[19] == '.' && ParseFraction(t.substr(20), nanoseconds))));
-  if (!dateOk || !timeOk) {
-    return Fail("'" + text +
-                "' is not a date YYYY-MM-DD or a date and time YYYY-MM-DDThh:mm:ss[.fffffffff]");
-  }
-  if (year < FirstYear || year > LastYear) {
-    return Fail(text + ": the year must be 1980 to 2116");
-  }
-  const auto calendarMonth = static_cast<TGPSTime::TMonth>(month);
-  // January 1980 counts 25 days in the library but its dates run to 31.
-  const unsigned int lastDay =
-      TGPSTime::DaysInMonth(year, calendarMonth) + (year == FirstYear && month == 1 ? 6u : 0u);
-  if (month < 1 || month > 12 || day < 1 || day > lastDay) {
-    return Fail(text + " is not a calendar date");
-  }
-  // UTC names an inserted second 23:59:60: the second after 23:59:59, where the table has one.
-  const bool leapSecond = utc && hour == 23 && minute == 59 && second == 60;
-  if (hour > 23 || minute > 59 || (second > 59 && !leapSecond)) {
-    return Fail(text + " is not a time of day");
-  }
-  const TGPSTime time(year, calendarMonth, day, hour, minute, leapSecond ? 59 : second);
-  if (leapSecond && time.IsValid() && !TUTCTime(time, true).IsValid()) {
-    return Fail(text + ": no leap second was inserted there");
-  }
-  if (!time.IsValid()) {
-    if (year == FirstYear && month == 1 && day <= 6) {
-      return Fail(text + " is not after the GPS epoch 1980-01-06T00:00:00");
-    }
-    return Fail(text + " is past the last GPS time " + LastTimeText);
-  }
-  TimeResult result = Succeed(time, nanoseconds);
-  result.leapSecond = leapSecond;
+  TUTCTime read;
+  KString reason;
+  if (!TUTCTime::Parse(text.c_str(), read, reason)) return Fail(static_cast<const char*>(reason));
+  if (read.IsLeapSecond() && !utc) return Fail(text + " is not a time of day");
+  if (!read.Calendar().IsValid()) return Fail(text + " is not after the GPS epoch");
+  TimeResult result = Succeed(read.Calendar(), read.Nanoseconds());
+  result.leapSecond = read.IsLeapSecond() != 0;
   return result;
 }
 
@@ -371,31 +327,19 @@ TimeResult ResolveTime(const TimeInputs& in) {
 }
 
 TimeResult RoundedTo(Precision precision, const TimeResult& time) {
-  constexpr ULONG NanosecondsPerSecond = 1000000000;
-  ULONG step = 0;
-  switch (precision) {
-    case Precision::Seconds:
-      return time;
-    case Precision::Milliseconds:
-      step = 1000000;
-      break;
-    case Precision::Nanoseconds:
-      step = 100;
-      break;
+  if (precision == Precision::Seconds || !time.error.empty()) return time;
+  // Rounded on true GPS time and named in UTC again, so that a carry reaches an inserted second.
+  const TUTCTime rounded = TUTCTime(time.time, time.leapSecond, time.nanoseconds)
+                               .Rounded(precision == Precision::Milliseconds ? 1000000 : 100);
+  if (!rounded.Calendar().IsValid()) {
+    return Fail("the fraction of a second rounds past the last GPS time " +
+                std::string(LastTimeText));
   }
-  TimeResult rounded = time;
-  rounded.nanoseconds = (time.nanoseconds + step / 2) / step * step;
-  if (rounded.nanoseconds >= NanosecondsPerSecond) {
-    if (time.time.Seconds() == LastSeconds) {
-      return Fail("the fraction of a second rounds past the last GPS time " +
-                  std::string(LastTimeText));
-    }
-    rounded.nanoseconds -= NanosecondsPerSecond;
-    // From 23:59:60 the carry reaches midnight, the second after 23:59:59.
-    rounded.time = TGPSTime(time.time.Seconds() + 1);
-    rounded.leapSecond = false;
-  }
-  return rounded;
+  TimeResult result = time;
+  result.time = rounded.Calendar();
+  result.nanoseconds = rounded.Nanoseconds();
+  result.leapSecond = rounded.IsLeapSecond() != 0;
+  return result;
 }
 
 std::unique_ptr<Command> AddTimeCommand(CLI::App& app) {

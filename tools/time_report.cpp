@@ -62,8 +62,7 @@ SubSecondForms FormsAt(const PreciseTime& time, const TextForm& form) {
 }  // namespace
 
 std::string CalendarText(const TGPSTime& time) {
-  // The library's text of a valid time; the count 0, "no time" there, is the epoch itself.
-  return time.IsValid() ? static_cast<const char*>(TUTCTime(time).AsText()) : "1980-01-06T00:00:00";
+  return static_cast<const char*>(TUTCTime::FromCalendar(TCalendarTime(time.Seconds())).AsText());
 }
 
 int TrueWeek(const TGPSTime& time) {

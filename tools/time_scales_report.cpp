@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "corekit/gpstime/leap_seconds.h"
+#include "corekit/gpstime/scale_time.h"
 #include "corekit/gpstime/time_scale.h"
 #include "corekit/gpstime/utc_time.h"
 #include "tools/json_text.h"
@@ -28,9 +29,10 @@ ScaleForms ScaleFormsOf(const PreciseTime& precise) {
   const ULONG gst = TTimeScales::FromGPS(forms.gpsSeconds, Scale::GST);
   forms.gstWeek = TTimeScales::Week(gst, Scale::GST);
   forms.gstTimeOfWeek = TTimeScales::SecondOfWeek(gst);
-  const ULONG bdt = TTimeScales::FromGPS(forms.gpsSeconds, Scale::BDT);
-  forms.bdtWeek = TTimeScales::Week(bdt, Scale::BDT);
-  forms.bdtSecondOfWeek = TTimeScales::SecondOfWeek(bdt);
+  // Before the BeiDou epoch the week is negative and the second of week counts from its start.
+  const TBDTTime bdt = TBDTTime::From(TTrueGPSTime(forms.gpsSeconds));
+  forms.bdtWeek = bdt.Week();
+  forms.bdtSecondOfWeek = bdt.SecondOfWeek();
   return forms;
 }
 

@@ -35,8 +35,9 @@ public:
 
   // The count of seconds whose second of week is secondOfWeek that lies nearest reference, a
   // count of seconds on the same scale: in the reference's week, or the one before or after when
-  // that is nearer (within half a week). A second of week of 604800 or more gives 0; so does a
-  // result outside the 32-bit count.
+  // that is nearer (within half a week). Exactly half a week from the reference either way, the
+  // earlier instant is taken: a receiver's message is never placed in the future by the tie. A
+  // second of week of 604800 or more gives 0; so does a result outside the 32-bit count.
   static constexpr ULONG ResolveSecondOfWeek(ULONG secondOfWeek, ULONG reference) {
     if (secondOfWeek >= SecondsPerWeek) return 0;
     const long long start = static_cast<long long>(reference - reference % SecondsPerWeek);

@@ -15,6 +15,7 @@ namespace corekit::internal {
 struct LeapEntry {
   long long utcStart;
   int offset;
+  friend bool operator==(const LeapEntry&, const LeapEntry&) = default;
 };
 
 class LeapSecondTable {

@@ -6,6 +6,7 @@
 #include "corekit/core/hex_text.h"
 #include "corekit/core/sha1_digest.h"
 #include "corekit/gpstime/time_constants.h"
+#include "corekit/platform/text_file.h"
 
 namespace corekit::internal {
 namespace {
@@ -171,6 +172,39 @@ bool ParseLeapSecondsList(std::string_view text, std::vector<LeapEntry>& entries
   entries = reader.entries;
   expiry = reader.expiry - NtpToGpsEpoch;
   return true;
+}
+
+std::unique_ptr<const LeapSecondTable> ReadLeapSecondsFile(const std::string& path,
+                                                           std::string& reason) {
+  std::string content;
+  if (!platform::ReadTextFile(path.c_str(), content)) {
+    reason = path + ": cannot be read";
+    return nullptr;
+  }
+  std::vector<LeapEntry> entries;
+  long long expiry = 0;
+  if (!ParseLeapSecondsList(content, entries, expiry, reason)) {
+    reason = path + ": " + reason;
+    return nullptr;
+  }
+  return std::make_unique<const LeapSecondTable>(std::move(entries), expiry);
+}
+
+std::unique_ptr<const LeapSecondTable> StartingTable(const std::string& named,
+                                                     const std::string& system,
+                                                     long long builtInExpiry, std::string& source) {
+  std::string reason;
+  if (!named.empty()) {
+    std::unique_ptr<const LeapSecondTable> table = ReadLeapSecondsFile(named, reason);
+    source = table != nullptr ? named : "built-in (COREKIT_LEAP_SECONDS: " + reason + ")";
+    return table;
+  }
+  source = "built-in";
+  if (system.empty()) return nullptr;
+  std::unique_ptr<const LeapSecondTable> table = ReadLeapSecondsFile(system, reason);
+  if (table == nullptr || table->Expiry() <= builtInExpiry) return nullptr;
+  source = system;
+  return table;
 }
 
 }  // namespace corekit::internal

@@ -9,7 +9,8 @@
 #include "corekit/platform/interface_types.h"
 
 // The time scales of satellite receivers. Each is a count of seconds from the GPS epoch
-// (1980-01-06 00:00:00) as that scale reads it, wrapping at 32 bits.
+// (1980-01-06 00:00:00) as that scale reads it, wrapping at 32 bits. TScaleTime (scale_time.h)
+// holds a count with its scale in its type, without wrapping.
 enum class TTimeScale : int {
   Calendar = 0,  // UTC calendar time without leap seconds: TGPSTime's own count
   GPS = 1,       // true GPS time: Calendar + (GPS - UTC)
@@ -46,6 +47,31 @@ public:
     return {Convert(time.Seconds(), from, to, extrapolated), time.nSecond()};
   }
 
+  // Convert, or false with `converted` unchanged when the instant lies outside the 32-bit count
+  // of the scale it is converted to (BDT before GPS 14 s, TAI or GPS past 2116).
+  static bool ConvertChecked(ULONG seconds, TTimeScale from, TTimeScale to, ULONG& converted,
+                             bool* extrapolated = nullptr) {
+    bool before = false, after = false;
+    const long long count = ScaleSeconds(GPSSeconds(seconds, from, &before), to, &after);
+    if (extrapolated != nullptr) *extrapolated = before || after;
+    if (count < 0 || count > 0xFFFFFFFFLL) return false;
+    converted = static_cast<ULONG>(count);
+    return true;
+  }
+
+  // A count of any size on a scale as true GPS seconds, and back, as TScaleTime converts. Before
+  // the GPS epoch GPS - UTC is 0; past the leap-second table's 32-bit count its last value holds.
+  static long long GPSSeconds(long long seconds, TTimeScale from, bool* extrapolated = nullptr) {
+    if (from != TTimeScale::Calendar)
+      return NotExtrapolated(extrapolated, seconds - ScaleMinusGPS(from));
+    return seconds + TLeapSeconds::AtUTC(Clamped(seconds), extrapolated);
+  }
+  static long long ScaleSeconds(long long gpsSeconds, TTimeScale to, bool* extrapolated = nullptr) {
+    if (to != TTimeScale::Calendar)
+      return NotExtrapolated(extrapolated, gpsSeconds + ScaleMinusGPS(to));
+    return gpsSeconds - TLeapSeconds::AtGPS(Clamped(gpsSeconds), extrapolated);
+  }
+
   // The count on a scale as true GPS seconds, and back.
   static ULONG ToGPS(ULONG seconds, TTimeScale from, bool* extrapolated = nullptr) {
     if (extrapolated != nullptr) *extrapolated = false;
@@ -75,21 +101,39 @@ public:
   }
 
   // The week of a count in the scale's own numbering: GST and BDT weeks count from their first
-  // week (earlier times give negative weeks); the others from the GPS epoch.
+  // week (earlier times give negative weeks); the others from the GPS epoch. The count is read as
+  // the 32-bit number it is: the BDT instants of the first 14 GPS seconds and the TAI instants of
+  // the last 19 have no such count (Convert wraps them, ConvertChecked refuses them); TScaleTime
+  // gives their weeks, -1357 and 7101.
   static constexpr int Week(ULONG seconds, TTimeScale scale) {
     return static_cast<int>(seconds / corekit::SecondsPerWeek) - FirstWeek(scale);
   }
-  // The second of the week of a count, on every scale.
+  // The second of the week of a count from the GPS epoch on.
   static constexpr ULONG SecondOfWeek(ULONG seconds) { return seconds % corekit::SecondsPerWeek; }
   // The count of a week and second of week in the scale's numbering, wrapping at 32 bits.
   static constexpr ULONG FromWeek(int week, ULONG secondOfWeek, TTimeScale scale) {
     return static_cast<ULONG>(week + FirstWeek(scale)) * corekit::SecondsPerWeek + secondOfWeek;
   }
 
-private:
+  // The GPS week of the scale's week 0.
   static constexpr int FirstWeek(TTimeScale scale) {
     return scale == TTimeScale::GST   ? GalileoFirstWeek
            : scale == TTimeScale::BDT ? BeiDouFirstWeek
                                       : 0;
+  }
+  // The count on the scale minus the GPS count: fixed on every scale but Calendar, given as 0.
+  static constexpr long long ScaleMinusGPS(TTimeScale scale) {
+    return scale == TTimeScale::TAI   ? TaiMinusGps
+           : scale == TTimeScale::BDT ? -static_cast<long long>(GpsMinusBdt)
+                                      : 0;
+  }
+
+private:
+  static long long NotExtrapolated(bool* extrapolated, long long seconds) {
+    if (extrapolated != nullptr) *extrapolated = false;
+    return seconds;
+  }
+  static constexpr ULONG Clamped(long long seconds) {
+    return seconds < 0 ? 0 : seconds > 0xFFFFFFFFLL ? 0xFFFFFFFF : static_cast<ULONG>(seconds);
   }
 };

@@ -23,18 +23,16 @@ TEST(WeekResolution, ResolvesTruncatedWeeksNearTheReference) {
 }
 
 // GPS week 2448 starts at 1480550400 s; a second of week near a week's end or start may belong to
-// the next or the previous week (the rows at the very end and start of the week show both).
+// the next or the previous week (the rows at the very end and start of the week show both); at
+// exactly half a week either way the earlier one.
 TEST(WeekResolution, ResolvesSecondsOfWeekWithinHalfAWeek) {
   const struct {
     ULONG secondOfWeek, reference, seconds;
   } cases[] = {
-      {300000, 1480850400, 1480850400},
-      {302400, 1480550400, 1480248000},
-      {302399, 1480550400, 1480852799},
-      {0, 1481155199, 1481155200},
-      {604799, 1481155200, 1481155199},
-      {604800, 1480550400, 0},
-      {604000, 100, 0},
+      {300000, 1480850400, 1480850400}, {302400, 1480550400, 1480248000},
+      {0, 1480852800, 1480550400},      {302399, 1480550400, 1480852799},
+      {0, 1481155199, 1481155200},      {604799, 1481155200, 1481155199},
+      {604800, 1480550400, 0},          {604000, 100, 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(TGNSSWeek::ResolveSecondOfWeek(c.secondOfWeek, c.reference), c.seconds)

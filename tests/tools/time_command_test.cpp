@@ -82,11 +82,8 @@ TEST(ToolTimeCommand, RefusesBadInput) {
                                      {.year = "1979", .dayOfYear = "1"},
                                      {.seconds = "5", .dos = "315964801"},
                                      {}};
-  for (const char* text :
-       {"2005-02-30", "2005-6-15", "2005-06-15T12:30", "2005-06-15 12:30:45",
-        "2005-06-15T12:30:45Z", "1980-01-06", "1980-01-05T23:00:00", "2116-02-12T06:28:16",
-        "2005-13-01", "2005-06-15T24:00:00", "2005-06-15T12:30:45.",
-        "2005-06-15T12:30:45.1234567890", "2005-06-15.5", "2005-06-15T12:30:45,5"}) {
+  // The library's parse refuses other dates; the epoch is no TGPSTime.
+  for (const char* text : {"2005-02-30", "1980-01-06", "2016-12-31T23:59:60"}) {
     refused.push_back({.calendar = text});
   }
   for (const char* text : {"0", "-1", "4294967296", "+1", " 1", "1x", "", "0.5", ".5", "5.-1"}) {
@@ -119,6 +116,7 @@ TEST(ToolTimeCommand, RoundsTheFractionAsTheChosenClass) {
       {{.calendar = "2005-06-15T12:30:45.0005"}, Precision::Milliseconds, 802873845, 1000000},
       {{.seconds = "7.00049999"}, Precision::Milliseconds, 7, 0},
       {{.seconds = "7.99999995"}, Precision::Nanoseconds, 8, 0},
+      {{.seconds = "1167264016.99999996", .gps = true}, Precision::Nanoseconds, 1167263999, 0},
       {{.seconds = "7.123456789"}, Precision::Seconds, 7, 123456789},
       {{.seconds = "4294967295.9994"}, Precision::Milliseconds, 4294967295, 999000000},
       {{.calendar = "2116-02-12T06:28:15.9995"}, Precision::Milliseconds, 0, 0},
