@@ -160,6 +160,21 @@ constexpr ULONG SecondsOfDate(unsigned int year, unsigned int month, unsigned in
   return seconds >= 0 && seconds <= 0xFFFFFFFFll ? static_cast<ULONG>(seconds) : 0;
 }
 
+// Days from the GPS epoch to a date of the table's years; false for a date outside them, an
+// impossible date, or a date before the epoch.
+constexpr bool GpsDayOfDate(unsigned int year, unsigned int month, unsigned int day,
+                            unsigned int& gpsDay) {
+  if (year - FirstYear > LastYear - FirstYear || month - 1 > 11 || day == 0) return false;
+  const unsigned int yearInfo = YearInfo.info[year - FirstYear];
+  const unsigned int monthInfo = MonthInfo.info[yearInfo >> 16][month];
+  if (day > monthInfo >> 16) return false;
+  const unsigned int days = (yearInfo & 0xFFFF) + (monthInfo & 0xFFFF) + day - 1;
+  constexpr unsigned int epoch = EpochCivilDays - DaysFromCivil(FirstYear, 1, 1);
+  if (days < epoch) return false;
+  gpsDay = days - epoch;
+  return true;
+}
+
 // The count shifted by a signed number of minutes, modulo 2^32.
 constexpr ULONG ShiftedByMinutes(ULONG seconds, int offsetMinutes) {
   return seconds + static_cast<ULONG>(offsetMinutes) * SecondsPerMinute;
