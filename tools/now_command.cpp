@@ -33,8 +33,8 @@ public:
       : m_app(app.add_subcommand("now", "Print the current GPS time in all forms of 'time'")),
         m_text(*m_app) {
     m_app->footer(
-        "The current time is the system clock's UTC reading without leap seconds; with --ms or "
-        "--ns the clock is read to the nanosecond.");
+        "The current time is the system clock's UTC reading; with --ms or --ns the clock is read "
+        "to the nanosecond.");
   }
 
   bool Selected() const override { return m_app->parsed(); }
@@ -42,7 +42,7 @@ public:
   int Run(std::ostream& out, std::ostream& err) override {
     TextForm form;
     std::string error;
-    if (!ResolveTextForm(m_text.Inputs(), form, error)) {
+    if (!ResolveTextForm(m_text.Inputs(), form, error) || !m_text.LoadLeapFile(error)) {
       err << "corekit: now: " << error << '\n';
       return ExitUsage;
     }

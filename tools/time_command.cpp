@@ -18,6 +18,7 @@
 #include "tools/raw_option.h"
 #include "tools/time_scales_report.h"
 #include "tools/time_text_options.h"
+#include "tools/week_input.h"
 
 namespace corekit::tool {
 namespace {
@@ -26,9 +27,18 @@ constexpr unsigned int FirstYear = 1980;
 constexpr unsigned int LastYear = 2116;
 constexpr const char* LastTimeText = "2116-02-12T06:28:15";
 
-TimeResult Fail(std::string message) { return {TGPSTime(), 0, std::move(message)}; }
+TimeResult Fail(std::string message) {
+  TimeResult result;
+  result.error = std::move(message);
+  return result;
+}
 
-TimeResult Succeed(const TGPSTime& time, ULONG nanoseconds = 0) { return {time, nanoseconds, {}}; }
+TimeResult Succeed(const TGPSTime& time, ULONG nanoseconds = 0) {
+  TimeResult result;
+  result.time = time;
+  result.nanoseconds = nanoseconds;
+  return result;
+}
 
 // Reads an option's unsigned value or says why it is not one.
 bool ReadUnsigned(std::string_view option, const std::string& text, std::uint32_t& value,
@@ -63,70 +73,71 @@ bool ReadSeconds(std::string_view option, const std::string& text, std::uint32_t
   return false;
 }
 
-// A date, or a date and time, read as UTC; the inserted second 23:59:60 only with utc.
-TimeResult FromCalendar(const std::string& text, bool utc) {
+// The whole seconds and fraction an input gives, on true GPS time or TGPSTime's count.
+struct ReadTime {
+  long long seconds = 0;
+  ULONG nanoseconds = 0;
+  bool trueGPS = false;
+  bool leapSecond = false;  // the inserted UTC second after the count
+};
+
+// The UTC name of a time read, or why it has none.
+TimeResult Named(const ReadTime& read) {
+  if (read.trueGPS) {
+    const TUTCTime utc = TUTCTime::FromGPS(TTrueGPSTime(read.seconds, read.nanoseconds));
+    if (!utc.IsValid()) {
+      return Fail("true GPS second " + std::to_string(read.seconds) +
+                  " lies outside the UTC times 1980-01-06T00:00:00 to " + LastTimeText);
+    }
+    TimeResult result = Succeed(utc.Calendar(), utc.Nanoseconds());
+    result.leapSecond = utc.IsLeapSecond() != 0;
+    return result;
+  }
+  if (read.seconds < 0 || read.seconds > static_cast<long long>(LastSeconds)) {
+    return Fail("TGPSTime count " + std::to_string(read.seconds) +
+                " is outside its range 0 to 4294967295 (" + LastTimeText + ")");
+  }
+  TimeResult result = Succeed(TGPSTime(static_cast<ULONG>(read.seconds)), read.nanoseconds);
+  result.leapSecond = read.leapSecond;
+  return result;
+}
+
+// A date, or a date and time: UTC, which may name an inserted second 23:59:60; with gps the
+// calendar of true GPS time, with count that of TGPSTime's count, neither of which has one.
+TimeResult FromCalendar(const std::string& text, const TimeInputs& in) {
   TUTCTime read;
   KString reason;
   if (!TUTCTime::Parse(text.c_str(), read, reason)) return Fail(static_cast<const char*>(reason));
-  if (read.IsLeapSecond() && !utc) return Fail(text + " is not a time of day");
-  if (!read.Calendar().IsValid()) return Fail(text + " is not after the GPS epoch");
-  TimeResult result = Succeed(read.Calendar(), read.Nanoseconds());
-  result.leapSecond = read.IsLeapSecond() != 0;
-  return result;
+  if (read.IsLeapSecond() && (in.gps || in.count)) {
+    return Fail(text + (in.gps ? ": true GPS time" : ": TGPSTime's count") +
+                " has no second 60 (only UTC inserts one)");
+  }
+  return Named({read.Calendar().Seconds(), read.Nanoseconds(), in.gps, read.IsLeapSecond() != 0});
 }
 
-TimeResult FromSeconds(const std::string& text) {
+TimeResult FromSeconds(const std::string& text, bool trueGPS) {
   std::uint32_t seconds = 0, nanoseconds = 0;
   std::string error;
   if (!ReadSeconds("--seconds", text, seconds, nanoseconds, error)) return Fail(error);
-  if (seconds == 0) {
-    return Fail("--seconds: " + text + " is no time: its whole seconds are 0, the GPS epoch");
-  }
-  return Succeed(TGPSTime(static_cast<ULONG>(seconds)), nanoseconds);
+  return Named({seconds, nanoseconds, trueGPS});
 }
 
-TimeResult FromWeek(const TimeInputs& in) {
+TimeResult FromWeek(const TimeInputs& in, bool trueGPS) {
   if (!in.week || !in.secondOfWeek) {
     return Fail(in.week ? "--week needs --sow" : "--sow needs --week");
   }
-  std::uint32_t week = 0, sow = 0, nanoseconds = 0;
-  std::string error;
-  if (!ReadUnsigned("--week", *in.week, week, error) ||
-      !ReadSeconds("--sow", *in.secondOfWeek, sow, nanoseconds, error)) {
-    return Fail(error);
+  const WeekResult week =
+      ResolveWeek({*in.week, *in.secondOfWeek, in.system, in.bits, in.reference, !trueGPS});
+  if (!week.error.empty()) return Fail(week.error);
+  TimeResult result = Named({week.seconds, week.nanoseconds, trueGPS});
+  result.fixedRuleWeek = week.fixedRuleWeek;
+  if (in.reference && !week.referenceUsed) {
+    result.note = "--ref is ignored: week " + *in.week + " is a full week";
   }
-  if (sow >= SecondsPerWeek) {
-    return Fail("--sow: " + *in.secondOfWeek + " is out of range (0 to 604799)");
-  }
-  if (week > LastSeconds / SecondsPerWeek) {
-    return Fail("--week: " + *in.week + " is past the last GPS week 7101");
-  }
-  // A 10-bit week is resolved near the reference, on the scale the week is read on.
-  int resolved = static_cast<int>(week);
-  if (week < 1024) {
-    TGPSTime reference = TCurrentTime();
-    if (in.reference) {
-      const TimeResult read = FromCalendar(*in.reference, false);
-      if (!read.error.empty()) return Fail("--ref: " + read.error);
-      reference = read.time;
-    }
-    ULONG referenceSeconds = reference.Seconds();
-    if (in.gps) referenceSeconds = TTimeScales::ToGPS(referenceSeconds, TTimeScale::Calendar);
-    resolved = TGNSSWeek::Resolve(week, TGNSSWeek::GPSLegacyBits,
-                                  TTimeScales::Week(referenceSeconds, TTimeScale::GPS));
-  }
-  // The resolved week is the full one: TGPSWeek would move an early week past 1999 again.
-  const std::uint64_t total = static_cast<std::uint64_t>(resolved) * SecondsPerWeek + sow;
-  if (total > LastSeconds) {
-    return Fail("week " + std::to_string(resolved) + " second " + std::to_string(sow) +
-                " is past the last GPS time " + LastTimeText);
-  }
-  TimeResult result = Succeed(TGPSTime(static_cast<ULONG>(total)), nanoseconds);
-  if (week < 1024) result.fixedRuleWeek = static_cast<int>(TGPSWeek(static_cast<int>(week)));
   return result;
 }
 
-TimeResult FromYearDay(const TimeInputs& in) {
+TimeResult FromYearDay(const TimeInputs& in, bool trueGPS) {
   if (!in.year || !in.dayOfYear) {
     return Fail(in.year ? "--year needs --doy" : "--doy needs --year");
   }
@@ -148,22 +159,20 @@ TimeResult FromYearDay(const TimeInputs& in) {
   if (!time.IsValid()) {
     return Fail(*in.year + " day " + *in.dayOfYear + " is past the last GPS time " + LastTimeText);
   }
-  return Succeed(time);
+  return Named({time.Seconds(), 0, trueGPS});
 }
 
-TimeResult FromDOS(const std::string& text) {
+TimeResult FromDOS(const std::string& text, bool trueGPS) {
   std::uint32_t dos = 0;
   std::string error;
   if (!ReadUnsigned("--dos", text, dos, error)) return Fail(error);
-  if (dos <= UnixSecondsAtGPSEpoch) {
-    return Fail("--dos: " + text + " is not after the GPS epoch (315964800)");
+  if (dos < UnixSecondsAtGPSEpoch) {
+    return Fail("--dos: " + text + " is before the GPS epoch (315964800)");
   }
-  TGPSTime time;
-  time.SetDOSTime(dos);
-  return Succeed(time);
+  return Named({dos - UnixSecondsAtGPSEpoch, 0, trueGPS});
 }
 
-TimeResult FromJulian(const std::string& text) {
+TimeResult FromJulian(const std::string& text, bool trueGPS) {
   double julian = 0;
   const NumberStatus status = ParseDecimal(text, julian);
   if (status == NumberStatus::NotANumber) {
@@ -173,14 +182,13 @@ TimeResult FromJulian(const std::string& text) {
   const double seconds = status == NumberStatus::Ok
                              ? (julian - TGPSTime().JulDay()) * static_cast<double>(SecondsPerDay)
                              : HUGE_VAL;
-  if (!(seconds >= 0.5)) {
-    return Fail("--julian: " + text +
-                " does not round to a second after the GPS epoch (2444244.5)");
+  if (!(seconds > -0.5)) {
+    return Fail("--julian: " + text + " does not round to the GPS epoch (2444244.5) or later");
   }
   if (!(seconds < static_cast<double>(LastSeconds) + 0.5)) {
     return Fail("--julian: " + text + " is past the last GPS time " + LastTimeText);
   }
-  return Succeed(TGPSTime(static_cast<ULONG>(std::llround(seconds))));
+  return Named({std::llround(seconds), 0, trueGPS});
 }
 
 class TimeCommand final : public Command {
@@ -190,23 +198,35 @@ public:
             app.add_subcommand("time", "Convert a GPS time between its forms and print them all")),
         m_text(*m_app) {
     m_app->footer(
-        "Give exactly one form. Times are GPS time without leap seconds (UTC calendar time), from "
-        "1980-01-06T00:00:01 to 2116-02-12T06:28:15; --gps reads true GPS time instead. A fraction "
-        "of a second (a date and time, --seconds, --sow) needs "
-        "--ms or --ns, and rounds to the nearest millisecond or 100 ns as those classes do.");
+        "Give exactly one form. A date is UTC and may name an inserted second 23:59:60; --seconds "
+        "and --week/--sow are true GPS time, as receivers give them; --year/--doy, --dos and "
+        "--julian are UTC. --gps reads any form as true GPS time, --count as TGPSTime's count (UTC "
+        "without leap seconds). Times run from 1980-01-06T00:00:00 to 2116-02-12T06:28:15 UTC. A "
+        "fraction of a second (a date and time, --seconds, --sow) needs --ms or --ns, and rounds "
+        "to the nearest millisecond or 100 ns on true GPS time.");
     Add(m_calendar,
         m_app->add_option(
             "datetime", m_calendar.text,
             "Calendar date YYYY-MM-DD or date and time YYYY-MM-DDThh:mm:ss[.fffffffff]"),
         "DATE");
-    Add(m_seconds, m_app->add_option("--seconds", m_seconds.text, "Seconds since the GPS epoch"),
+    Add(m_seconds,
+        m_app->add_option("--seconds", m_seconds.text, "True GPS seconds since the GPS epoch"),
         "N");
     Add(m_week,
         m_app->add_option(
             "--week", m_week.text,
-            "GPS week (with --sow); a week below 1024 is 10-bit, resolved near --ref"),
+            "Week of --system (with --sow); a GPS week below 1024 is 10-bit, resolved near --ref"),
         "W");
-    Add(m_sow, m_app->add_option("--sow", m_sow.text, "Second of the GPS week (with --week)"), "S");
+    Add(m_sow, m_app->add_option("--sow", m_sow.text, "Second of the week (with --week)"), "S");
+    Add(m_system,
+        m_app->add_option("--system", m_system.text,
+                          "System of --week and --sow: gps (default), gal (GST) or bds (BDT)"),
+        "gps|gal|bds");
+    Add(m_bits,
+        m_app->add_option("--bits", m_bits.text,
+                          "Width of --week as broadcast: 10, 12 or 13 bits resolve near --ref; full "
+                          "is the whole week (default: 10 for a GPS week below 1024, else full)"),
+        "10|12|13|full");
     Add(m_year, m_app->add_option("--year", m_year.text, "Year (with --doy)"), "Y");
     Add(m_doy,
         m_app->add_option("--doy", m_doy.text,
@@ -219,16 +239,14 @@ public:
         "J");
     Add(m_reference,
         m_app->add_option("--ref", m_reference.text,
-                          "Date a week below 1024 is resolved near (default: now)"),
+                          "UTC date a truncated week is resolved near (default: now)"),
         "DATE");
     m_utc.option = m_app->add_flag("--utc")->description(
-        "Read the time as UTC; a date may name an inserted second 23:59:60");
-    m_gps.option = m_app->add_flag("--gps")->description("Read the time as true GPS time");
-    Add(m_leapFile,
-        m_app->add_option(
-            "--leap-file", m_leapFile.text,
-            "Leap seconds from a leap-seconds.list file instead of the built-in table"),
-        "FILE");
+        "Read the time as UTC (a date's default); numbers as TGPSTime's count");
+    m_gps.option = m_app->add_flag("--gps")->description(
+        "Read the time as true GPS time (the default of --seconds and --week)");
+    m_count.option = m_app->add_flag("--count")->description(
+        "Read the time as TGPSTime's count: UTC without leap seconds");
     m_json.option = m_app->add_flag("--json")->description("Print every form as one JSON object");
   }
 
@@ -247,12 +265,13 @@ public:
     inputs.reference = m_reference.Value();
     inputs.utc = m_utc.Given();
     inputs.gps = m_gps.Given();
-    if (const std::optional<std::string> file = m_leapFile.Value()) {
-      KString reason;
-      if (!TLeapSeconds::LoadFile(file->c_str(), reason)) {
-        err << "corekit: time: --leap-file: " << static_cast<const char*>(reason) << '\n';
-        return ExitUsage;
-      }
+    inputs.count = m_count.Given();
+    inputs.system = m_system.Value();
+    inputs.bits = m_bits.Value();
+    std::string error;
+    if (!m_text.LoadLeapFile(error)) {
+      err << "corekit: time: " << error << '\n';
+      return ExitUsage;
     }
     TimeResult result = ResolveTime(inputs);
     TextForm form;
@@ -265,9 +284,10 @@ public:
       err << "corekit: time: " << result.error << '\n';
       return ExitUsage;
     }
+    if (!result.note.empty()) err << "corekit: time: " << result.note << '\n';
     const PreciseTime time{result.time, result.nanoseconds, result.leapSecond,
                            result.fixedRuleWeek};
-    out << (m_json.Given() ? FormatTimeJson(time) : FormatTime(time, form));
+    out << (m_json.Given() ? FormatTimeJson(time, form.precision) : FormatTime(time, form));
     return ExitOk;
   }
 
@@ -278,8 +298,8 @@ private:
 
   CLI::App* m_app;
   TimeTextOptions m_text;
-  RawOption m_calendar, m_seconds, m_week, m_sow, m_year, m_doy, m_dos, m_julian, m_reference;
-  RawOption m_utc, m_gps, m_leapFile, m_json;
+  RawOption m_calendar, m_seconds, m_week, m_sow, m_system, m_bits, m_year, m_doy, m_dos, m_julian;
+  RawOption m_reference, m_utc, m_gps, m_count, m_json;
 };
 
 }  // namespace
@@ -298,30 +318,26 @@ TimeResult ResolveTime(const TimeInputs& in) {
   if (given.size() > 1) {
     return Fail("give only one form of time, not both " + given[0] + " and " + given[1]);
   }
-  if (in.utc && in.gps) return Fail("give --utc or --gps, not both");
+  if (in.utc + in.gps + in.count > 1) return Fail("give one of --utc, --gps and --count");
+  if ((in.system || in.bits) && !in.week) return Fail("--system and --bits go with --week");
+  // Numbers are true GPS time, as receivers give them, unless --utc or --count says otherwise.
+  const bool numbersTrueGPS = !in.utc && !in.count;
   TimeResult result;
   if (in.calendar) {
-    result = FromCalendar(*in.calendar, in.utc);
+    result = FromCalendar(*in.calendar, in);
   } else if (in.seconds) {
-    result = FromSeconds(*in.seconds);
+    result = FromSeconds(*in.seconds, numbersTrueGPS);
   } else if (in.week || in.secondOfWeek) {
-    result = FromWeek(in);
+    result = FromWeek(in, numbersTrueGPS);
   } else if (in.year || in.dayOfYear) {
-    result = FromYearDay(in);
+    result = FromYearDay(in, in.gps);
   } else if (in.dos) {
-    result = FromDOS(*in.dos);
+    result = FromDOS(*in.dos, in.gps);
   } else {
-    result = FromJulian(*in.julian);
+    result = FromJulian(*in.julian, in.gps);
   }
-  if (result.error.empty() && in.gps) {
-    if (result.leapSecond) return Fail("a true GPS time has no second 60");
-    const TUTCTime utc = TUTCTime::FromGPS(result.time.Seconds());
-    result.time = utc.Calendar();
-    result.leapSecond = utc.IsLeapSecond() != 0;
-    if (!result.time.IsValid()) return Fail("the GPS time lies before the first UTC second");
-  }
-  if (result.error.empty() && !result.time.IsValid()) {
-    return Fail("the result is not a valid time");
+  if (in.reference && !in.week && result.error.empty()) {
+    result.note = "--ref is ignored: it resolves a truncated --week";
   }
   return result;
 }
@@ -329,9 +345,9 @@ TimeResult ResolveTime(const TimeInputs& in) {
 TimeResult RoundedTo(Precision precision, const TimeResult& time) {
   if (precision == Precision::Seconds || !time.error.empty()) return time;
   // Rounded on true GPS time and named in UTC again, so that a carry reaches an inserted second.
-  const TUTCTime rounded = TUTCTime(time.time, time.leapSecond, time.nanoseconds)
+  const TUTCTime rounded = UtcOf(time.time, time.leapSecond, time.nanoseconds)
                                .Rounded(precision == Precision::Milliseconds ? 1000000 : 100);
-  if (!rounded.Calendar().IsValid()) {
+  if (!rounded.IsValid()) {
     return Fail("the fraction of a second rounds past the last GPS time " +
                 std::string(LastTimeText));
   }

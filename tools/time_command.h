@@ -19,28 +19,32 @@ struct TimeInputs {
   std::optional<std::string> seconds{};   // with up to nine decimals
   std::optional<std::string> week{};
   std::optional<std::string> secondOfWeek{};  // with up to nine decimals
+  std::optional<std::string> system{};        // of the week: gps, gal or bds
+  std::optional<std::string> bits{};          // of the week: 10, 12, 13 or full
   std::optional<std::string> year{};
   std::optional<std::string> dayOfYear{};
   std::optional<std::string> dos{};
   std::optional<std::string> julian{};
-  // The date a week below 1024 is resolved near (YYYY-MM-DD[Thh:mm:ss]); none: the current time.
+  // The UTC date a truncated week is resolved near (YYYY-MM-DD[Thh:mm:ss]); none: now.
   std::optional<std::string> reference{};
-  bool utc = false;  // a date is UTC and may name an inserted second 23:59:60
-  bool gps = false;  // the time given is true GPS time
+  bool utc = false;    // the time given is UTC (a date's default); numbers TGPSTime's count
+  bool gps = false;    // the time given is true GPS time (the default of seconds and weeks)
+  bool count = false;  // the time given is TGPSTime's count, UTC without leap seconds
 };
 
-// A valid time with the fraction of a second the input gave, or the one-line reason there is none.
+// A time with the fraction of a second the input gave, or the one-line reason there is none.
 struct TimeResult {
-  TGPSTime time;
+  TGPSTime time;  // TGPSTime's count; 0 is the GPS epoch here
   ULONG nanoseconds = 0;
   std::string error;        // empty when time is valid
   bool leapSecond = false;  // the inserted second 23:59:60 after time
   int fixedRuleWeek = 0;    // a 10-bit week as TGPSWeek reads it, when one was resolved
+  std::string note;         // an option given but not used, for standard error
 };
 
-// Checks that exactly one form was given and converts it; never yields an invalid time. A Julian
-// day is rounded to the nearest second. A week below 1024 is a 10-bit week, resolved to the week
-// nearest the reference. With gps the time read is true GPS time, turned into UTC.
+// Checks that exactly one form was given and converts it to UTC. A date is UTC, --seconds and a
+// week true GPS time; utc, gps and count choose the scale instead. A Julian day is rounded to the
+// nearest second. A truncated week resolves to the week nearest the reference.
 TimeResult ResolveTime(const TimeInputs& inputs);
 
 // The fraction of a second as the class of the precision holds it: TGPSTimeMS rounds to the

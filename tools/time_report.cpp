@@ -14,8 +14,6 @@
 namespace corekit::tool {
 namespace {
 
-constexpr int WeekRollover = 1024;
-
 const char* const DayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                 "Thursday", "Friday", "Saturday"};
 
@@ -23,10 +21,8 @@ const char* Picture(const std::optional<std::string>& picture) {
   return picture ? picture->c_str() : nullptr;
 }
 
-// The fraction of a second as the chosen class holds it (".250", ".000000005"), its Julian day
-// and its text.
+// The Julian day and text of a time as the chosen class gives them.
 struct SubSecondForms {
-  std::string fraction;
   double julianDay = 0;
   std::string text;
 };
@@ -35,7 +31,6 @@ SubSecondForms FormsAt(const PreciseTime& time, const TextForm& form) {
   const TGPSTimeNS ns(time.time.Seconds(), time.nanoseconds);
   const char* date = Picture(form.dateFormat);
   SubSecondForms forms;
-  char digits[16];
   switch (form.precision) {
     case Precision::Seconds:
       forms.julianDay = time.time.JulDay();
@@ -43,19 +38,17 @@ SubSecondForms FormsAt(const PreciseTime& time, const TextForm& form) {
       break;
     case Precision::Milliseconds: {
       const TGPSTimeMS ms(ns);
-      std::snprintf(digits, sizeof digits, ".%03u", static_cast<unsigned int>(ms.mSecond()));
-      forms.fraction = digits;
       forms.julianDay = ms.JulDay();
       forms.text = ms.AsString(form.mode, form.zone, date);
       break;
     }
     case Precision::Nanoseconds:
-      std::snprintf(digits, sizeof digits, ".%09u", static_cast<unsigned int>(ns.nSecond()));
-      forms.fraction = digits;
       forms.julianDay = ns.JulDay();
       forms.text = ns.AsString(form.mode, form.zone, date);
       break;
   }
+  // TGPSTime's count 0, the GPS epoch, is no time to the text classes.
+  if (time.time.Seconds() == 0) forms.text = "none: TGPSTime's count 0 has no text";
   return forms;
 }
 
@@ -65,9 +58,20 @@ std::string CalendarText(const TGPSTime& time) {
   return static_cast<const char*>(TUTCTime::FromCalendar(TCalendarTime(time.Seconds())).AsText());
 }
 
-int TrueWeek(const TGPSTime& time) {
-  const int week = static_cast<int>(time.GetGPSWeek());
-  return TGPSTime(TGPSWeek(week), time.SecondInGPSWeek()) != time ? week - WeekRollover : week;
+TUTCTime UtcOf(const TGPSTime& count, bool leapSecond, ULONG nanoseconds) {
+  if (leapSecond) return TUTCTime(count, true, nanoseconds);
+  return TUTCTime::FromCalendar(TCalendarTime(count.Seconds(), nanoseconds));
+}
+
+std::string FractionText(ULONG nanoseconds, Precision precision) {
+  if (precision == Precision::Seconds) return {};
+  char digits[16];
+  if (precision == Precision::Milliseconds) {
+    std::snprintf(digits, sizeof digits, ".%03u", static_cast<unsigned int>(nanoseconds / 1000000));
+  } else {
+    std::snprintf(digits, sizeof digits, ".%09u", static_cast<unsigned int>(nanoseconds));
+  }
+  return digits;
 }
 
 std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
@@ -78,9 +82,8 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
   time.GetDate(year, month, day, dayOfWeek);
   // Day of year in the library's numbering: day 1 is the midnight TGPSTime(year, 1) starts.
   const unsigned int dayOfYear = time.GPSDay() - TGPSTime(year, 1).GPSDay() + 1;
-  const int week = TrueWeek(time);
   const SubSecondForms sub = FormsAt(precise, form);
-  const std::string calendar = CalendarText(time);
+  const std::string fraction = FractionText(precise.nanoseconds, form.precision);
   // A point before the decimals whatever the locale, as the tool reads them back.
   char julian[32];
   const std::to_chars_result written =
@@ -89,27 +92,24 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
   *written.ptr = '\0';
   const std::string dos = time.Seconds() <= LastSeconds - UnixSecondsAtGPSEpoch
                               ? std::to_string(time.GetDOSTime())
-                              : std::string("beyond 32 bits (after 2106-02-07T06:28:15)");
+                              : std::string("none: past 32 bits (after 2106-02-07T06:28:15)");
 
+  const ScaleForms scales = ScaleFormsOf(precise, form.precision);
   std::vector<ReportLine> lines = {
-      {"Date and time", calendar + sub.fraction},
-      {"Day of week", DayNames[dayOfWeek]},
-      {"GPS seconds", std::to_string(time.Seconds()) + sub.fraction},
-      {"GPS week", std::to_string(week)},
-      {"10-bit week", std::to_string(time.GetGPSWeekSmall())},
-      {"Second of week", std::to_string(time.SecondInGPSWeek()) + sub.fraction},
-      {"GPS day", std::to_string(time.GPSDay())},
-      {"Year, day of year", std::to_string(year) + ", " + std::to_string(dayOfYear)},
-      {"DOS time", dos},
-      {"Julian day", julian},
+      {"UTC", scales.utc},
+      {"UTC day of week", DayNames[dayOfWeek]},
+      {"UTC year, day", std::to_string(year) + ", " + std::to_string(dayOfYear)},
+      {"UTC Julian day", julian},
+      {"UTC DOS time", dos},
+      {"TGPSTime count", std::to_string(time.Seconds()) + fraction},
   };
+  for (ReportLine& line : ScaleLines(scales, fraction)) lines.push_back(std::move(line));
   if (precise.fixedRuleWeek != 0) {
-    const TGPSTime fixed(TGPSWeek(precise.fixedRuleWeek), time.SecondInGPSWeek());
-    lines.push_back({"TGPSWeek rule",
-                     "week " + std::to_string(precise.fixedRuleWeek) + ", " + CalendarText(fixed)});
-  }
-  for (ReportLine& line : ScaleLines(ScaleFormsOf(precise), sub.fraction)) {
-    lines.push_back(std::move(line));
+    const TTrueGPSTime fixed =
+        TTrueGPSTime::FromWeek(precise.fixedRuleWeek, scales.gps.SecondOfWeek());
+    lines.push_back({"TGPSWeek rule", "GPS week " + std::to_string(precise.fixedRuleWeek) +
+                                          ", UTC " +
+                                          static_cast<const char*>(TUTCTime::FromGPS(fixed).AsText())});
   }
   lines.push_back({"Text", sub.text});
   return FormatReport(lines);

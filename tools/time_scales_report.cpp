@@ -1,38 +1,54 @@
 #include "tools/time_scales_report.h"
 
-#include <cstdio>
-
 #include "corekit/gpstime/leap_seconds.h"
-#include "corekit/gpstime/scale_time.h"
 #include "corekit/gpstime/time_scale.h"
-#include "corekit/gpstime/utc_time.h"
 #include "tools/json_text.h"
 
 namespace corekit::tool {
 namespace {
 
-using Scale = TTimeScale;
+constexpr int LegacyWeeks = 1024;
 
 std::string Number(long long value) { return std::to_string(value); }
 
+int Decimals(Precision precision) {
+  return precision == Precision::Milliseconds ? 3 : precision == Precision::Nanoseconds ? 9 : 0;
+}
+
+// A count that may be absent: its value and fraction, or "none: " and the reason.
+std::string CountText(const std::optional<ULONG>& count, const std::string& fraction,
+                      const std::string& reason) {
+  return count ? Number(*count) + fraction : "none: " + reason;
+}
+
+// A week before the scale's first is counted back from it, which the text says.
+std::string WeekText(int week, ULONG secondOfWeek, const std::string& fraction) {
+  return Number(week) + ", " + Number(secondOfWeek) + fraction +
+         (week < 0 ? " (before the scale's week 0)" : "");
+}
+
 }  // namespace
 
-ScaleForms ScaleFormsOf(const PreciseTime& precise) {
+ScaleForms ScaleFormsOf(const PreciseTime& precise, Precision precision) {
   ScaleForms forms;
-  const TUTCTime utc(precise.time, precise.leapSecond);
+  const TUTCTime utc = UtcOf(precise.time, precise.leapSecond, precise.nanoseconds);
   forms.gpsMinusUtc = utc.GPSMinusUTC(&forms.extrapolated);
-  forms.gpsSeconds = utc.ToGPS();
-  forms.gpsWeek = TTimeScales::Week(forms.gpsSeconds, Scale::GPS);
-  forms.gpsSecondOfWeek = TTimeScales::SecondOfWeek(forms.gpsSeconds);
-  forms.utc = static_cast<const char*>(utc.AsText());
-  forms.tai = CalendarText(TGPSTime(TTimeScales::FromGPS(forms.gpsSeconds, Scale::TAI)));
-  const ULONG gst = TTimeScales::FromGPS(forms.gpsSeconds, Scale::GST);
-  forms.gstWeek = TTimeScales::Week(gst, Scale::GST);
-  forms.gstTimeOfWeek = TTimeScales::SecondOfWeek(gst);
-  // Before the BeiDou epoch the week is negative and the second of week counts from its start.
-  const TBDTTime bdt = TBDTTime::From(TTrueGPSTime(forms.gpsSeconds));
-  forms.bdtWeek = bdt.Week();
-  forms.bdtSecondOfWeek = bdt.SecondOfWeek();
+  forms.gps = utc.ToTrueGPS();
+  ULONG count = 0;
+  if (forms.gps.Count(count)) {
+    forms.gpsSeconds = count;
+  } else {
+    forms.gpsSecondsReason = "past the 32-bit count of true GPS seconds";
+  }
+  forms.utc = static_cast<const char*>(utc.AsText(Decimals(precision)));
+  const TTAITime tai = TTAITime::From(forms.gps);
+  if (tai.Count(count)) {
+    forms.tai = CalendarText(TGPSTime(count)) + FractionText(precise.nanoseconds, precision);
+  } else {
+    forms.taiReason = "past the 32-bit count of TAI seconds";
+  }
+  forms.gst = TGSTTime::From(forms.gps);
+  forms.bdt = TBDTTime::From(forms.gps);
   return forms;
 }
 
@@ -44,39 +60,39 @@ std::vector<ReportLine> ScaleLines(const ScaleForms& forms, const std::string& f
   }
   return {
       {"GPS - UTC", leap},
-      {"True GPS seconds", Number(forms.gpsSeconds) + fraction},
-      {"True GPS week/SOW",
-       Number(forms.gpsWeek) + ", " + Number(forms.gpsSecondOfWeek) + fraction},
-      {"UTC", forms.utc + fraction},
-      {"TAI", forms.tai + fraction},
-      {"GST week/TOW", Number(forms.gstWeek) + ", " + Number(forms.gstTimeOfWeek) + fraction},
-      {"BDT week/SOW", Number(forms.bdtWeek) + ", " + Number(forms.bdtSecondOfWeek) + fraction},
+      {"GPS seconds", CountText(forms.gpsSeconds, fraction, forms.gpsSecondsReason)},
+      {"GPS week/SOW", WeekText(forms.gps.Week(), forms.gps.SecondOfWeek(), fraction)},
+      {"GPS 10-bit week", Number(forms.gps.Week() % LegacyWeeks)},
+      {"TAI", forms.tai ? *forms.tai : "none: " + forms.taiReason},
+      {"GST week/TOW", WeekText(forms.gst.Week(), forms.gst.SecondOfWeek(), fraction)},
+      {"BDT week/SOW", WeekText(forms.bdt.Week(), forms.bdt.SecondOfWeek(), fraction)},
   };
 }
 
-std::string FormatTimeJson(const PreciseTime& precise) {
+std::string FormatTimeJson(const PreciseTime& precise, Precision precision) {
   const TGPSTime& time = precise.time;
-  const ScaleForms forms = ScaleFormsOf(precise);
-  std::string fraction;
-  if (precise.nanoseconds != 0) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, ".%09u", static_cast<unsigned int>(precise.nanoseconds));
-    fraction = digits;
-  }
+  const ScaleForms forms = ScaleFormsOf(precise, precision);
+  const std::string fraction = FractionText(precise.nanoseconds, precision);
+  const ULONG week = time.Seconds() / SecondsPerWeek;
   std::string json =
-      "{\"seconds\": " + Number(time.Seconds()) + fraction +
-      ", \"week\": " + Number(TrueWeek(time)) + ", \"week10\": " + Number(time.GetGPSWeekSmall()) +
-      ", \"sow\": " + Number(time.SecondInGPSWeek()) + fraction +
+      "{\"count_scale\": \"TGPSTime count: UTC without leap seconds\"" +
+      std::string(", \"seconds\": ") + Number(time.Seconds()) + fraction +
+      ", \"week\": " + Number(week) + ", \"week10\": " + Number(week % LegacyWeeks) +
+      ", \"sow\": " + Number(time.Seconds() % SecondsPerWeek) + fraction +
       ", \"date\": " + JsonString(CalendarText(time) + fraction) +
-      ", \"gps_utc\": " + Number(forms.gpsMinusUtc) +
-      ", \"gps_seconds\": " + Number(forms.gpsSeconds) + fraction +
-      ", \"gps_week\": " + Number(forms.gpsWeek) +
-      ", \"gps_sow\": " + Number(forms.gpsSecondOfWeek) + fraction +
-      ", \"utc\": " + JsonString(forms.utc + fraction) +
-      ", \"tai\": " + JsonString(forms.tai + fraction) +
-      ", \"gst_week\": " + Number(forms.gstWeek) + ", \"gst_tow\": " + Number(forms.gstTimeOfWeek) +
-      fraction + ", \"bdt_week\": " + Number(forms.bdtWeek) +
-      ", \"bdt_sow\": " + Number(forms.bdtSecondOfWeek) + fraction +
+      ", \"gps_utc\": " + Number(forms.gpsMinusUtc) + ", \"gps_seconds\": " +
+      (forms.gpsSeconds ? Number(*forms.gpsSeconds) + fraction
+                        : "null, \"gps_seconds_reason\": " + JsonString(forms.gpsSecondsReason)) +
+      ", \"gps_week\": " + Number(forms.gps.Week()) +
+      ", \"gps_week10\": " + Number(forms.gps.Week() % LegacyWeeks) +
+      ", \"gps_sow\": " + Number(forms.gps.SecondOfWeek()) + fraction +
+      ", \"utc\": " + JsonString(forms.utc) + ", \"tai\": " +
+      (forms.tai ? JsonString(*forms.tai)
+                 : "null, \"tai_reason\": " + JsonString(forms.taiReason)) +
+      ", \"gst_week\": " + Number(forms.gst.Week()) +
+      ", \"gst_tow\": " + Number(forms.gst.SecondOfWeek()) + fraction +
+      ", \"bdt_week\": " + Number(forms.bdt.Week()) +
+      ", \"bdt_sow\": " + Number(forms.bdt.SecondOfWeek()) + fraction +
       ", \"leap_expired\": " + (forms.extrapolated ? "true" : "false") +
       ", \"leap_expiry\": " + JsonString(CalendarText(TLeapSeconds::Expiry()));
   if (precise.fixedRuleWeek != 0) json += ", \"fixed_rule_week\": " + Number(precise.fixedRuleWeek);

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdint>
 
+#include "corekit/gpstime/leap_seconds.h"
 #include "tools/number_text.h"
 
 namespace corekit::tool {
@@ -77,6 +78,19 @@ TimeTextOptions::TimeTextOptions(CLI::App& command) {
           ->type_name("PICTURE");
   m_milliseconds.option = command.add_flag("--ms")->description("Show the time with milliseconds");
   m_nanoseconds.option = command.add_flag("--ns")->description("Show the time with nanoseconds");
+  m_leapFile.option =
+      command
+          .add_option("--leap-file", m_leapFile.text,
+                      "Leap seconds from a leap-seconds.list file instead of the built-in table")
+          ->type_name("FILE");
+}
+
+bool TimeTextOptions::LoadLeapFile(std::string& error) const {
+  const std::optional<std::string> file = m_leapFile.Value();
+  KString reason;
+  if (!file || TLeapSeconds::LoadFile(file->c_str(), reason)) return true;
+  error = "--leap-file: " + std::string(static_cast<const char*>(reason));
+  return false;
 }
 
 TextInputs TimeTextOptions::Inputs() const {

@@ -39,15 +39,19 @@ struct TextInputs {
 // Checks the options and gives the form, or a one-line reason in error.
 bool ResolveTextForm(const TextInputs& inputs, TextForm& form, std::string& error);
 
-// Registers --mode, --zone, --date-format, --time-format, --ms and --ns on a subcommand.
+// Registers --mode, --zone, --date-format, --time-format, --ms, --ns and --leap-file on a
+// subcommand.
 class TimeTextOptions {
 public:
   explicit TimeTextOptions(CLI::App& command);
   // What the parsed command line gave.
   TextInputs Inputs() const;
+  // Loads the leap seconds of --leap-file, when given; false with a one-line reason.
+  bool LoadLeapFile(std::string& error) const;
 
 private:
   RawOption m_mode, m_zone, m_dateFormat, m_timeFormat, m_milliseconds, m_nanoseconds;
+  RawOption m_leapFile;
 };
 
 }  // namespace corekit::tool
