@@ -20,36 +20,40 @@ function(expect_shows)
   endforeach()
 endfunction()
 
+# Every run reads the same leap-second list, whatever the machine's: this one expires 2026-06-28.
+set(ENV{COREKIT_LEAP_SECONDS} leap-seconds.list)
 expect_run(0 time 2005-06-15T12:30:45)
-expect_shows("802873845" "1327" "303" "304245" "1118838645" "Wednesday")
+expect_shows("802873845" "1327, 304258" "303" "1118838645" "Wednesday")
 
 expect_run(0 time 2005-06-15T12:30:45.25 --ns --mode 1 --zone 60)
-expect_shows("2005-06-15T12:30:45.250000000" "802873845.250000000" "13:30:45.250000000")
-# A fraction of a second rounds as TGPSTimeMS and TGPSTimeNS round: to the nearest millisecond or
-# 100 ns, halves up, carrying into the seconds.
+expect_shows("2005-06-15T12:30:45.250000000" "802873858.250000000" "13:30:45.250000000")
+# A fraction of a second rounds to the nearest millisecond or 100 ns, halves up, carrying into
+# the seconds.
 expect_run(0 time 2005-06-15T12:30:45.9999 --ms)
 expect_shows("2005-06-15T12:30:46.000" "802873846.000")
 expect_run(0 time --week 1327 --sow 304245.12345675 --ns)
 expect_shows("304245.123456800")
-expect_run(0 time --seconds 802873845 --mode 2 --date-format yyyy/MM/dd)
+expect_run(0 time --seconds 802873858 --mode 2 --date-format yyyy/MM/dd)
 expect_shows("Text               2005/06/15")
 
-# A 10-bit week resolves near the reference date; the leap seconds and the other scales follow.
-expect_run(0 time --week 400 --sow 0 --ref 2026-12-07)
-expect_shows("GPS week           2448" "2026-12-06T00:00:00" "TGPSWeek rule      week 1424"
-             "True GPS week/SOW  2448, 18" "BDT week/SOW       1092, 4")
-expect_run(0 time 2016-12-31T23:59:59 --utc --json)
-expect_shows("\"gps_utc\": 17," "\"gps_seconds\": 1167264016," "\"leap_expired\": false")
-expect_run(0 time 2016-12-31T23:59:60 --utc)
-expect_shows("UTC                2016-12-31T23:59:60" "True GPS seconds   1167264017")
+# A receiver's week and second are true GPS time; a 10-bit week resolves near the reference.
+expect_run(0 time --week 400 --sow 86418 --ref 2026-12-07)
+expect_shows("UTC                2026-12-07T00:00:00" "TGPSWeek rule      GPS week 1424"
+             "GPS week/SOW       2448, 86418" "BDT week/SOW       1092, 86404" "extrapolated")
+expect_run(0 time --week 1092 --sow 0 --system bds --json)
+expect_shows("\"gps_week\": 2448,")
+expect_run(0 time 2016-12-31T23:59:60 --json)
+expect_shows("\"gps_utc\": 17," "\"gps_seconds\": 1167264017," "\"leap_expired\": false")
+expect_run(0 time 2116-02-12T06:28:15 --json)
+expect_shows("\"gps_seconds\": null," "\"gps_week\": 7101," "\"tai\": null,")
 expect_run(2 time 2016-12-31 --leap-file no-such-leap-seconds.list)
 if(NOT out STREQUAL "" OR NOT err MATCHES "^corekit: time: --leap-file: [^\n]*\n$")
   message(FATAL_ERROR "a missing leap-second file gives\n${out}---\n${err}")
 endif()
 
 # The current time: the year is this century's, and --ms shows three decimals.
-expect_run(0 now)
-expect_shows("Date and time      20" "GPS week" "Text")
+expect_run(0 now --leap-file leap-seconds.list)
+expect_shows("UTC                20" "GPS week" "Text")
 expect_run(0 now --ms --zone local)
 if(NOT out MATCHES "GPS seconds        [0-9]+\\.[0-9][0-9][0-9]\r?\n")
   message(FATAL_ERROR "corekit now --ms shows no milliseconds:\n${out}")
@@ -138,7 +142,7 @@ unset(ENV{LC_ALL})
 # Each command's refusals, whose details the unit tests check: a missing or unknown argument
 # (refused by the parser) and a bad value (refused by the command); a fraction of a second needs
 # --ms or --ns.
-foreach(bad "time;2005-02-30" "time;--seconds;0" "time;--nothing" "time;2005-06-15T12:30:45.5"
+foreach(bad "time;2005-02-30" "time;--seconds;-1" "time;--nothing" "time;2005-06-15T12:30:45.5"
             "now;--zone;721" "now;--ms;--ns" "path" "path;x;--squeeze;1x" "error"
             "error;0x100000000" "error;1;--lang;xx-YY" "menu" "menu;100;--module;no_such_module" "dict" "dict;extract;no_such_module"
             "dict;stats;no_such_file" "dict;stats;corekit-template.txt;--min;x")
