@@ -223,9 +223,10 @@ public:
                           "System of --week and --sow: gps (default), gal (GST) or bds (BDT)"),
         "gps|gal|bds");
     Add(m_bits,
-        m_app->add_option("--bits", m_bits.text,
-                          "Width of --week as broadcast: 10, 12 or 13 bits resolve near --ref; full "
-                          "is the whole week (default: 10 for a GPS week below 1024, else full)"),
+        m_app->add_option(
+            "--bits", m_bits.text,
+            "Width of --week as broadcast: 10, 12 or 13 bits resolve near --ref; full "
+            "is the whole week (default: 10 for a GPS week below 1024, else full)"),
         "10|12|13|full");
     Add(m_year, m_app->add_option("--year", m_year.text, "Year (with --doy)"), "Y");
     Add(m_doy,

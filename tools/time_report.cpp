@@ -107,9 +107,9 @@ std::string FormatTime(const PreciseTime& precise, const TextForm& form) {
   if (precise.fixedRuleWeek != 0) {
     const TTrueGPSTime fixed =
         TTrueGPSTime::FromWeek(precise.fixedRuleWeek, scales.gps.SecondOfWeek());
-    lines.push_back({"TGPSWeek rule", "GPS week " + std::to_string(precise.fixedRuleWeek) +
-                                          ", UTC " +
-                                          static_cast<const char*>(TUTCTime::FromGPS(fixed).AsText())});
+    lines.push_back(
+        {"TGPSWeek rule", "GPS week " + std::to_string(precise.fixedRuleWeek) + ", UTC " +
+                              static_cast<const char*>(TUTCTime::FromGPS(fixed).AsText())});
   }
   lines.push_back({"Text", sub.text});
   return FormatReport(lines);

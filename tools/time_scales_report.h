@@ -21,7 +21,7 @@ struct ScaleForms {
   TTrueGPSTime gps{};
   std::optional<ULONG> gpsSeconds{};  // the 32-bit count of true GPS seconds
   std::string gpsSecondsReason{};
-  std::string utc;                  // YYYY-MM-DDThh:mm:ss and the fraction; second 60 if inserted
+  std::string utc;                   // YYYY-MM-DDThh:mm:ss and the fraction; second 60 if inserted
   std::optional<std::string> tai{};  // the same form on TAI's 32-bit count
   std::string taiReason{};
   TGSTTime gst{};

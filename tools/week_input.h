@@ -12,18 +12,18 @@ namespace corekit::tool {
 
 struct WeekInput {
   std::string week;
-  std::string secondOfWeek;               // with up to nine decimals
-  std::optional<std::string> system{};    // gps (default), gal or bds
-  std::optional<std::string> bits{};      // 10, 12, 13 or full
-  std::optional<std::string> reference{}; // UTC date a truncated week resolves near; none: now
+  std::string secondOfWeek;                // with up to nine decimals
+  std::optional<std::string> system{};     // gps (default), gal or bds
+  std::optional<std::string> bits{};       // 10, 12, 13 or full
+  std::optional<std::string> reference{};  // UTC date a truncated week resolves near; none: now
   bool count = false;  // GPS weeks of TGPSTime's count (UTC without leap seconds), not true GPS
 };
 
 // The instant of a week input, or the one-line reason there is none.
 struct WeekResult {
-  long long seconds = 0;    // true GPS seconds, or TGPSTime's count with WeekInput::count
+  long long seconds = 0;  // true GPS seconds, or TGPSTime's count with WeekInput::count
   ULONG nanoseconds = 0;
-  int fixedRuleWeek = 0;    // a 10-bit GPS week as TGPSWeek reads it
+  int fixedRuleWeek = 0;       // a 10-bit GPS week as TGPSWeek reads it
   bool referenceUsed = false;  // the week was truncated and resolved near the reference
   std::string error;
 };

@@ -1,8 +1,8 @@
 #include "tools/time_command.h"
 
-#include <CLI/CLI.hpp>
 #include <gtest/gtest.h>
 
+#include <CLI/CLI.hpp>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -65,7 +65,9 @@ TEST(ToolTimeCommand, CommandLinesGiveTheDueValues) {
       {"--week 0 --sow 0 --system bds", 0, {"\"gps_seconds\": 820108814,", "\"bdt_sow\": 0,"}},
       {"--week 0 --sow 0 --system gal", 0, {"\"gps_week\": 1024,", "\"gst_tow\": 0,"}},
       {"--week 400 --sow 0 --system gal --bits 12 --ref 2116-01-01", 0, {"\"gst_week\": 4496,"}},
-      {"--week 400 --sow 0 --ref 2026-12-07", 0, {"\"gps_week\": 2448,", "\"fixed_rule_week\": 1424"}},
+      {"--week 400 --sow 0 --ref 2026-12-07",
+       0,
+       {"\"gps_week\": 2448,", "\"fixed_rule_week\": 1424"}},
       {"--week 400 --sow 0 --bits 13 --ref 2026-12-07", 0, {"\"gps_week\": 400,"}},
       {"--week 500 --sow 0 --bits full", 0, {"\"utc\": \"1989-08-05T23:59:55\""}},
       {"--week 0 --sow 0 --bits full", 0, {"\"seconds\": 0,", "\"utc\": \"1980-01-06T00:00:00\""}},
@@ -74,8 +76,12 @@ TEST(ToolTimeCommand, CommandLinesGiveTheDueValues) {
       {"--seconds 1167264016.99999996 --ns",
        0,
        {"\"gps_seconds\": 1167264017.000000000,", "\"utc\": \"2016-12-31T23:59:60.000000000\""}},
-      {"2016-12-31T23:59:59.9996 --ms", 0, {"\"utc\": \"2016-12-31T23:59:60.000\"", "\"sow\": 604799.000,"}},
-      {"2016-12-31T23:59:60", 0, {"\"gps_seconds\": 1167264017,", "\"date\": \"2016-12-31T23:59:59\""}},
+      {"2016-12-31T23:59:59.9996 --ms",
+       0,
+       {"\"utc\": \"2016-12-31T23:59:60.000\"", "\"sow\": 604799.000,"}},
+      {"2016-12-31T23:59:60",
+       0,
+       {"\"gps_seconds\": 1167264017,", "\"date\": \"2016-12-31T23:59:59\""}},
       {"2116-02-12T06:28:15",
        0,
        {"\"gps_seconds\": null, \"gps_seconds_reason\": \"", "\"gps_week\": 7101,",
@@ -96,7 +102,8 @@ TEST(ToolTimeCommand, CommandLinesGiveTheDueValues) {
     EXPECT_EQ(command->Run(out, err), c.code) << c.line << '\n' << err.str();
     const std::string shown = c.code == 0 ? out.str() : err.str();
     for (const char* text : c.shows) {
-      EXPECT_NE(shown.find(text), std::string::npos) << c.line << " shows no " << text << '\n' << shown;
+      EXPECT_NE(shown.find(text), std::string::npos) << c.line << " shows no " << text << '\n'
+                                                     << shown;
     }
   }
   // A full week has nothing to resolve: a reference given is named as ignored.
@@ -182,7 +189,10 @@ TEST(ToolTimeCommand, RoundsTheFractionAsTheChosenClass) {
       {{.seconds = "7.99999995"}, Precision::Nanoseconds, 8, 0},
       {{.seconds = "1167264016.99999996"}, Precision::Nanoseconds, 1167263999, 0},
       {{.seconds = "7.123456789"}, Precision::Seconds, 7, 123456789},
-      {{.seconds = "4294967295.9994", .count = true}, Precision::Milliseconds, 4294967295, 999000000},
+      {{.seconds = "4294967295.9994", .count = true},
+       Precision::Milliseconds,
+       4294967295,
+       999000000},
       {{.calendar = "2116-02-12T06:28:15.9995"}, Precision::Milliseconds, 0, 0},
       {{.seconds = "4294967295.99999995", .count = true}, Precision::Nanoseconds, 0, 0},
   };
@@ -198,7 +208,7 @@ TEST(ToolTimeCommand, RoundsTheFractionAsTheChosenClass) {
 // Every printed form, read back, gives the time again.
 TEST(ToolTimeCommand, PrintedFormsReadBack) {
   for (ULONG s : {ULONG(0), ULONG(1), ULONG(86399), ULONG(802873845), ULONG(3979002495u),
-                 ULONG(0xFFFFFFFF)}) {
+                  ULONG(0xFFFFFFFF)}) {
     const std::string text = corekit::tool::FormatTime({TGPSTime(s)}, {});
     const auto field = [&text](const char* label) {
       const std::size_t at = text.find(std::string(label) + "  ") + 19;
