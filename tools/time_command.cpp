@@ -8,11 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "corekit/gpstime/current_time.h"
-#include "corekit/gpstime/gnss_week.h"
-#include "corekit/gpstime/leap_seconds.h"
 #include "corekit/gpstime/time_constants.h"
-#include "corekit/gpstime/time_scale.h"
 #include "corekit/gpstime/utc_time.h"
 #include "tools/number_text.h"
 #include "tools/raw_option.h"
@@ -205,9 +201,8 @@ public:
         "fraction of a second (a date and time, --seconds, --sow) needs --ms or --ns, and rounds "
         "to the nearest millisecond or 100 ns on true GPS time.");
     Add(m_calendar,
-        m_app->add_option(
-            "datetime", m_calendar.text,
-            "Calendar date YYYY-MM-DD or date and time YYYY-MM-DDThh:mm:ss[.fffffffff]"),
+        m_app->add_option("datetime", m_calendar.text,
+                          "UTC date YYYY-MM-DD or date and time YYYY-MM-DDThh:mm:ss[.fffffffff]"),
         "DATE");
     Add(m_seconds,
         m_app->add_option("--seconds", m_seconds.text, "True GPS seconds since the GPS epoch"),

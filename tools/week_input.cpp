@@ -1,6 +1,8 @@
 #include "tools/week_input.h"
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
 #include "corekit/gpstime/current_time.h"
 #include "corekit/gpstime/gnss_week.h"
