@@ -10,28 +10,6 @@ using corekit::platform::FindModuleResource;
 using corekit::platform::LockModuleResource;
 using corekit::platform::ModuleResourceSize;
 
-const char* const StringType = MAKEINTRESOURCEA(6);
-
-// Whether the module has the string-table block of an id in exactly that language.
-bool HasBlock(HMODULE module, unsigned id, WORD language) {
-  return FindModuleResource(module, StringType, MAKEINTRESOURCEA((id >> 4) + 1), language) !=
-         nullptr;
-}
-
-TEST(ModuleResources, FindsBlocksInExactlyTheGivenLanguage) {
-  const struct {
-    unsigned id;
-    WORD language;
-    bool found;
-  } cases[] = {
-      {100, 0x0009, true},  {100, 0x0407, true}, {100, 0x0000, true},  {100, 0x0409, false},
-      {100, 0x0807, false}, {117, 0x0009, true}, {117, 0x0407, false}, {4000, 0x0009, false},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(HasBlock(nullptr, c.id, c.language), c.found) << c.id << " in " << c.language;
-  }
-}
-
 TEST(ModuleResources, NamesAndTypesByNumberOrText) {
   const char* const RawData = MAKEINTRESOURCEA(10);
   const struct {
