@@ -127,7 +127,6 @@ TEST(SplitPath, SqueezesToTheFirstCompositionThatFits) {
     const char* squeezed;
   } cases[] = {
       {18, "C:\\data\\survey.job"},
-      {17, "C:\\survey.job"},
       {12, "survey.job"},
       {9, "survey"},
       {5, ""},
