@@ -125,11 +125,7 @@ TEST(SplitPath, SqueezesToTheFirstCompositionThatFits) {
     int maxLen;
     const char* squeezed;
   } cases[] = {
-      {18, "C:\\data\\survey.job"},
-      {12, "survey.job"},
-      {9, "survey"},
-      {5, ""},
-      {-1, ""},
+      {18, "C:\\data\\survey.job"}, {12, "survey.job"}, {9, "survey"}, {5, ""}, {-1, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(path.Squeezed(c.maxLen), c.squeezed) << c.maxLen;
 }
