@@ -45,8 +45,8 @@ TEST(MultibyteText, SearchesSingleByteText) {
   EXPECT_EQ(MultibytePrevious(path.c_str(), path.c_str()), nullptr);
 }
 
-// The searches' users test them on such text; "\x81\x5C" is one character whose trail byte is a
-// backslash.
+// The searches on double-byte text are tested through their users (SplitPath, AppPaths);
+// "\x81\x5C" is one character whose trail byte is a backslash.
 TEST(MultibyteText, PreviousStepsOverWholeDoubleByteCharacters) {
   const DoubleByteLocale gbk;
   ASSERT_TRUE(gbk.Active());
