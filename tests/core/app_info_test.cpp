@@ -90,7 +90,6 @@ TEST(AppInfo, AModulesFileNameFitsThePathBuffer) {
     const HMODULE module = corekit::platform::LoadDynamicLibrary(copy.string().c_str(), nullptr);
     if (module == nullptr) GTEST_SKIP() << "the system loads no module from a path this long";
     EXPECT_EQ(ModuleFileName(module), length == 259 ? copy.string() : "");
-    EXPECT_EQ(GetModuleVersion(module), 4096u);
     corekit::platform::FreeDynamicLibrary(module);
   }
 }

@@ -10,55 +10,15 @@ using corekit::platform::FindModuleResource;
 using corekit::platform::LockModuleResource;
 using corekit::platform::ModuleResourceSize;
 
-const char* const StringType = MAKEINTRESOURCEA(6);
-
-// Whether the module has the string-table block of an id in exactly that language.
-bool HasBlock(HMODULE module, unsigned id, WORD language) {
-  return FindModuleResource(module, StringType, MAKEINTRESOURCEA((id >> 4) + 1), language) !=
-         nullptr;
-}
-
-TEST(ModuleResources, FindsBlocksInExactlyTheGivenLanguage) {
-  const struct {
-    unsigned id;
-    WORD language;
-    bool found;
-  } cases[] = {
-      {100, 0x0009, true},  {100, 0x0407, true}, {100, 0x0000, true},  {100, 0x0409, false},
-      {100, 0x0807, false}, {117, 0x0009, true}, {117, 0x0407, false}, {4000, 0x0009, false},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(HasBlock(nullptr, c.id, c.language), c.found) << c.id << " in " << c.language;
-  }
-}
-
-TEST(ModuleResources, NamesAndTypesByNumberOrText) {
-  const char* const RawData = MAKEINTRESOURCEA(10);
-  const struct {
-    const char* type;
-    const char* name;
-    const char* data;
-  } cases[] = {
-      {RawData, "sample", "sample data"},
-      {"#10", "Sample", "sample data"},
-      {"SURVEYDATA", MAKEINTRESOURCEA(42), "typed by name"},
-      {"surveydata", "#42", "typed by name"},
-      {RawData, "SAMPLES", nullptr},
-      {RawData, "#0", nullptr},
-      {"SURVEY", MAKEINTRESOURCEA(42), nullptr},
-  };
-  for (const auto& c : cases) {
-    const HRSRC found = FindModuleResource(nullptr, c.type, c.name, 0x0009);
-    const std::string label = IS_INTRESOURCE(c.name) ? "#number" : c.name;
-    if (c.data == nullptr) {
-      EXPECT_EQ(found, nullptr) << label;
-      continue;
-    }
-    ASSERT_NE(found, nullptr) << label;
-    const auto* data = static_cast<const char*>(LockModuleResource(nullptr, found));
-    ASSERT_NE(data, nullptr) << label;
-    EXPECT_EQ(std::string(data, ModuleResourceSize(nullptr, found)), c.data) << label;
-  }
+// How types and names match is ResFormat's test (IdsMatchNumbersAndTextsWithoutCase); here a
+// resource found by a text type and a "#" name, its data and its size.
+TEST(ModuleResources, LocksTheDataOfTheResourceFound) {
+  const HRSRC found = FindModuleResource(nullptr, "surveydata", "#42", 0x0009);
+  ASSERT_NE(found, nullptr);
+  const auto* data = static_cast<const char*>(LockModuleResource(nullptr, found));
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(std::string(data, ModuleResourceSize(nullptr, found)), "typed by name");
+  EXPECT_EQ(FindModuleResource(nullptr, "SURVEY", MAKEINTRESOURCEA(42), 0x0009), nullptr);
   // Null handles lock nothing.
   EXPECT_EQ(LockModuleResource(nullptr, nullptr), nullptr);
   EXPECT_EQ(ModuleResourceSize(nullptr, nullptr), 0u);

@@ -51,24 +51,17 @@ std::vector<unsigned char> ReadAll(TAbstractStream& stream, LONG count, LONG* re
   return data;
 }
 
-TEST(MemoryStream, WritesAndReadsBackWhateverTheBlockSize) {
-  for (const LONG blockSize : {0, -4}) {  // sizes below 1 are taken as blocks of one byte
-    TMemoryStream stream(blockSize);
-    EXPECT_EQ(stream.Write(Ten, 10, false), 0);
-    EXPECT_EQ(stream.Write(Ten, -3, false), 0);
-    EXPECT_EQ(stream.GetSize(), 10) << blockSize;
-    EXPECT_EQ(stream.GetPosition(), 10) << blockSize;
-    EXPECT_EQ(stream.Seek(0, 0), 0);
-    LONG result = -1;
-    EXPECT_EQ(ReadAll(stream, 100, &result), std::vector<unsigned char>(Ten, Ten + 10));
-    EXPECT_EQ(result, 0) << "a short read is no error here";
-    unsigned char guard = 0xEE;
-    LONG done = -1;
-    stream.Seek(0, 0);
-    EXPECT_EQ(stream.Read(&guard, -5, &done), 0);
-    EXPECT_EQ(done, 0);
-    EXPECT_EQ(guard, 0xEE);
-  }
+TEST(MemoryStream, NegativeCountsMoveNoBytes) {
+  TMemoryStream stream(4);
+  EXPECT_EQ(stream.Write(Ten, 10, false), 0);
+  EXPECT_EQ(stream.Write(Ten, -3, false), 0);
+  EXPECT_EQ(stream.GetPosition(), 10);
+  stream.Seek(0, 0);
+  unsigned char guard = 0xEE;
+  LONG done = -1;
+  EXPECT_EQ(stream.Read(&guard, -5, &done), 0);
+  EXPECT_EQ(done, 0);
+  EXPECT_EQ(guard, 0xEE);
 }
 
 TEST(MemoryStream, ShortMemoryEndsWritesAndReadsAtTheMissingBlock) {
@@ -142,12 +135,12 @@ void CheckAgainstModel(Make make, unsigned seed) {
 
 TEST(MemoryStream, BehavesLikeAByteVector) {
   CheckAgainstModel([] { return std::make_unique<TMemoryStream>(7); }, 1);
-  CheckAgainstModel([] { return std::make_unique<TMemoryStream>(1); }, 2);
+  CheckAgainstModel([] { return std::make_unique<TMemoryStream>(0); }, 2);  // blocks of one byte
 }
 
 TEST(BufferedStream, OverAMemoryStreamBehavesLikeAByteVector) {
-  CheckAgainstModel([] { return std::make_unique<TBufferedStream>(new TMemoryStream(5), true, 8); },
-                    3);
+  CheckAgainstModel(
+      [] { return std::make_unique<TBufferedStream>(new TMemoryStream(-4), true, 8); }, 3);
   CheckAgainstModel(
       [] { return std::make_unique<TBufferedStream>(new TMemoryStream(64), true, 1); }, 4);
 }

@@ -171,11 +171,14 @@ TEST(ComPorts, ListsTtyDevicesWithHardwareInNumberOrder) {
   ports.inserted = {"kept/7"};
   EXPECT_EQ(EnumComPorts(ports), 3);
   EXPECT_EQ(ports.inserted, (Names{"kept/7", "/dev/ttyS2/1", "/dev/ttyS10/1", "/dev/ttyUSB0/1"}));
-  // A name that does not fit 64 bytes ends the listing.
-  sysfs.Add("ttyS5" + std::string(60, 'x'));
+  // A name is read into 64 bytes with its NUL: /dev/ and 58 characters fit, one more ends the
+  // listing there.
+  const std::string fits = "ttyS3" + std::string(53, 'x');
+  sysfs.Add(fits);
+  sysfs.Add("ttyS5" + std::string(54, 'x'));
   ports.inserted.clear();
-  EXPECT_EQ(EnumComPorts(ports), 1);
-  EXPECT_EQ(ports.inserted, Names{"/dev/ttyS2/1"});
+  EXPECT_EQ(EnumComPorts(ports), 2);
+  EXPECT_EQ(ports.inserted, (Names{"/dev/ttyS2/1", "/dev/" + fits + "/1"}));
   corekit::platform::SetSerialDeviceFolder("/no/such/sysfs/folder");
   EXPECT_EQ(EnumComPorts(ports), 0);
 }
