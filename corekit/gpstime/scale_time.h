@@ -15,6 +15,7 @@
 template <TTimeScale Scale>
 class TScaleTime {
 public:
+  // Nanoseconds in one second: the bound of Nanoseconds().
   static constexpr ULONG NanosecondsPerSecond = 1000000000;
 
   // The GPS epoch as the scale reads it.
@@ -45,7 +46,9 @@ public:
     }
   }
 
+  // Whole seconds from the GPS epoch on this scale (negative before it).
   constexpr long long Seconds() const { return m_seconds; }
+  // The fraction of the second, 0 to 999999999 nanoseconds.
   constexpr ULONG Nanoseconds() const { return m_nanoseconds; }
   // The week in the scale's own numbering, negative before its week 0, and the second of it.
   constexpr int Week() const {
@@ -68,7 +71,9 @@ public:
     return TScaleTime(m_seconds, (m_nanoseconds + step / 2) / step * step);
   }
 
+  // Instants of one scale compare by seconds, then nanoseconds.
   friend constexpr bool operator==(const TScaleTime&, const TScaleTime&) = default;
+  // The order of two instants of one scale.
   friend constexpr auto operator<=>(const TScaleTime&, const TScaleTime&) = default;
 
 private:
@@ -82,7 +87,7 @@ private:
 };
 
 using TCalendarTime = TScaleTime<TTimeScale::Calendar>;  // TGPSTime's count: UTC without leaps
-using TTrueGPSTime = TScaleTime<TTimeScale::GPS>;
-using TTAITime = TScaleTime<TTimeScale::TAI>;
-using TGSTTime = TScaleTime<TTimeScale::GST>;
-using TBDTTime = TScaleTime<TTimeScale::BDT>;
+using TTrueGPSTime = TScaleTime<TTimeScale::GPS>;        // GPS time as receivers give it
+using TTAITime = TScaleTime<TTimeScale::TAI>;            // International Atomic Time
+using TGSTTime = TScaleTime<TTimeScale::GST>;            // Galileo System Time
+using TBDTTime = TScaleTime<TTimeScale::BDT>;            // BeiDou Time

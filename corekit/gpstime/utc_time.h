@@ -22,8 +22,8 @@ public:
   static TUTCTime FromGPS(ULONG gpsSeconds);
   // The same with nanoseconds; no time outside TGPSTime's range (1980-01-06 to 2116-02-12).
   static TUTCTime FromGPS(const TTrueGPSTime& gps);
-  // A count of UTC calendar seconds (TGPSTime's, without leap seconds); no time outside 0 to
-  // 4294967295. FromCalendar(TCalendarTime(0)) is the GPS epoch.
+  // A count of UTC calendar seconds (TGPSTime's, without leap seconds); no time outside the
+  // 32-bit counts. FromCalendar(TCalendarTime(0)) is the GPS epoch.
   static TUTCTime FromCalendar(const TCalendarTime& calendar);
   // "YYYY-MM-DD" or "YYYY-MM-DDThh:mm:ss" with up to nine decimals, second 60 only where the
   // leap-second table inserts one and 23:59:59 refused where it removes one; false with a
