@@ -147,6 +147,9 @@ bool LanguageSwitchWorks() {
 }  // namespace
 
 int main() {
+  // The texts compared here are English whatever the user's language (the German dictionary lies
+  // beside the program).
+  SetThreadLanguage(0x0409);
   if (!ErrorsWork() || !TimeWorks() || !PathsWork() || !ChronoWorks() || !PortTargetsWork() ||
       !ValuesWork() || !LoaderWorks()) {
     std::puts("wrong result");
