@@ -83,26 +83,40 @@ void ReadGap(LineCounter& counter, const char* first, const char* end, bool afte
       document.obsolete.push_back(std::move(entry));
       continue;
     }
-    // References directly above an obsolete pair belong to it.
-    if (StartsWith(text, ReferencePrefix)) {
-      std::size_t next = i + 1;
-      while (next < gap.size() && StartsWith(gap[next], ReferencePrefix)) ++next;
-      if (next < gap.size() && StartsWith(gap[next], ObsoleteKeyPrefix)) {
-        references.push_back(text);
-        continue;
-      }
+    // The "#" lines directly above an obsolete pair (references, notes, a review) belong to it.
+    if (StartsWith(text, "#")) {
+      references.push_back(text);
+      continue;
     }
+    lines.insert(lines.end(), references.begin(), references.end());
+    references.clear();
     lines.push_back(text);
   }
+  lines.insert(lines.end(), references.begin(), references.end());
 }
 
-// True when the line of at begins, before at, with a "#": at lies in a comment line.
-bool InComment(const char* start, const char* at) {
-  const char* line = at;
-  while (line > start && line[-1] != '\n') --line;
-  while (line < at && (*line == ' ' || *line == '\t')) ++line;
-  return line < at && *line == '#';
-}
+// Whether positions that come in order lie in a comment line: the text before them on their
+// line begins with "#". Each byte is looked at once.
+class CommentLines {
+public:
+  explicit CommentLines(const char* start) : m_lineStart(start), m_seen(start) {}
+  bool InComment(const char* at) {
+    for (const char* p = at; p > m_seen; --p) {
+      if (p[-1] == '\n') {
+        m_lineStart = p;
+        break;
+      }
+    }
+    m_seen = std::max(m_seen, at);
+    const char* line = m_lineStart;
+    while (line < at && (*line == ' ' || *line == '\t')) ++line;
+    return line < at && *line == '#';
+  }
+
+private:
+  const char* m_lineStart;
+  const char* m_seen;  // the line starts before it are known
+};
 
 }  // namespace
 
@@ -136,8 +150,10 @@ bool DictEntry::MarkedForReview() const {
 
 DictDocument ParseDictDocument(const std::string& text) {
   DictDocument document;
-  const char* const start = text.c_str();
+  // A UTF-8 byte order mark, as editors on Windows write it, is no part of the first line.
+  const char* const start = text.c_str() + (text.starts_with("\xEF\xBB\xBF") ? 3 : 0);
   LineCounter counter(start);
+  CommentLines commentLines(start);
   const char* at = start;
   bool afterPair = false;
   TDictionaryPair pair;
@@ -147,7 +163,7 @@ DictDocument ParseDictDocument(const std::string& text) {
     entry.key = Unescaped(pair.keyOpen + 1, pair.keyClose);
     entry.value = Unescaped(pair.valueOpen + 1, pair.valueClose);
     entry.line = counter.LineAt(pair.keyOpen);
-    if (InComment(start, pair.keyOpen)) {
+    if (commentLines.InComment(pair.keyOpen)) {
       document.strays.push_back({entry.line, "a '[' in a comment line starts a key here"});
     }
     if (std::find(pair.keyClose + 1, pair.valueOpen, ']') != pair.valueOpen) {
@@ -228,7 +244,7 @@ std::string WriteDictDocument(const DictDocument& document) {
   if (!document.obsolete.empty()) text += std::string("\n") + ObsoleteHeading + '\n';
   for (const DictEntry& entry : document.obsolete) {
     text += '\n';
-    for (const std::string& line : entry.References()) text += ReferencePrefix + line + '\n';
+    for (const std::string& line : entry.comments) text += line + '\n';
     text += ObsoleteKeyPrefix + EscapeCommentText(entry.key) + '\n';
     text += ObsoleteValuePrefix + EscapeCommentText(entry.value) + '\n';
   }

@@ -10,6 +10,7 @@
 
 namespace {
 
+using corekit::tool::MergeDictionaries;
 using corekit::tool::ParseDictDocument;
 
 TEST(ToolDictCommands, ExtractsStringsMenusAndDialogsOfAModule) {
@@ -75,6 +76,47 @@ TEST(ToolDictCommands, MergeKeepsAddsObsoletesAndMarksForReview) {
             "\n# ---- obsolete: gone from the module, kept for reference; not read ----\n"
             "\n#: string 5\n#~ Gone\n#~= Weg\n"
             "\n#~ Long gone\n#~= Lange weg\n");
+}
+
+// Each row's output merged again with its template stays the same bytes.
+TEST(ToolDictCommands, MergeLosesNoTranslationAndRepeatsItself) {
+  const std::string review = "#, review: the English text changed\n#| old English: Open\n"
+                             "#| old translation: Öffnen\n";
+  const std::string gone = "\n# ---- obsolete: gone from the module, kept for reference; not read "
+                           "----\n\n";
+  const struct {
+    std::string templ, dictionary, merged;
+  } cases[] = {
+      // The template's header and group lines are no translator's notes.
+      {"# Dictionary\n\n# ---- string table ----\n#: string 1\n[Open][]\n",
+       "# Dictionary\n\n# ---- string table ----\n#: string 1\n# verb\n[Open][Öffnen]\n",
+       "# Dictionary\n\n# ---- string table ----\n#: string 1\n# verb\n[Open][Öffnen]\n"},
+      // The English changes again before review, or goes, or is translated without clearing.
+      {"#: string 1\n[Open a file][]\n", "#: string 1\n# verb\n" + review + "[Open file][]\n",
+       "#: string 1\n# verb\n" + review + "[Open a file][]\n"},
+      {"#: string 2\n[Save][]\n", "#: string 1\n# verb\n" + review + "[Open file][]\n",
+       "#: string 2\n[Save][]\n" + gone + "#: string 1\n# verb\n" + review + "#~ Open file\n#~= \n"},
+      {"#: string 1\n[Open file][]\n", "#: string 1\n" + review + "[Open file][Datei öffnen]\n",
+       "#: string 1\n" + review + "[Open file][Datei öffnen]\n"},
+      // An obsolete text comes back with its notes and mark.
+      {"#: string 1\n[Open file][]\n", "[X][]\n" + gone + "#: string 1\n# verb\n" + review +
+       "#~ Open file\n#~= \n", "#: string 1\n# verb\n" + review + "[Open file][]\n"},
+      // One resource of a shared text changed.
+      {"#: string 1\n[Open file][]\n#: menu 100 item 101\n[Open][]\n",
+       "#: string 1\n#: menu 100 item 101\n[Open][Öffnen]\n",
+       "#: string 1\n#, review: the English text changed\n#| old English: Open\n"
+       "#| old translation: Öffnen\n[Open file][]\n#: menu 100 item 101\n[Open][Öffnen]\n"},
+      // A byte order mark before the first line.
+      {"#: string 1\n[Open file][]\n", "\xEF\xBB\xBF#: string 1\n# verb\n[Open][Öffnen]\n",
+       "#: string 1\n# verb\n" + review + "[Open file][]\n"},
+  };
+  for (const auto& c : cases) {
+    const auto templ = ParseDictDocument(c.templ);
+    const auto write = corekit::tool::WriteDictDocument;
+    const std::string merged = write(MergeDictionaries(templ, ParseDictDocument(c.dictionary)));
+    EXPECT_EQ(merged, c.merged) << c.dictionary;
+    EXPECT_EQ(write(MergeDictionaries(templ, ParseDictDocument(merged))), merged) << merged;
+  }
 }
 
 TEST(ToolDictCommands, StatsCountAgainstTheTemplate) {
