@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/core/loaded_module.h"
@@ -154,6 +155,9 @@ TEST(ToolDictCommands, CheckReportsTranslatorsFaultsByLine) {
       {"[&Save\tCtrl+S][&Speichern]", {{1, "\\t shortcut part is lost"}}},
       {"[Name: ][Name:]\n[ x][x ]", {{1, "trailing"}, {2, "leading"}, {2, "trailing"}}},
       {"[a][b]]\n[c][d]", {{1, "']'"}}},
+      {"[%S: %d][%d]\n[100%% ready][100% bereit]\n[50%% of %d][50%% von %d]",
+       {{1, "placeholders differ"}, {2, "lone %"}}},
+      {std::string("[a][b]\n\0[c][d]", 14), {{2, "zero byte"}}},
   };
   for (const auto& c : cases) {
     const auto faults = corekit::tool::CheckDictionary(c.text);
@@ -163,6 +167,15 @@ TEST(ToolDictCommands, CheckReportsTranslatorsFaultsByLine) {
       EXPECT_NE(faults[i].what.find(c.faults[i].second), std::string::npos) << faults[i].what;
     }
   }
+  // A byte order mark the library reads as text, whether or not its bytes are characters here.
+  for (const std::string mark : {"\xFF\xFE", "\xFE\xFF", std::string("\xFF\xFE\0\0", 4)}) {
+    const auto faults = corekit::tool::CheckDictionary(mark + "[a][b]");
+    EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [](const auto& fault) {
+      return fault.line == 1 && fault.what.find("byte order mark") != std::string::npos;
+    })) << mark;
+  }
+  EXPECT_EQ(corekit::tool::CheckEndOfFileByte("[a][b]\n\x1A[c][d]").line, 2);
+  EXPECT_EQ(corekit::tool::CheckEndOfFileByte("[a][b]\x1A\r\n").line, 0);
 }
 
 }  // namespace
