@@ -168,7 +168,7 @@ TEST(ToolDictCommands, CheckReportsTranslatorsFaultsByLine) {
     }
   }
   // A byte order mark the library reads as text, whether or not its bytes are characters here.
-  for (const std::string mark : {"\xFF\xFE", "\xFE\xFF", std::string("\xFF\xFE\0\0", 4)}) {
+  for (const std::string& mark : {std::string("\xFF\xFE"), std::string("\xFE\xFF"), std::string("\xFF\xFE\0\0", 4)}) {
     const auto faults = corekit::tool::CheckDictionary(mark + "[a][b]");
     EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [](const auto& fault) {
       return fault.line == 1 && fault.what.find("byte order mark") != std::string::npos;
