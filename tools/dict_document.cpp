@@ -57,6 +57,7 @@ void ReadGap(LineCounter& counter, const char* first, const char* end, bool afte
   std::vector<std::string> gap = SplitLines(std::string(first, end));
   int line = counter.LineAt(first);
   std::vector<std::string> references;
+  bool obsoleteSection = false;
   for (std::size_t i = 0; i < gap.size(); ++i, ++line) {
     const std::string& text = gap[i];
     const std::size_t nonBlank = text.find_first_not_of(" \t\r");
@@ -69,7 +70,12 @@ void ReadGap(LineCounter& counter, const char* first, const char* end, bool afte
     }
     if (i == 0 && afterPair) continue;  // the rest of the line of the previous pair
     if (i + 1 == gap.size() && nonBlank == std::string::npos) break;  // before the next "["
-    if (text == ObsoleteHeading) continue;
+    if (text == ObsoleteHeading) {  // with the blank line the writer puts before it
+      if (!lines.empty() && lines.back().empty()) lines.pop_back();
+      obsoleteSection = true;
+      continue;
+    }
+    if (obsoleteSection && nonBlank == std::string::npos) continue;
     if (StartsWith(text, ObsoleteKeyPrefix)) {
       DictEntry entry;
       entry.key = UnescapeCommentText(text.substr(3));

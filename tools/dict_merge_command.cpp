@@ -26,6 +26,11 @@ public:
     return IsTranslatorNote(line) && !heading && !m_lines.contains(line);
   }
 
+  bool HasNote(const DictEntry& entry) const {
+    return std::any_of(entry.comments.begin(), entry.comments.end(),
+                       [this](const std::string& line) { return IsNote(line); });
+  }
+
 private:
   std::set<std::string> m_lines;
 };
@@ -135,15 +140,19 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
   const std::map<std::string, std::size_t> obsolete = FirstEntryOfEachKey(dictionary.obsolete);
   const std::map<std::string, std::size_t> inTemplate = FirstEntryOfEachKey(templ.entries);
   const TemplateLines tool(templ);
-  // The dictionary entries that count: the first of their key, holding a translation.
+  // The dictionary entries that count: the first of their key, holding a translation or a note.
   std::vector<bool> taken(dictionary.entries.size(), true);
   EntriesByReference gone, present;
   for (std::size_t i = 0; i < dictionary.entries.size(); ++i) {
     const DictEntry& old = dictionary.entries[i];
-    if (current.at(old.key) != i || !HoldsTranslation(old)) continue;
+    if (current.at(old.key) != i || !(HoldsTranslation(old) || tool.HasNote(old))) continue;
     taken[i] = false;
     for (const std::string& reference : old.References()) {
-      (inTemplate.contains(old.key) ? present : gone).Add(reference, i);
+      if (!inTemplate.contains(old.key)) {
+        gone.Add(reference, i);
+      } else if (!old.value.empty()) {
+        present.Add(reference, i);
+      }
     }
   }
   const std::vector<bool> lent(dictionary.entries.size(), false);
