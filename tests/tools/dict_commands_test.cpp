@@ -6,7 +6,7 @@
 #include "tests/core/loaded_module.h"
 #include "tools/dict_check_command.h"
 #include "tools/dict_extract_command.h"
-#include "tools/dict_merge_command.h"
+#include "tools/dict_merge.h"
 #include "tools/dict_stats_command.h"
 
 namespace {

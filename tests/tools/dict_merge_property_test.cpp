@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "tools/dict_merge_command.h"
+#include "tools/dict_merge.h"
 
 namespace {
 
