@@ -189,6 +189,15 @@ DictDocument ParseDictDocument(const std::string& text) {
     document.strays.push_back({counter.LineAt(pair.keyOpen),
                                "an incomplete pair: it and the rest of the file are not read"});
   }
+  if (!document.entries.empty()) {
+    std::vector<std::string>& lines = document.entries.front().comments;
+    const auto blank = std::find(lines.begin(), lines.end(), "");
+    if (blank != lines.end() && blank != lines.begin() &&
+        std::all_of(lines.begin(), blank, IsTranslatorNote)) {
+      document.header.assign(lines.begin(), blank);
+      lines.erase(lines.begin(), blank + 1);
+    }
+  }
   return document;
 }
 
@@ -242,6 +251,8 @@ std::string UnescapeCommentText(const std::string& text) {
 
 std::string WriteDictDocument(const DictDocument& document) {
   std::string text;
+  for (const std::string& line : document.header) text += line + '\n';
+  if (!document.header.empty()) text += '\n';
   for (const DictEntry& entry : document.entries) {
     for (const std::string& line : entry.comments) text += line + '\n';
     text += DictionaryPairLine(entry.key, entry.value);

@@ -17,6 +17,7 @@ public:
   explicit TemplateLines(const DictDocument& templ) {
     for (const DictEntry& entry : templ.entries) m_lines.insert(entry.comments.begin(), entry.comments.end());
     m_lines.insert(templ.trailing.begin(), templ.trailing.end());
+    m_lines.insert(templ.header.begin(), templ.header.end());
   }
   bool IsNote(const std::string& line) const {
     const bool heading = line.rfind("# ---- ", 0) == 0 && line.ends_with(" ----");
@@ -114,6 +115,7 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
   const std::vector<bool> lent(dictionary.entries.size(), false);
 
   DictDocument merged;
+  merged.header = dictionary.header.empty() ? templ.header : dictionary.header;
   merged.trailing = templ.trailing;
   for (std::size_t t = 0; t < templ.entries.size(); ++t) {
     const DictEntry& text = templ.entries[t];

@@ -92,6 +92,9 @@ TEST(ToolDictCommands, MergeLosesNoTranslationAndRepeatsItself) {
       {"# Dictionary\n\n# ---- string table ----\n#: string 1\n[Open][]\n",
        "# Dictionary\n\n# ---- string table ----\n#: string 1\n# verb\n[Open][Öffnen]\n",
        "# Dictionary\n\n# ---- string table ----\n#: string 1\n# verb\n[Open][Öffnen]\n"},
+      // The dictionary's own header stays at the top.
+      {"# Dictionary\n\n#: string 1\n[Open][]\n", "# German\n\n#: string 1\n[Open][Öffnen]\n",
+       "# German\n\n#: string 1\n[Open][Öffnen]\n"},
       // The English changes again before review, or goes, or is translated without clearing.
       {"#: string 1\n[Open a file][]\n", "#: string 1\n# verb\n" + review + "[Open file][]\n",
        "#: string 1\n# verb\n" + review + "[Open a file][]\n"},

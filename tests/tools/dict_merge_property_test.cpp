@@ -50,6 +50,7 @@ TEST(ToolDictMerge, ReleasesLoseNothingAndRepeat) {
       auto& head = templ.entries.front().comments;
       head.insert(head.begin(), {"# Dictionary of the module", "", "# ---- string table ----"});
     }
+    templ = corekit::tool::ParseDictDocument(corekit::tool::WriteDictDocument(templ));
     const std::string before = corekit::tool::WriteDictDocument(dictionary);
     const DictDocument merged = corekit::tool::MergeDictionaries(templ, dictionary);
     const std::string written = corekit::tool::WriteDictDocument(merged);
