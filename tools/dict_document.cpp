@@ -189,14 +189,12 @@ DictDocument ParseDictDocument(const std::string& text) {
     document.strays.push_back({counter.LineAt(pair.keyOpen),
                                "an incomplete pair: it and the rest of the file are not read"});
   }
-  if (!document.entries.empty()) {
-    std::vector<std::string>& lines = document.entries.front().comments;
-    const auto blank = std::find(lines.begin(), lines.end(), "");
-    if (blank != lines.end() && blank != lines.begin() &&
-        std::all_of(lines.begin(), blank, IsTranslatorNote)) {
-      document.header.assign(lines.begin(), blank);
-      lines.erase(lines.begin(), blank + 1);
-    }
+  std::vector<std::string>& top =
+      document.entries.empty() ? document.trailing : document.entries.front().comments;
+  const auto blank = std::find(top.begin(), top.end(), "");
+  if (blank != top.end() && blank != top.begin() && std::all_of(top.begin(), blank, IsTranslatorNote)) {
+    document.header.assign(top.begin(), blank);
+    top.erase(top.begin(), blank + 1);
   }
   return document;
 }

@@ -24,6 +24,7 @@ public:
     return IsTranslatorNote(line) && !heading && !m_lines.contains(line);
   }
 
+  bool Writes(const std::string& line) const { return m_lines.contains(line); }
   bool HasNote(const DictEntry& entry) const {
     return std::any_of(entry.comments.begin(), entry.comments.end(),
                        [this](const std::string& line) { return IsNote(line); });
@@ -36,7 +37,9 @@ private:
 // The translator's notes of an old entry and, when asked, its review lines.
 void KeepLines(const TemplateLines& tool, const DictEntry& old, bool review, DictEntry& entry) {
   for (const std::string& line : old.comments) {
-    if (tool.IsNote(line) || (review && IsReviewLine(line))) entry.comments.push_back(line);
+    if (tool.IsNote(line) || (review && IsReviewLine(line) && !tool.Writes(line))) {
+      entry.comments.push_back(line);
+    }
   }
 }
 
@@ -121,6 +124,7 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
     const DictEntry& text = templ.entries[t];
     if (inTemplate.at(text.key) != t) continue;  // a key the template repeats is taken once
     DictEntry entry = text;
+    entry.value.clear();  // a new text comes empty, whatever the template holds
     if (const auto kept = current.find(text.key); kept != current.end()) {
       const DictEntry& old = dictionary.entries[kept->second];
       entry.value = old.value;
