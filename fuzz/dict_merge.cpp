@@ -16,14 +16,13 @@ namespace {
 using corekit::tool::DictDocument;
 using corekit::tool::DictEntry;
 
-// The translations and notes of the first entry of each key, and of the obsolete texts.
+// The translations of the first entry of each key, and of every obsolete text.
 std::set<std::string> Held(const DictDocument& document) {
   std::set<std::string> held;
   std::vector<const DictEntry*> counted;
   for (const auto& [key, index] : corekit::tool::FirstEntryOfEachKey(document.entries))
     counted.push_back(&document.entries[index]);
-  for (const auto& [key, index] : corekit::tool::FirstEntryOfEachKey(document.obsolete))
-    counted.push_back(&document.obsolete[index]);
+  for (const DictEntry& entry : document.obsolete) counted.push_back(&entry);
   for (const DictEntry* entry : counted) {
     if (!entry->value.empty()) held.insert("value " + entry->value);
     for (const std::string& line : entry->comments) {

@@ -24,7 +24,6 @@ public:
     return IsTranslatorNote(line) && !heading && !m_lines.contains(line);
   }
 
-  bool Writes(const std::string& line) const { return m_lines.contains(line); }
   bool HasNote(const DictEntry& entry) const {
     return std::any_of(entry.comments.begin(), entry.comments.end(),
                        [this](const std::string& line) { return IsNote(line); });
@@ -35,9 +34,14 @@ private:
 };
 
 // The translator's notes of an old entry and, when asked, its review lines.
+// The lines entry has from the template already are not taken again.
 void KeepLines(const TemplateLines& tool, const DictEntry& old, bool review, DictEntry& entry) {
+  std::map<std::string, int> own;
+  for (const std::string& line : entry.comments) ++own[line];
   for (const std::string& line : old.comments) {
-    if (tool.IsNote(line) || (review && IsReviewLine(line) && !tool.Writes(line))) {
+    if (const auto known = own.find(line); known != own.end() && known->second > 0) {
+      --known->second;
+    } else if (tool.IsNote(line) || (review && IsReviewLine(line))) {
       entry.comments.push_back(line);
     }
   }
@@ -117,6 +121,8 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
   }
   const std::vector<bool> lent(dictionary.entries.size(), false);
 
+  std::vector<bool> back(dictionary.obsolete.size(), false);  // revived obsolete texts
+
   DictDocument merged;
   merged.header = dictionary.header.empty() ? templ.header : dictionary.header;
   merged.trailing = templ.trailing;
@@ -132,6 +138,7 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
       KeepLines(tool, old, true, entry);  // a review mark stays until the translator clears it
     } else if (const auto revived = obsolete.find(text.key); revived != obsolete.end()) {
       const DictEntry& old = dictionary.obsolete[revived->second];
+      back[revived->second] = true;
       entry.value = old.value;
       KeepLines(tool, old, true, entry);
     } else {
@@ -151,7 +158,8 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
     merged.entries.push_back(std::move(entry));
   }
 
-  std::set<std::string> obsoleteKeys;
+  // Each obsolete translation once; one of a text that is back stays for reference.
+  std::set<std::pair<std::string, std::string>> obsoletePairs;
   for (std::size_t i = 0; i < dictionary.entries.size(); ++i) {
     if (taken[i]) continue;
     const DictEntry& old = dictionary.entries[i];
@@ -162,10 +170,11 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
       }
     }
     merged.obsolete.push_back(std::move(entry));
-    obsoleteKeys.insert(old.key);
+    obsoletePairs.emplace(old.key, old.value);
   }
-  for (const DictEntry& old : dictionary.obsolete) {
-    if (!inTemplate.contains(old.key) && obsoleteKeys.insert(old.key).second) {
+  for (std::size_t i = 0; i < dictionary.obsolete.size(); ++i) {
+    const DictEntry& old = dictionary.obsolete[i];
+    if (!back[i] && obsoletePairs.emplace(old.key, old.value).second) {
       merged.obsolete.push_back(old);
     }
   }
