@@ -5,6 +5,8 @@
 #include <map>
 #include <set>
 
+#include "corekit/translate/dictionary_text.h"
+
 namespace corekit::tool {
 namespace {
 
@@ -136,7 +138,9 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
       entry.value = old.value;
       taken[kept->second] = true;
       KeepLines(tool, old, true, entry);  // a review mark stays until the translator clears it
-    } else if (const auto revived = obsolete.find(text.key); revived != obsolete.end()) {
+    } else if (const auto revived = obsolete.find(text.key);
+               revived != obsolete.end() &&
+               DictionaryTextWritable(dictionary.obsolete[revived->second].value)) {
       const DictEntry& old = dictionary.obsolete[revived->second];
       back[revived->second] = true;
       entry.value = old.value;
