@@ -25,7 +25,7 @@ struct Percents {
 // The placeholders of a text in order: printf's conversions (%d, %5.2f, %lx, %I64d, %S) and the
 // numbered inserts of system messages (%1, %2!d!). %% is none.
 Percents Placeholders(const std::string& text, std::vector<std::string>& printf,
-                  std::vector<std::string>& numbered) {
+                      std::vector<std::string>& numbered) {
   Percents percents;
   for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at)) {
     std::size_t end = at + 1;
@@ -141,7 +141,8 @@ void CheckEncoding(const std::string& text, std::vector<DictFault>& faults) {
     if (bad >= text.size()) return;
     line += static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(at),
                                         text.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
-    faults.push_back({line, "bytes that are no character of this encoding (is the file in another?)"});
+    faults.push_back(
+        {line, "bytes that are no character of this encoding (is the file in another?)"});
     // One report a line.
     const std::size_t next = text.find('\n', bad);
     at = next == std::string::npos ? text.size() : next + 1;
@@ -151,7 +152,8 @@ void CheckEncoding(const std::string& text, std::vector<DictFault>& faults) {
 
 // The line of offset at in text, from 1.
 int LineOf(const std::string& text, std::size_t at) {
-  return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+  return 1 + static_cast<int>(
+                 std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
 }
 
 // True when the process's encoding is UTF-8: its three-byte form is a character, a lone 0xFF none.
@@ -163,8 +165,10 @@ bool Utf8Encoding() {
 void CheckReading(const std::string& text, std::vector<DictFault>& faults) {
   const struct {
     std::string_view mark, name;
-  } marks[] = {{{"\xFF\xFE\0\0", 4}, "UTF-32"}, {{"\0\0\xFE\xFF", 4}, "UTF-32"},
-               {"\xFF\xFE", "UTF-16"}, {"\xFE\xFF", "UTF-16"}};
+  } marks[] = {{{"\xFF\xFE\0\0", 4}, "UTF-32"},
+               {{"\0\0\xFE\xFF", 4}, "UTF-32"},
+               {"\xFF\xFE", "UTF-16"},
+               {"\xFE\xFF", "UTF-16"}};
   for (const auto& [mark, name] : marks) {
     if (text.starts_with(mark)) {
       faults.push_back({1, "a " + std::string(name) + " byte order mark: the file is in " +

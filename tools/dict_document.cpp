@@ -192,7 +192,8 @@ DictDocument ParseDictDocument(const std::string& text) {
   std::vector<std::string>& top =
       document.entries.empty() ? document.trailing : document.entries.front().comments;
   const auto blank = std::find(top.begin(), top.end(), "");
-  if (blank != top.end() && blank != top.begin() && std::all_of(top.begin(), blank, IsTranslatorNote)) {
+  if (blank != top.end() && blank != top.begin() &&
+      std::all_of(top.begin(), blank, IsTranslatorNote)) {
     document.header.assign(top.begin(), blank);
     top.erase(top.begin(), blank + 1);
   }

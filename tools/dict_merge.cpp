@@ -17,7 +17,8 @@ constexpr const char* OldTranslationPrefix = "#| old translation: ";
 class TemplateLines {
 public:
   explicit TemplateLines(const DictDocument& templ) {
-    for (const DictEntry& entry : templ.entries) m_lines.insert(entry.comments.begin(), entry.comments.end());
+    for (const DictEntry& entry : templ.entries)
+      m_lines.insert(entry.comments.begin(), entry.comments.end());
     m_lines.insert(templ.trailing.begin(), templ.trailing.end());
     m_lines.insert(templ.header.begin(), templ.header.end());
   }
@@ -53,7 +54,8 @@ void KeepLines(const TemplateLines& tool, const DictEntry& old, bool review, Dic
 bool HoldsTranslation(const DictEntry& entry) {
   if (!entry.value.empty()) return true;
   return std::any_of(entry.comments.begin(), entry.comments.end(), [](const std::string& line) {
-    return line.rfind(OldTranslationPrefix, 0) == 0 && line.size() > std::strlen(OldTranslationPrefix);
+    return line.rfind(OldTranslationPrefix, 0) == 0 &&
+           line.size() > std::strlen(OldTranslationPrefix);
   });
 }
 
@@ -74,7 +76,9 @@ void MarkForReview(const TemplateLines& tool, const DictEntry& old, DictEntry& e
 // entries whose text is gone are taken once; those still in the template lend their translation.
 class EntriesByReference {
 public:
-  void Add(const std::string& reference, std::size_t index) { m_lists[reference].entries.push_back(index); }
+  void Add(const std::string& reference, std::size_t index) {
+    m_lists[reference].entries.push_back(index);
+  }
 
   // The first entry not yet taken that names one of the references, or npos.
   std::size_t First(const std::vector<std::string>& references, const std::vector<bool>& taken) {

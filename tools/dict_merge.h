@@ -14,7 +14,8 @@ namespace corekit::tool {
 // keeps one of its resources lends its translation so. Every other text that the template lacks
 // and that holds a translation or a note goes to the obsolete section with its notes, as do the
 // dictionary's obsolete texts that stay gone; the rest is dropped. Lines the template writes
-// (its header and group headings) are no notes; the dictionary's own header stays. Merging the result again changes nothing.
+// (its header and group headings) are no notes; the dictionary's own header stays. Merging the
+// result again changes nothing.
 DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& dictionary);
 
 }  // namespace corekit::tool

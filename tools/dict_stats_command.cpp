@@ -60,8 +60,8 @@ public:
         << stats.missing << "\nObsolete    " << stats.obsolete << "\nReview      " << stats.review
         << "\nShare       " << Percent(stats) << '\n';
     if (stats.Share() < minimum) {
-      err << "corekit: dict stats: " << Percent(stats) << " translated, below "
-          << m_min.text << "%\n";
+      err << "corekit: dict stats: " << Percent(stats) << " translated, below " << m_min.text
+          << "%\n";
       return ExitFailure;
     }
     return ExitOk;

@@ -43,7 +43,10 @@ std::string EscapeDictionaryText(std::string_view text) {
   for (const char* special = corekit::platform::MultibyteFindAny(at, "\\\n\t\r");
        special != nullptr; special = corekit::platform::MultibyteFindAny(at, "\\\n\t\r")) {
     escaped.append(at, special);
-    escaped += *special == '\\' ? "\\\\" : *special == '\n' ? "\\n" : *special == '\t' ? "\\t" : "\\r";
+    escaped += *special == '\\'   ? "\\\\"
+               : *special == '\n' ? "\\n"
+               : *special == '\t' ? "\\t"
+                                  : "\\r";
     at = special + 1;
   }
   // A zero byte, which no dictionary text holds, and what follows it are kept as they are.

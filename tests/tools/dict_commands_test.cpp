@@ -81,10 +81,12 @@ TEST(ToolDictCommands, MergeKeepsAddsObsoletesAndMarksForReview) {
 
 // Each row's output merged again with its template stays the same bytes.
 TEST(ToolDictCommands, MergeLosesNoTranslationAndRepeatsItself) {
-  const std::string review = "#, review: the English text changed\n#| old English: Open\n"
-                             "#| old translation: Öffnen\n";
-  const std::string gone = "\n# ---- obsolete: gone from the module, kept for reference; not read "
-                           "----\n\n";
+  const std::string review =
+      "#, review: the English text changed\n#| old English: Open\n"
+      "#| old translation: Öffnen\n";
+  const std::string gone =
+      "\n# ---- obsolete: gone from the module, kept for reference; not read "
+      "----\n\n";
   const struct {
     std::string templ, dictionary, merged;
   } cases[] = {
@@ -99,12 +101,14 @@ TEST(ToolDictCommands, MergeLosesNoTranslationAndRepeatsItself) {
       {"#: string 1\n[Open a file][]\n", "#: string 1\n# verb\n" + review + "[Open file][]\n",
        "#: string 1\n# verb\n" + review + "[Open a file][]\n"},
       {"#: string 2\n[Save][]\n", "#: string 1\n# verb\n" + review + "[Open file][]\n",
-       "#: string 2\n[Save][]\n" + gone + "#: string 1\n# verb\n" + review + "#~ Open file\n#~= \n"},
+       "#: string 2\n[Save][]\n" + gone + "#: string 1\n# verb\n" + review +
+           "#~ Open file\n#~= \n"},
       {"#: string 1\n[Open file][]\n", "#: string 1\n" + review + "[Open file][Datei öffnen]\n",
        "#: string 1\n" + review + "[Open file][Datei öffnen]\n"},
       // An obsolete text comes back with its notes and mark.
-      {"#: string 1\n[Open file][]\n", "[X][]\n" + gone + "#: string 1\n# verb\n" + review +
-       "#~ Open file\n#~= \n", "#: string 1\n# verb\n" + review + "[Open file][]\n"},
+      {"#: string 1\n[Open file][]\n",
+       "[X][]\n" + gone + "#: string 1\n# verb\n" + review + "#~ Open file\n#~= \n",
+       "#: string 1\n# verb\n" + review + "[Open file][]\n"},
       // One resource of a shared text changed.
       {"#: string 1\n[Open file][]\n#: menu 100 item 101\n[Open][]\n",
        "#: string 1\n#: menu 100 item 101\n[Open][Öffnen]\n",
@@ -171,7 +175,8 @@ TEST(ToolDictCommands, CheckReportsTranslatorsFaultsByLine) {
     }
   }
   // A byte order mark the library reads as text, whether or not its bytes are characters here.
-  for (const std::string& mark : {std::string("\xFF\xFE"), std::string("\xFE\xFF"), std::string("\xFF\xFE\0\0", 4)}) {
+  for (const std::string& mark :
+       {std::string("\xFF\xFE"), std::string("\xFE\xFF"), std::string("\xFF\xFE\0\0", 4)}) {
     const auto faults = corekit::tool::CheckDictionary(mark + "[a][b]");
     EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [](const auto& fault) {
       return fault.line == 1 && fault.what.find("byte order mark") != std::string::npos;

@@ -57,12 +57,14 @@ TEST(ToolDictMerge, ReleasesLoseNothingAndRepeat) {
     const std::set<std::string> kept = Held(merged);
     for (const std::string& held : Held(dictionary)) {
       EXPECT_TRUE(kept.contains(held)) << held << " lost in release " << release << ":\n"
-                                       << before << "---\n" << written;
+                                       << before << "---\n"
+                                       << written;
     }
     const DictDocument reread = corekit::tool::ParseDictDocument(written);
     ASSERT_EQ(corekit::tool::WriteDictDocument(corekit::tool::MergeDictionaries(templ, reread)),
               written)
-        << "release " << release << ":\n" << before;
+        << "release " << release << ":\n"
+        << before;
     dictionary = reread;
     for (DictEntry& entry : dictionary.entries) {
       if (chance(40)) entry.value = "Ü" + std::to_string(random() % 1000);

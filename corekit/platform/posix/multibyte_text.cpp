@@ -52,7 +52,12 @@ std::size_t Utf8InvalidAt(const char* text, std::size_t size) noexcept {
   const auto* const bytes = reinterpret_cast<const unsigned char*>(text);
   for (std::size_t at = 0; at < size;) {
     const unsigned lead = bytes[at];
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
     if (length == 0 || size - at < length) return at;
     // The second byte's range depends on the lead; the others are plain continuation bytes.
     const unsigned second = length > 1 ? bytes[at + 1] : 0x80;
