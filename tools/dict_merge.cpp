@@ -59,21 +59,22 @@ bool HoldsTranslation(const DictEntry& entry) {
   });
 }
 
-// Marks entry for review against old: the old English and translation beside it. An old entry
-// still waiting for its translation passes on the mark it has, which names the text translated.
-void MarkForReview(const TemplateLines& tool, const DictEntry& old, DictEntry& entry) {
-  if (old.value.empty()) {
-    KeepLines(tool, old, true, entry);
-    return;
-  }
-  KeepLines(tool, old, false, entry);
+// The review mark of entry with the old English and translation beside it.
+void AddReviewMark(const DictEntry& old, DictEntry& entry) {
   entry.comments.push_back("#, review: the English text changed");
   entry.comments.push_back("#| old English: " + EscapeCommentText(old.key));
   entry.comments.push_back(OldTranslationPrefix + EscapeCommentText(old.value));
 }
 
-// The dictionary's translated entries by the resources they name, each list in file order. The
-// entries whose text is gone are taken once; those still in the template lend their translation.
+// Marks entry for review against old, the text it replaces, whose notes it takes. An old entry
+// still waiting for its translation passes on the mark it has, which names the text translated.
+void MarkForReview(const TemplateLines& tool, const DictEntry& old, DictEntry& entry) {
+  KeepLines(tool, old, old.value.empty(), entry);
+  if (!old.value.empty()) AddReviewMark(old, entry);
+}
+
+// The dictionary entries that count by the resources they name, each list in file order. Those
+// whose text is gone are taken once; those still in the template lend their translation.
 class EntriesByReference {
 public:
   void Add(const std::string& reference, std::size_t index) {
@@ -125,9 +126,8 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
       }
     }
   }
-  const std::vector<bool> lent(dictionary.entries.size(), false);
-
-  std::vector<bool> back(dictionary.obsolete.size(), false);  // revived obsolete texts
+  const std::vector<bool> lent(dictionary.entries.size(), false);  // lending takes nothing
+  std::vector<bool> back(dictionary.obsolete.size(), false);       // revived obsolete texts
 
   DictDocument merged;
   merged.header = dictionary.header.empty() ? templ.header : dictionary.header;
@@ -157,10 +157,7 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
       } else if (const std::size_t j = present.First(references, lent);
                  j != EntriesByReference::npos) {
         // A shared English text whose one resource changed: its translation is a start.
-        const DictEntry& old = dictionary.entries[j];
-        entry.comments.push_back("#, review: the English text changed");
-        entry.comments.push_back("#| old English: " + EscapeCommentText(old.key));
-        entry.comments.push_back(OldTranslationPrefix + EscapeCommentText(old.value));
+        AddReviewMark(dictionary.entries[j], entry);
       }
     }
     merged.entries.push_back(std::move(entry));
