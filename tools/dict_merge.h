@@ -12,8 +12,9 @@ namespace corekit::tool {
 // the old form of that text: the new one is marked "#, review" with the old English and
 // translation beside it (an old text still under review passes on its mark); a shared text that
 // keeps one of its resources lends its translation so. Every other text that the template lacks
-// and that holds a translation or a note goes to the obsolete section with its notes, as do the
-// dictionary's obsolete texts that stay gone; the rest is dropped. Lines the template writes
+// and that holds a translation or a note goes to the obsolete section with its notes; the
+// dictionary's obsolete texts stay there unless one comes back (each key and translation once);
+// the rest is dropped. Lines the template writes
 // (its header and group headings) are no notes; the dictionary's own header stays. Merging the
 // result again changes nothing.
 DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& dictionary);
