@@ -54,7 +54,12 @@ std::string EscapeDictionaryText(std::string_view text) {
 }
 
 std::string DictionaryPairLine(std::string_view key, std::string_view value) {
-  return "[" + EscapeDictionaryText(key) + "][" + EscapeDictionaryText(value) + "]\n";
+  std::string line(1, '[');
+  line += EscapeDictionaryText(key);
+  line += "][";
+  line += EscapeDictionaryText(value);
+  line += "]\n";
+  return line;
 }
 
 bool DictionaryTextWritable(std::string_view text) {
