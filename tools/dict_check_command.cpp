@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string_view>
 
@@ -11,15 +13,24 @@
 namespace corekit::tool {
 namespace {
 
+bool ByLine(const DictFault& a, const DictFault& b) { return a.line < b.line; }
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The placeholders of a text in order: printf's conversions (%d, %5.2f, %lx, %I64d) and the
+struct Percents {
+  int literal = 0;  // "%%"
+  int lone = 0;     // a "%" that starts nothing
+};
+
+// The placeholders of a text in order: printf's conversions (%d, %5.2f, %lx, %I64d, %S) and the
 // numbered inserts of system messages (%1, %2!d!). %% is none.
-void Placeholders(const std::string& text, std::vector<std::string>& printf,
-                  std::vector<std::string>& numbered) {
+Percents Placeholders(const std::string& text, std::vector<std::string>& printf,
+                      std::vector<std::string>& numbered) {
+  Percents percents;
   for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at)) {
     std::size_t end = at + 1;
     if (end < text.size() && text[end] == '%') {
+      ++percents.literal;
       at = end + 1;
       continue;
     }
@@ -33,7 +44,7 @@ void Placeholders(const std::string& text, std::vector<std::string>& printf,
       ++end;
     }
     if (end < text.size() &&
-        std::string_view("diouxXeEfgGaAcspn").find(text[end]) != std::string::npos) {
+        std::string_view("diouxXeEfgGaAcCsSpn").find(text[end]) != std::string::npos) {
       printf.push_back(text.substr(at, end + 1 - at));
       at = end + 1;
     } else if (digits == at + 1 && digits < text.size() && IsDigit(text[digits]) &&
@@ -43,9 +54,11 @@ void Placeholders(const std::string& text, std::vector<std::string>& printf,
       numbered.push_back(text.substr(at, number - at));
       at = number;
     } else {
+      ++percents.lone;
       at = at + 1;
     }
   }
+  return percents;
 }
 
 // How many & mark an accelerator (&& is a plain ampersand).
@@ -80,8 +93,8 @@ std::string Joined(const std::vector<std::string>& items) {
 void CheckPair(const DictEntry& entry, std::vector<DictFault>& faults) {
   const auto fault = [&](const std::string& what) { faults.push_back({entry.line, what}); };
   std::vector<std::string> keyPrintf, keyNumbered, valuePrintf, valueNumbered;
-  Placeholders(entry.key, keyPrintf, keyNumbered);
-  Placeholders(entry.value, valuePrintf, valueNumbered);
+  const Percents keyPercents = Placeholders(entry.key, keyPrintf, keyNumbered);
+  const Percents valuePercents = Placeholders(entry.value, valuePrintf, valueNumbered);
   if (keyPrintf != valuePrintf) {
     std::vector<std::string> a = keyPrintf, b = valuePrintf;
     std::sort(a.begin(), a.end());
@@ -89,6 +102,10 @@ void CheckPair(const DictEntry& entry, std::vector<DictFault>& faults) {
     fault(a == b ? "placeholders reordered: " + Joined(keyPrintf) + " became " + Joined(valuePrintf)
                  : "placeholders differ: the English text has " + Joined(keyPrintf) +
                        ", the translation " + Joined(valuePrintf));
+  }
+  // In a text with "%%" every percent sign is written so; a lone one would start a placeholder.
+  if (keyPercents.literal > 0 && valuePercents.lone > 0) {
+    fault("a lone % where the English text writes %%");
   }
   // Numbered inserts may change their order; each must stay.
   std::sort(keyNumbered.begin(), keyNumbered.end());
@@ -118,15 +135,52 @@ void CheckPair(const DictEntry& entry, std::vector<DictFault>& faults) {
 }
 
 void CheckEncoding(const std::string& text, std::vector<DictFault>& faults) {
+  int line = 1;
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t bad = at + FindInvalidMultibyte(text.data() + at, text.size() - at);
     if (bad >= text.size()) return;
-    faults.push_back({1 + static_cast<int>(std::count(
-                              text.begin(), text.begin() + static_cast<std::ptrdiff_t>(bad), '\n')),
-                      "bytes that are no character of this encoding (is the file in another?)"});
+    line += static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(at),
+                                        text.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
+    faults.push_back(
+        {line, "bytes that are no character of this encoding (is the file in another?)"});
     // One report a line.
     const std::size_t next = text.find('\n', bad);
     at = next == std::string::npos ? text.size() : next + 1;
+    ++line;
+  }
+}
+
+// The line of offset at in text, from 1.
+int LineOf(const std::string& text, std::size_t at) {
+  return 1 + static_cast<int>(
+                 std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+}
+
+// True when the process's encoding is UTF-8: its three-byte form is a character, a lone 0xFF none.
+bool Utf8Encoding() {
+  return FindInvalidMultibyte("\xE4\xB8\x80", 3) == 3 && FindInvalidMultibyte("\xFF", 1) == 0;
+}
+
+// What stops or changes the library's reading of the text.
+void CheckReading(const std::string& text, std::vector<DictFault>& faults) {
+  const struct {
+    std::string_view mark, name;
+  } marks[] = {{{"\xFF\xFE\0\0", 4}, "UTF-32"},
+               {{"\0\0\xFE\xFF", 4}, "UTF-32"},
+               {"\xFF\xFE", "UTF-16"},
+               {"\xFE\xFF", "UTF-16"}};
+  for (const auto& [mark, name] : marks) {
+    if (text.starts_with(mark)) {
+      faults.push_back({1, "a " + std::string(name) + " byte order mark: the file is in " +
+                               std::string(name) + ", the library reads it byte for byte"});
+      break;
+    }
+  }
+  if (text.starts_with("\xEF\xBB\xBF") && !Utf8Encoding()) {
+    faults.push_back({1, "a UTF-8 byte order mark: the file is in UTF-8, not in this encoding"});
+  }
+  if (const std::size_t zero = text.find('\0'); zero != std::string::npos) {
+    faults.push_back({LineOf(text, zero), "a zero byte: the library reads nothing after it"});
   }
 }
 
@@ -146,7 +200,12 @@ public:
       err << "corekit: dict check: cannot read '" << m_dictionary << "'\n";
       return ExitUsage;
     }
-    const std::vector<DictFault> faults = CheckDictionary(text);
+    std::vector<DictFault> faults = CheckDictionary(text);
+    std::ifstream file(m_dictionary, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (const DictFault end = CheckEndOfFileByte(bytes); end.line != 0) {
+      faults.insert(std::upper_bound(faults.begin(), faults.end(), end, ByLine), end);
+    }
     for (const DictFault& fault : faults) {
       out << m_dictionary << ':' << fault.line << ": " << fault.what << '\n';
     }
@@ -177,9 +236,16 @@ std::vector<DictFault> CheckDictionary(const std::string& text) {
     }
   }
   CheckEncoding(text, faults);
-  std::stable_sort(faults.begin(), faults.end(),
-                   [](const DictFault& a, const DictFault& b) { return a.line < b.line; });
+  CheckReading(text, faults);
+  std::stable_sort(faults.begin(), faults.end(), ByLine);
   return faults;
+}
+
+DictFault CheckEndOfFileByte(const std::string& bytes) {
+  const std::size_t end = bytes.find('\x1A');
+  if (end == std::string::npos || bytes.find_first_not_of(" \t\r\n\x1A", end) == std::string::npos)
+    return {};
+  return {LineOf(bytes, end), "a byte 0x1A ends the text: the library reads nothing after it"};
 }
 
 std::unique_ptr<Command> AddDictCheckCommand(CLI::App& dict) {

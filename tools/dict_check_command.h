@@ -21,7 +21,13 @@ struct DictFault {
 // the English text's; a key that appeared before (only the first counts); bytes that are no
 // character of the process's encoding; a "]" outside a pair, which no text can hold; a "[" in a
 // comment line; an incomplete pair at the end.
+// Also what stops or changes the library's reading: a zero byte, a byte order mark of UTF-16 or
+// UTF-32, or UTF-8's in a program of another encoding.
 std::vector<DictFault> CheckDictionary(const std::string& text);
+
+// The fault of a file's bytes that reading in text mode hides: a 0x1A byte, which ends the text,
+// before more text. Line 0 when there is none.
+DictFault CheckEndOfFileByte(const std::string& bytes);
 
 // Adds the `check` subcommand to the `dict` command.
 std::unique_ptr<Command> AddDictCheckCommand(CLI::App& dict);

@@ -57,6 +57,7 @@ void ReadGap(LineCounter& counter, const char* first, const char* end, bool afte
   std::vector<std::string> gap = SplitLines(std::string(first, end));
   int line = counter.LineAt(first);
   std::vector<std::string> references;
+  bool obsoleteSection = false;
   for (std::size_t i = 0; i < gap.size(); ++i, ++line) {
     const std::string& text = gap[i];
     const std::size_t nonBlank = text.find_first_not_of(" \t\r");
@@ -69,7 +70,12 @@ void ReadGap(LineCounter& counter, const char* first, const char* end, bool afte
     }
     if (i == 0 && afterPair) continue;  // the rest of the line of the previous pair
     if (i + 1 == gap.size() && nonBlank == std::string::npos) break;  // before the next "["
-    if (text == ObsoleteHeading) continue;
+    if (text == ObsoleteHeading) {  // with the blank line the writer puts before it
+      if (!lines.empty() && lines.back().empty()) lines.pop_back();
+      obsoleteSection = true;
+      continue;
+    }
+    if (obsoleteSection && nonBlank == std::string::npos) continue;
     if (StartsWith(text, ObsoleteKeyPrefix)) {
       DictEntry entry;
       entry.key = UnescapeCommentText(text.substr(3));
@@ -83,26 +89,40 @@ void ReadGap(LineCounter& counter, const char* first, const char* end, bool afte
       document.obsolete.push_back(std::move(entry));
       continue;
     }
-    // References directly above an obsolete pair belong to it.
-    if (StartsWith(text, ReferencePrefix)) {
-      std::size_t next = i + 1;
-      while (next < gap.size() && StartsWith(gap[next], ReferencePrefix)) ++next;
-      if (next < gap.size() && StartsWith(gap[next], ObsoleteKeyPrefix)) {
-        references.push_back(text);
-        continue;
-      }
+    // The "#" lines directly above an obsolete pair (references, notes, a review) belong to it.
+    if (StartsWith(text, "#")) {
+      references.push_back(text);
+      continue;
     }
+    lines.insert(lines.end(), references.begin(), references.end());
+    references.clear();
     lines.push_back(text);
   }
+  lines.insert(lines.end(), references.begin(), references.end());
 }
 
-// True when the line of at begins, before at, with a "#": at lies in a comment line.
-bool InComment(const char* start, const char* at) {
-  const char* line = at;
-  while (line > start && line[-1] != '\n') --line;
-  while (line < at && (*line == ' ' || *line == '\t')) ++line;
-  return line < at && *line == '#';
-}
+// Whether positions that come in order lie in a comment line: the text before them on their
+// line begins with "#". Each byte is looked at once.
+class CommentLines {
+public:
+  explicit CommentLines(const char* start) : m_lineStart(start), m_seen(start) {}
+  bool InComment(const char* at) {
+    for (const char* p = at; p > m_seen; --p) {
+      if (p[-1] == '\n') {
+        m_lineStart = p;
+        break;
+      }
+    }
+    m_seen = std::max(m_seen, at);
+    const char* line = m_lineStart;
+    while (line < at && (*line == ' ' || *line == '\t')) ++line;
+    return line < at && *line == '#';
+  }
+
+private:
+  const char* m_lineStart;
+  const char* m_seen;  // the line starts before it are known
+};
 
 }  // namespace
 
@@ -136,8 +156,10 @@ bool DictEntry::MarkedForReview() const {
 
 DictDocument ParseDictDocument(const std::string& text) {
   DictDocument document;
-  const char* const start = text.c_str();
+  // A UTF-8 byte order mark, as editors on Windows write it, is no part of the first line.
+  const char* const start = text.c_str() + (text.starts_with("\xEF\xBB\xBF") ? 3 : 0);
   LineCounter counter(start);
+  CommentLines commentLines(start);
   const char* at = start;
   bool afterPair = false;
   TDictionaryPair pair;
@@ -147,7 +169,7 @@ DictDocument ParseDictDocument(const std::string& text) {
     entry.key = Unescaped(pair.keyOpen + 1, pair.keyClose);
     entry.value = Unescaped(pair.valueOpen + 1, pair.valueClose);
     entry.line = counter.LineAt(pair.keyOpen);
-    if (InComment(start, pair.keyOpen)) {
+    if (commentLines.InComment(pair.keyOpen)) {
       document.strays.push_back({entry.line, "a '[' in a comment line starts a key here"});
     }
     if (std::find(pair.keyClose + 1, pair.valueOpen, ']') != pair.valueOpen) {
@@ -166,6 +188,14 @@ DictDocument ParseDictDocument(const std::string& text) {
   if (pair.keyOpen != nullptr) {
     document.strays.push_back({counter.LineAt(pair.keyOpen),
                                "an incomplete pair: it and the rest of the file are not read"});
+  }
+  std::vector<std::string>& top =
+      document.entries.empty() ? document.trailing : document.entries.front().comments;
+  const auto blank = std::find(top.begin(), top.end(), "");
+  if (blank != top.end() && blank != top.begin() &&
+      std::all_of(top.begin(), blank, IsTranslatorNote)) {
+    document.header.assign(top.begin(), blank);
+    top.erase(top.begin(), blank + 1);
   }
   return document;
 }
@@ -220,6 +250,8 @@ std::string UnescapeCommentText(const std::string& text) {
 
 std::string WriteDictDocument(const DictDocument& document) {
   std::string text;
+  for (const std::string& line : document.header) text += line + '\n';
+  if (!document.header.empty()) text += '\n';
   for (const DictEntry& entry : document.entries) {
     for (const std::string& line : entry.comments) text += line + '\n';
     text += DictionaryPairLine(entry.key, entry.value);
@@ -228,7 +260,7 @@ std::string WriteDictDocument(const DictDocument& document) {
   if (!document.obsolete.empty()) text += std::string("\n") + ObsoleteHeading + '\n';
   for (const DictEntry& entry : document.obsolete) {
     text += '\n';
-    for (const std::string& line : entry.References()) text += ReferencePrefix + line + '\n';
+    for (const std::string& line : entry.comments) text += line + '\n';
     text += ObsoleteKeyPrefix + EscapeCommentText(entry.key) + '\n';
     text += ObsoleteValuePrefix + EscapeCommentText(entry.value) + '\n';
   }

@@ -50,6 +50,8 @@ struct DictStray {
 };
 
 struct DictDocument {
+  // The notes at the top of the file that describe it, up to the first blank line.
+  std::vector<std::string> header;
   std::vector<DictEntry> entries;
   std::vector<std::string> trailing;  // the lines after the last pair
   std::vector<DictEntry> obsolete;    // "#~" pairs, with their "#: " lines as comments
@@ -62,8 +64,8 @@ DictDocument ParseDictDocument(const std::string& text);
 // The file at path read as the library reads it; false when it cannot be opened.
 bool ReadDictDocument(const std::string& path, DictDocument& document);
 
-// The text of the document: each entry's comment lines, then its pair on a line of its own; the
-// trailing lines; the obsolete section.
+// The text of the document: the header and a blank line; each entry's comment lines, then its pair
+// on a line of its own; the trailing lines; the obsolete section.
 std::string WriteDictDocument(const DictDocument& document);
 
 // Text for a comment line: the escapes of pairs, and "[" and "]" as \x5b and \x5d.

@@ -1,29 +1,12 @@
 #include "tools/dict_merge_command.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <iterator>
-#include <map>
-#include <set>
 
+#include "tools/dict_merge.h"
 #include "tools/raw_option.h"
 
 namespace corekit::tool {
 namespace {
-
-// The translator's notes of an old entry go with its translation.
-void KeepNotes(const DictEntry& old, DictEntry& entry) {
-  std::copy_if(old.comments.begin(), old.comments.end(), std::back_inserter(entry.comments),
-               IsTranslatorNote);
-}
-
-bool ShareReference(const DictEntry& a, const DictEntry& b) {
-  const std::vector<std::string> theirs = b.References();
-  for (const std::string& reference : a.References()) {
-    if (std::find(theirs.begin(), theirs.end(), reference) != theirs.end()) return true;
-  }
-  return false;
-}
 
 class DictMergeCommand final : public Command {
 public:
@@ -67,64 +50,6 @@ private:
 };
 
 }  // namespace
-
-DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& dictionary) {
-  const std::map<std::string, std::size_t> current = FirstEntryOfEachKey(dictionary.entries);
-  const std::map<std::string, std::size_t> obsolete = FirstEntryOfEachKey(dictionary.obsolete);
-  const std::map<std::string, std::size_t> inTemplate = FirstEntryOfEachKey(templ.entries);
-  // A dictionary entry that counts: the first of its key, translated, and whose text is gone.
-  const auto gone = [&](std::size_t i) {
-    const DictEntry& old = dictionary.entries[i];
-    return !old.value.empty() && current.at(old.key) == i && !inTemplate.contains(old.key);
-  };
-  std::vector<bool> used(dictionary.entries.size(), false);
-
-  DictDocument merged;
-  merged.trailing = templ.trailing;
-  for (std::size_t t = 0; t < templ.entries.size(); ++t) {
-    const DictEntry& text = templ.entries[t];
-    if (inTemplate.at(text.key) != t) continue;  // a key the template repeats is taken once
-    DictEntry entry = text;
-    if (const auto kept = current.find(text.key); kept != current.end()) {
-      const DictEntry& old = dictionary.entries[kept->second];
-      entry.value = old.value;
-      used[kept->second] = true;
-      KeepNotes(old, entry);
-      if (old.value.empty()) {  // a review still open stays marked
-        for (const std::string& line : old.comments) {
-          if (IsReviewLine(line)) entry.comments.push_back(line);
-        }
-      }
-    } else if (const auto revived = obsolete.find(text.key); revived != obsolete.end()) {
-      entry.value = dictionary.obsolete[revived->second].value;
-    } else {
-      for (std::size_t i = 0; i < dictionary.entries.size(); ++i) {
-        const DictEntry& old = dictionary.entries[i];
-        if (used[i] || !gone(i) || !ShareReference(text, old)) continue;
-        used[i] = true;
-        KeepNotes(old, entry);
-        entry.comments.push_back("#, review: the English text changed");
-        entry.comments.push_back("#| old English: " + EscapeCommentText(old.key));
-        entry.comments.push_back("#| old translation: " + EscapeCommentText(old.value));
-        break;
-      }
-    }
-    merged.entries.push_back(std::move(entry));
-  }
-
-  std::set<std::string> obsoleteKeys;
-  for (std::size_t i = 0; i < dictionary.entries.size(); ++i) {
-    if (used[i] || !gone(i)) continue;
-    merged.obsolete.push_back(dictionary.entries[i]);
-    obsoleteKeys.insert(dictionary.entries[i].key);
-  }
-  for (const DictEntry& old : dictionary.obsolete) {
-    if (!inTemplate.contains(old.key) && obsoleteKeys.insert(old.key).second) {
-      merged.obsolete.push_back(old);
-    }
-  }
-  return merged;
-}
 
 std::unique_ptr<Command> AddDictMergeCommand(CLI::App& dict) {
   return std::make_unique<DictMergeCommand>(dict);

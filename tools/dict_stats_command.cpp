@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <charconv>
-#include <cstdio>
 #include <map>
 
 #include "tools/raw_option.h"
@@ -10,10 +9,11 @@
 namespace corekit::tool {
 namespace {
 
-std::string Percent(double share) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%.1f%%", share);
-  return text;
+// The share in tenths of a percent, cut rather than rounded: never shown above what it is.
+std::string Percent(const DictStats& stats) {
+  const long long total = stats.translated + stats.empty + stats.missing;
+  const long long tenths = total == 0 ? 1000 : 1000LL * stats.translated / total;
+  return std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + '%';
 }
 
 class DictStatsCommand final : public Command {
@@ -58,10 +58,10 @@ public:
     const DictStats stats = CountDictionary(dictionary, m_template.Given() ? &templ : nullptr);
     out << "Translated  " << stats.translated << "\nEmpty       " << stats.empty << "\nMissing     "
         << stats.missing << "\nObsolete    " << stats.obsolete << "\nReview      " << stats.review
-        << "\nShare       " << Percent(stats.Share()) << '\n';
+        << "\nShare       " << Percent(stats) << '\n';
     if (stats.Share() < minimum) {
-      err << "corekit: dict stats: " << Percent(stats.Share()) << " translated, below "
-          << Percent(minimum) << '\n';
+      err << "corekit: dict stats: " << Percent(stats) << " translated, below " << m_min.text
+          << "%\n";
       return ExitFailure;
     }
     return ExitOk;

@@ -137,7 +137,32 @@ expect_shows("#: string 4040\n[File not found][Datei nicht gefunden]\n")
 file(WRITE faulty-dictionary.txt "[Error # %lx][Fehler]\n[&Open][Oeffnen]\n")
 expect_run(1 dict check faulty-dictionary.txt)
 expect_shows("faulty-dictionary.txt:1: placeholders differ" "faulty-dictionary.txt:2: the & accelerator is lost")
+# Merging the same template again changes nothing.
+expect_run(0 dict merge corekit-template.txt Translate/7/corekit.txt -o merged-once.txt)
+expect_run(0 dict merge corekit-template.txt merged-once.txt -o merged-twice.txt)
+file(READ merged-once.txt once)
+file(READ merged-twice.txt twice)
+if(NOT once STREQUAL twice)
+  message(FATAL_ERROR "a second merge with the same template changed the dictionary")
+endif()
+# The share shown is never rounded up past the limit.
+file(WRITE two-of-three.txt "[a][x] [b][y] [c][]")
+expect_run(1 dict stats two-of-three.txt --min 66.7)
+string(FIND "${err}" "66.6% translated, below 66.7%" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "dict stats rounds up past its limit: ${err}")
+endif()
+string(ASCII 26 end_of_file)
+file(WRITE end-of-file.txt "[a][b]\n${end_of_file}[c][d]\n")
+expect_run(1 dict check end-of-file.txt)
+expect_shows("end-of-file.txt:2: a byte 0x1A")
 unset(ENV{LC_ALL})
+# The plain C locale reads UTF-8.
+if(NOT EMULATOR)
+  set(ENV{LC_ALL} C)
+  expect_run(0 dict check Translate/7/corekit.txt)
+  unset(ENV{LC_ALL})
+endif()
 
 # Each command's refusals, whose details the unit tests check: a missing or unknown argument
 # (refused by the parser) and a bad value (refused by the command); a fraction of a second needs
@@ -145,7 +170,8 @@ unset(ENV{LC_ALL})
 foreach(bad "time;2005-02-30" "time;--seconds;-1" "time;--nothing" "time;2005-06-15T12:30:45.5"
             "now;--zone;721" "now;--ms;--ns" "path" "path;x;--squeeze;1x" "error"
             "error;0x100000000" "error;1;--lang;xx-YY" "menu" "menu;100;--module;no_such_module" "dict" "dict;extract;no_such_module"
-            "dict;stats;no_such_file" "dict;stats;corekit-template.txt;--min;x")
+            "dict;stats;no_such_file" "dict;stats;corekit-template.txt;--min;x" "dict;stats;."
+            "dict;check;." "dict;merge;corekit-template.txt;.")
   expect_run(2 ${bad})
   string(STRIP "${err}" line)
   if(NOT out STREQUAL "" OR line STREQUAL "" OR line MATCHES "\n")

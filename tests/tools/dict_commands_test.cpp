@@ -1,15 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/core/loaded_module.h"
 #include "tools/dict_check_command.h"
 #include "tools/dict_extract_command.h"
-#include "tools/dict_merge_command.h"
+#include "tools/dict_merge.h"
 #include "tools/dict_stats_command.h"
 
 namespace {
 
+using corekit::tool::MergeDictionaries;
 using corekit::tool::ParseDictDocument;
 
 TEST(ToolDictCommands, ExtractsStringsMenusAndDialogsOfAModule) {
@@ -77,6 +79,54 @@ TEST(ToolDictCommands, MergeKeepsAddsObsoletesAndMarksForReview) {
             "\n#~ Long gone\n#~= Lange weg\n");
 }
 
+// Each row's output merged again with its template stays the same bytes.
+TEST(ToolDictCommands, MergeLosesNoTranslationAndRepeatsItself) {
+  const std::string review =
+      "#, review: the English text changed\n#| old English: Open\n"
+      "#| old translation: Öffnen\n";
+  const std::string gone =
+      "\n# ---- obsolete: gone from the module, kept for reference; not read "
+      "----\n\n";
+  const struct {
+    std::string templ, dictionary, merged;
+  } cases[] = {
+      // The template's header and group lines are no translator's notes.
+      {"# Dictionary\n\n# ---- string table ----\n#: string 1\n[Open][]\n",
+       "# Dictionary\n\n# ---- string table ----\n#: string 1\n# verb\n[Open][Öffnen]\n",
+       "# Dictionary\n\n# ---- string table ----\n#: string 1\n# verb\n[Open][Öffnen]\n"},
+      // The dictionary's own header stays at the top.
+      {"# Dictionary\n\n#: string 1\n[Open][]\n", "# German\n\n#: string 1\n[Open][Öffnen]\n",
+       "# German\n\n#: string 1\n[Open][Öffnen]\n"},
+      // The English changes again before review, or goes, or is translated without clearing.
+      {"#: string 1\n[Open a file][]\n", "#: string 1\n# verb\n" + review + "[Open file][]\n",
+       "#: string 1\n# verb\n" + review + "[Open a file][]\n"},
+      {"#: string 2\n[Save][]\n", "#: string 1\n# verb\n" + review + "[Open file][]\n",
+       "#: string 2\n[Save][]\n" + gone + "#: string 1\n# verb\n" + review +
+           "#~ Open file\n#~= \n"},
+      {"#: string 1\n[Open file][]\n", "#: string 1\n" + review + "[Open file][Datei öffnen]\n",
+       "#: string 1\n" + review + "[Open file][Datei öffnen]\n"},
+      // An obsolete text comes back with its notes and mark.
+      {"#: string 1\n[Open file][]\n",
+       "[X][]\n" + gone + "#: string 1\n# verb\n" + review + "#~ Open file\n#~= \n",
+       "#: string 1\n# verb\n" + review + "[Open file][]\n"},
+      // One resource of a shared text changed.
+      {"#: string 1\n[Open file][]\n#: menu 100 item 101\n[Open][]\n",
+       "#: string 1\n#: menu 100 item 101\n[Open][Öffnen]\n",
+       "#: string 1\n#, review: the English text changed\n#| old English: Open\n"
+       "#| old translation: Öffnen\n[Open file][]\n#: menu 100 item 101\n[Open][Öffnen]\n"},
+      // A byte order mark before the first line.
+      {"#: string 1\n[Open file][]\n", "\xEF\xBB\xBF#: string 1\n# verb\n[Open][Öffnen]\n",
+       "#: string 1\n# verb\n" + review + "[Open file][]\n"},
+  };
+  for (const auto& c : cases) {
+    const auto templ = ParseDictDocument(c.templ);
+    const auto write = corekit::tool::WriteDictDocument;
+    const std::string merged = write(MergeDictionaries(templ, ParseDictDocument(c.dictionary)));
+    EXPECT_EQ(merged, c.merged) << c.dictionary;
+    EXPECT_EQ(write(MergeDictionaries(templ, ParseDictDocument(merged))), merged) << merged;
+  }
+}
+
 TEST(ToolDictCommands, StatsCountAgainstTheTemplate) {
   const auto templ = ParseDictDocument("[A][] [B][] [C][] [D][]");
   const auto dictionary = ParseDictDocument(
@@ -112,6 +162,9 @@ TEST(ToolDictCommands, CheckReportsTranslatorsFaultsByLine) {
       {"[&Save\tCtrl+S][&Speichern]", {{1, "\\t shortcut part is lost"}}},
       {"[Name: ][Name:]\n[ x][x ]", {{1, "trailing"}, {2, "leading"}, {2, "trailing"}}},
       {"[a][b]]\n[c][d]", {{1, "']'"}}},
+      {"[%S: %d][%d]\n[100%% ready][100% bereit]\n[50%% of %d][50%% von %d]",
+       {{1, "placeholders differ"}, {2, "lone %"}}},
+      {std::string("[a][b]\n\0[c][d]", 14), {{2, "zero byte"}}},
   };
   for (const auto& c : cases) {
     const auto faults = corekit::tool::CheckDictionary(c.text);
@@ -121,6 +174,16 @@ TEST(ToolDictCommands, CheckReportsTranslatorsFaultsByLine) {
       EXPECT_NE(faults[i].what.find(c.faults[i].second), std::string::npos) << faults[i].what;
     }
   }
+  // A byte order mark the library reads as text, whether or not its bytes are characters here.
+  for (const std::string& mark :
+       {std::string("\xFF\xFE"), std::string("\xFE\xFF"), std::string("\xFF\xFE\0\0", 4)}) {
+    const auto faults = corekit::tool::CheckDictionary(mark + "[a][b]");
+    EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [](const auto& fault) {
+      return fault.line == 1 && fault.what.find("byte order mark") != std::string::npos;
+    })) << mark;
+  }
+  EXPECT_EQ(corekit::tool::CheckEndOfFileByte("[a][b]\n\x1A[c][d]").line, 2);
+  EXPECT_EQ(corekit::tool::CheckEndOfFileByte("[a][b]\x1A\r\n").line, 0);
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ TEST(ToolDictDocument, ReadsPairsCommentsAndStraysByLine) {
   ASSERT_EQ(document.entries.size(), 3u);
   EXPECT_EQ(document.entries[0].key, "One");
   EXPECT_EQ(document.entries[0].line, 4);
-  EXPECT_EQ(document.entries[0].comments, (std::vector<std::string>{"# head", "", "#: string 1"}));
+  EXPECT_EQ(document.header, std::vector<std::string>{"# head"});
+  EXPECT_EQ(document.entries[0].comments, std::vector<std::string>{"#: string 1"});
   EXPECT_EQ(document.entries[0].References(), std::vector<std::string>{"string 1"});
   EXPECT_EQ(document.entries[1].key, "Two\n");
   EXPECT_EQ(document.entries[1].value, "Zwei [2");

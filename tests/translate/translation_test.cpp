@@ -11,6 +11,7 @@
 #include "corekit/translate/dictionary_text.h"
 #include "corekit/translate/translate_text.h"
 #include "corekit/translate/translation_dict.h"
+#include "tests/support/double_byte_locale.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/translate/dictionary_files.h"
 
@@ -84,6 +85,15 @@ TEST(DictionaryWriter, PairsReadBackAsWritten) {
   // No escape writes "]"; a backslash before n, t or r reads as a control character.
   const std::string unwritable[] = {"a]b", "\\n", "x\\t", "\\r", std::string("a\0b", 3), "\x1a"};
   for (const std::string& bad : unwritable) EXPECT_FALSE(DictionaryTextWritable(bad)) << bad;
+
+  // In GBK the trail byte 0x5C of a character before n, t or r is no escape.
+  const DoubleByteLocale gbk;
+  ASSERT_TRUE(gbk.Active());
+  const std::string trail = "\x81\x5Cn\x81\x5Ct\x81\x5Cr\\";
+  EXPECT_EQ(DictionaryPairLine(trail, ""), "[\x81\x5Cn\x81\x5Ct\x81\x5Cr\\\\][]\n");
+  TTranslationDict wide;
+  wide.AddPairs(DictionaryPairLine(trail, "\x81\x5Cn").c_str());
+  EXPECT_EQ(std::string(wide.Lookup(trail.c_str(), false)), "\x81\x5Cn");
 }
 
 TEST(TranslationDict, FilesAreReadInTextMode) {
@@ -110,6 +120,7 @@ TEST(TranslationDict, FilesAreReadInTextMode) {
   }
   TTranslationDict missing;
   EXPECT_FALSE(missing.LoadFromFile("./no-such-dictionary.txt"));
+  EXPECT_FALSE(missing.LoadFromFile("."));  // a folder
   EXPECT_EQ(std::string(missing.Lookup("a", false)), "");
 }
 

@@ -16,9 +16,13 @@ namespace {
 // character by character.
 enum class Encoding { SingleByte, Utf8, Other };
 
+// The plain "C" locale (ASCII) counts as UTF-8, as the library's texts do.
 Encoding CurrentEncoding() noexcept {
-  if (MB_CUR_MAX == 1) return Encoding::SingleByte;
-  return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? Encoding::Utf8 : Encoding::Other;
+  const char* const codeset = nl_langinfo(CODESET);
+  if (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "ANSI_X3.4-1968") == 0) {
+    return Encoding::Utf8;
+  }
+  return MB_CUR_MAX == 1 ? Encoding::SingleByte : Encoding::Other;
 }
 
 bool AsciiBytesAreCharacters() noexcept { return CurrentEncoding() != Encoding::Other; }
@@ -40,6 +44,32 @@ const char* Utf8Previous(const char* start, const char* position) noexcept {
                              : (lead & 0xF8) == 0xF0 ? 4
                                                      : 0;
   return length == continuations + 1 ? p : position - 1;
+}
+
+// The offset of the first byte that starts no well-formed UTF-8 character (no overlong form, no
+// surrogate, nothing above U+10FFFF), or size.
+std::size_t Utf8InvalidAt(const char* text, std::size_t size) noexcept {
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(text);
+  for (std::size_t at = 0; at < size;) {
+    const unsigned lead = bytes[at];
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || size - at < length) return at;
+    // The second byte's range depends on the lead; the others are plain continuation bytes.
+    const unsigned second = length > 1 ? bytes[at + 1] : 0x80;
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (second < low || second > high) return at;
+    for (std::size_t i = 2; i < length; ++i) {
+      if ((bytes[at + i] & 0xC0) != 0x80) return at;
+    }
+    at += length;
+  }
+  return size;
 }
 
 // The length in bytes of the character at text (at least 1; 0 only at the terminating NUL). A byte
@@ -113,6 +143,7 @@ const char* MultibytePrevious(const char* start, const char* position) noexcept 
 }
 
 std::size_t MultibyteInvalidAt(const char* text, std::size_t size) noexcept {
+  if (CurrentEncoding() == Encoding::Utf8) return Utf8InvalidAt(text, size);
   std::mbstate_t state{};
   for (std::size_t at = 0; at < size;) {
     const std::size_t length = std::mbrlen(text + at, size - at, &state);

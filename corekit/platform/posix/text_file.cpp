@@ -13,7 +13,10 @@ bool ReadTextFile(const char* path, std::string& content) {
   char block[64 * 1024];
   for (std::size_t read; (read = std::fread(block, 1, sizeof block, file)) > 0;)
     content.append(block, read);
+  // A folder opens but cannot be read.
+  const bool failed = std::ferror(file) != 0;
   std::fclose(file);
+  if (failed) return false;
 
   // A 0x1A byte ends the text; each CR LF pair becomes LF, moved down in place in whole runs.
   if (const void* end = std::memchr(content.data(), '\x1A', content.size()))
