@@ -5,10 +5,12 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string_view>
 
 #include "corekit/translate/dictionary_text.h"
 #include "tools/dict_document.h"
+#include "tools/raw_option.h"
 
 namespace corekit::tool {
 namespace {
@@ -134,19 +136,22 @@ void CheckPair(const DictEntry& entry, std::vector<DictFault>& faults) {
   }
 }
 
-void CheckEncoding(const std::string& text, std::vector<DictFault>& faults) {
+// One fault for each line with bytes that are no character of the encoding: the named one when
+// given, else the process's.
+void CheckEncoding(const std::string& text, const DictEncoding& encoding,
+                   std::vector<DictFault>& faults) {
   int line = 1;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t bad = at + FindInvalidMultibyte(text.data() + at, text.size() - at);
-    if (bad >= text.size()) return;
-    line += static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(at),
-                                        text.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
-    faults.push_back(
-        {line, "bytes that are no character of this encoding (is the file in another?)"});
-    // One report a line.
-    const std::size_t next = text.find('\n', bad);
-    at = next == std::string::npos ? text.size() : next + 1;
-    ++line;
+  for (std::size_t at = 0; at < text.size(); ++line) {
+    std::size_t end = text.find('\n', at);
+    end = end == std::string::npos ? text.size() : end;
+    const std::size_t size = end - at;
+    if (encoding.InvalidAt(text.data() + at, size) < size) {
+      faults.push_back(
+          {line, encoding.check != nullptr
+                     ? "bytes that are no character of " + encoding.name
+                     : "bytes that are no character of this encoding (is the file in another?)"});
+    }
+    at = end + 1;
   }
 }
 
@@ -156,13 +161,14 @@ int LineOf(const std::string& text, std::size_t at) {
                  std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
 }
 
-// True when the process's encoding is UTF-8: its three-byte form is a character, a lone 0xFF none.
-bool Utf8Encoding() {
-  return FindInvalidMultibyte("\xE4\xB8\x80", 3) == 3 && FindInvalidMultibyte("\xFF", 1) == 0;
+// True when the encoding is UTF-8: its three-byte form is a character, a lone 0xFF none.
+bool Utf8Encoding(const DictEncoding& encoding) {
+  return encoding.InvalidAt("\xE4\xB8\x80", 3) == 3 && encoding.InvalidAt("\xFF", 1) == 0;
 }
 
 // What stops or changes the library's reading of the text.
-void CheckReading(const std::string& text, std::vector<DictFault>& faults) {
+void CheckReading(const std::string& text, const DictEncoding& encoding,
+                  std::vector<DictFault>& faults) {
   const struct {
     std::string_view mark, name;
   } marks[] = {{{"\xFF\xFE\0\0", 4}, "UTF-32"},
@@ -176,7 +182,7 @@ void CheckReading(const std::string& text, std::vector<DictFault>& faults) {
       break;
     }
   }
-  if (text.starts_with("\xEF\xBB\xBF") && !Utf8Encoding()) {
+  if (text.starts_with("\xEF\xBB\xBF") && !Utf8Encoding(encoding)) {
     faults.push_back({1, "a UTF-8 byte order mark: the file is in UTF-8, not in this encoding"});
   }
   if (const std::size_t zero = text.find('\0'); zero != std::string::npos) {
@@ -189,18 +195,34 @@ public:
   explicit DictCheckCommand(CLI::App& dict)
       : m_app(dict.add_subcommand("check", "Report the faults of a dictionary's translations")) {
     m_app->add_option("dictionary", m_dictionary, "The dictionary")->required()->type_name("DICT");
+    m_encoding.option =
+        m_app
+            ->add_option("--encoding", m_encoding.text,
+                         "Check for this encoding (UTF-8, GBK, cp1252, ISO-8859-1, a Windows code "
+                         "page number) instead of the program's")
+            ->type_name("ENC");
     m_app->footer("Exits with 1 when it finds a fault.");
   }
 
   bool Selected() const override { return m_app->parsed(); }
 
   int Run(std::ostream& out, std::ostream& err) override {
+    std::optional<TEncodingCheck> named;
+    if (m_encoding.Given()) {
+      named.emplace(m_encoding.text.c_str());
+      if (!named->Known()) {
+        err << "corekit: dict check: --encoding '" << m_encoding.text
+            << "' is no encoding this system knows\n";
+        return ExitUsage;
+      }
+    }
     std::string text;
     if (!ReadDictionaryFile(m_dictionary.c_str(), text)) {
       err << "corekit: dict check: cannot read '" << m_dictionary << "'\n";
       return ExitUsage;
     }
-    std::vector<DictFault> faults = CheckDictionary(text);
+    std::vector<DictFault> faults =
+        CheckDictionary(text, {named ? &*named : nullptr, m_encoding.text});
     std::ifstream file(m_dictionary, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (const DictFault end = CheckEndOfFileByte(bytes); end.line != 0) {
@@ -217,11 +239,16 @@ public:
 private:
   CLI::App* m_app;
   std::string m_dictionary;
+  RawOption m_encoding;
 };
 
 }  // namespace
 
-std::vector<DictFault> CheckDictionary(const std::string& text) {
+std::size_t DictEncoding::InvalidAt(const char* text, std::size_t size) const {
+  return check != nullptr ? check->InvalidAt(text, size) : FindInvalidMultibyte(text, size);
+}
+
+std::vector<DictFault> CheckDictionary(const std::string& text, const DictEncoding& encoding) {
   std::vector<DictFault> faults;
   const DictDocument document = ParseDictDocument(text);
   for (const DictStray& stray : document.strays) faults.push_back({stray.line, stray.what});
@@ -235,8 +262,8 @@ std::vector<DictFault> CheckDictionary(const std::string& text) {
       CheckPair(entry, faults);
     }
   }
-  CheckEncoding(text, faults);
-  CheckReading(text, faults);
+  CheckEncoding(text, encoding, faults);
+  CheckReading(text, encoding, faults);
   std::stable_sort(faults.begin(), faults.end(), ByLine);
   return faults;
 }
