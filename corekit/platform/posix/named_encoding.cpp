@@ -27,6 +27,7 @@ bool OnlyDigits(const char* name) {
 }  // namespace
 
 NamedEncoding::NamedEncoding(const char* name) noexcept : m_system(new System) {
+  if (*name == '\0') return;  // ICU's name of the default encoding
   // ICU knows code pages by names ("cp936"), not by their numbers alone.
   const std::string icuName = OnlyDigits(name) ? CodePageEncodingName(CodePageOfEncodingName(name))
                                                : std::string(name);
