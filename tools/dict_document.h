@@ -13,10 +13,13 @@
 //   # ...                 a translator's note, which merging keeps with its text
 // In the texts of these lines the escapes of pairs apply, and "[" and "]" are written \x5b, \x5d.
 
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "tools/dict_file_reader.h"
 
 namespace corekit::tool {
 
@@ -58,8 +61,35 @@ struct DictDocument {
   std::vector<DictStray> strays;      // a "]" outside pairs, an incomplete pair at the end
 };
 
+// Reads a dictionary text piece by piece, as it comes from a file, into documents that hold the
+// pairs, comments and strays of each piece.
+class DictParser {
+public:
+  // What the text of a line before a position is: blanks (or nothing), a comment, other text.
+  enum class LineStart { Blank, Comment, Text };
+
+  // Reads the pairs of text, which goes on from the text fed before, into document; when last,
+  // also what follows the last pair (the trailing lines, the obsolete section, an incomplete
+  // pair). Returns the length of text read: up to the end of its last complete pair (the rest is
+  // to be fed again, with more text after it), or all of it when last.
+  std::size_t Feed(const std::string& text, bool last, DictDocument& document);
+
+private:
+  int m_line = 1;                          // the line of the next text fed
+  LineStart m_lineStart = LineStart::Blank;  // that line's text fed before
+  bool m_started = false;                  // past a byte order mark
+  bool m_afterPair = false;                // a pair was read
+  bool m_header = false;                   // the header was looked for
+};
+
 // The document of a dictionary text as the library reads it (text mode: CR LF read as LF).
 DictDocument ParseDictDocument(const std::string& text);
+
+// Reads the file at path as the library does, block by block: handle gets each piece of text read
+// (ending after a complete pair, the last with the rest), the line it starts on and its document,
+// whose parts it may take. False when the file cannot be opened or read.
+bool ReadDictPieces(const std::string& path, DictFileReader& reader,
+                    const std::function<void(const std::string&, int, DictDocument&)>& handle);
 
 // The file at path read as the library reads it; false when it cannot be opened.
 bool ReadDictDocument(const std::string& path, DictDocument& document);
