@@ -45,10 +45,9 @@ void DictMergeCorekit(benchmark::State& state) {
     corekit::tool::ReadDictDocument((folder / "dict.txt").string(), read);
     corekit::tool::ReadDictDocument((folder / "template.txt").string(), readTemplate);
     std::ostringstream none;
-    corekit::tool::WriteDictOutput(
-        (folder / "merged.txt").string(),
-        corekit::tool::WriteDictDocument(corekit::tool::MergeDictionaries(readTemplate, read)),
-        none);
+    corekit::tool::WriteDictOutput((folder / "merged.txt").string(),
+                                   corekit::tool::MergeDictionaries(std::move(readTemplate), read),
+                                   none);
   }
 }
 BENCHMARK(DictMergeCorekit)->Name("DictMerge/corekit")->Unit(benchmark::kMillisecond);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 #include <ostream>
+#include <sstream>
 #include <string_view>
 
 #include "corekit/translate/dictionary_text.h"
@@ -147,8 +148,10 @@ void TakeHeader(std::vector<std::string>& top, DictDocument& document) {
 
 }  // namespace
 
-std::map<std::string, std::size_t> FirstEntryOfEachKey(const std::vector<DictEntry>& entries) {
-  std::map<std::string, std::size_t> first;
+std::unordered_map<std::string_view, std::size_t> FirstEntryOfEachKey(
+    const std::vector<DictEntry>& entries) {
+  std::unordered_map<std::string_view, std::size_t> first;
+  first.reserve(entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i) first.emplace(entries[i].key, i);
   return first;
 }
@@ -304,32 +307,54 @@ std::string UnescapeCommentText(const std::string& text) {
   return plain;
 }
 
-std::string WriteDictDocument(const DictDocument& document) {
+void WriteDictDocumentTo(const DictDocument& document, std::ostream& out) {
+  // Written in blocks of about 64 KiB, so that a large document is never held twice.
   std::string text;
-  for (const std::string& line : document.header) text += line + '\n';
-  if (!document.header.empty()) text += '\n';
+  const auto add = [&](std::string_view part) {
+    text += part;
+    if (text.size() >= 1 << 16) {
+      out << text;
+      text.clear();
+    }
+  };
+  const auto line = [&](std::string_view first, std::string_view second = {}) {
+    text += first;
+    text += second;
+    add("\n");
+  };
+  for (const std::string& header : document.header) line(header);
+  if (!document.header.empty()) line({});
   for (const DictEntry& entry : document.entries) {
-    for (const std::string& line : entry.comments) text += line + '\n';
-    text += DictionaryPairLine(entry.key, entry.value);
+    for (const std::string& comment : entry.comments) line(comment);
+    add(DictionaryPairLine(entry.key, entry.value));
   }
-  for (const std::string& line : document.trailing) text += line + '\n';
-  if (!document.obsolete.empty()) text += std::string("\n") + ObsoleteHeading + '\n';
+  for (const std::string& trailing : document.trailing) line(trailing);
+  if (!document.obsolete.empty()) {
+    line({});
+    line(ObsoleteHeading);
+  }
   for (const DictEntry& entry : document.obsolete) {
-    text += '\n';
-    for (const std::string& line : entry.comments) text += line + '\n';
-    text += ObsoleteKeyPrefix + EscapeCommentText(entry.key) + '\n';
-    text += ObsoleteValuePrefix + EscapeCommentText(entry.value) + '\n';
+    line({});
+    for (const std::string& comment : entry.comments) line(comment);
+    line(ObsoleteKeyPrefix, EscapeCommentText(entry.key));
+    line(ObsoleteValuePrefix, EscapeCommentText(entry.value));
   }
-  return text;
+  out << text;
 }
 
-bool WriteDictOutput(const std::string& path, const std::string& text, std::ostream& out) {
+std::string WriteDictDocument(const DictDocument& document) {
+  std::ostringstream text;
+  WriteDictDocumentTo(document, text);
+  return std::move(text).str();
+}
+
+bool WriteDictOutput(const std::string& path, const DictDocument& document, std::ostream& out) {
   if (path.empty()) {
-    out << text;
+    WriteDictDocumentTo(document, out);
     return static_cast<bool>(out);
   }
   std::ofstream file(path, std::ios::binary);
-  file << text;
+  WriteDictDocumentTo(document, file);
   return static_cast<bool>(file);
 }
 

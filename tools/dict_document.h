@@ -15,7 +15,8 @@
 
 #include <functional>
 #include <iosfwd>
-#include <map>
+#include <string_view>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,10 @@ struct DictEntry {
   bool MarkedForReview() const;
 };
 
-// The index of the first entry of each key: the one the library reads.
-std::map<std::string, std::size_t> FirstEntryOfEachKey(const std::vector<DictEntry>& entries);
+// The index of the first entry of each key: the one the library reads. The keys are views of the
+// entries' own.
+std::unordered_map<std::string_view, std::size_t> FirstEntryOfEachKey(
+    const std::vector<DictEntry>& entries);
 
 // True for a review mark and the lines beside it ("#, " and "#| ").
 bool IsReviewLine(const std::string& line);
@@ -96,6 +99,7 @@ bool ReadDictDocument(const std::string& path, DictDocument& document);
 
 // The text of the document: the header and a blank line; each entry's comment lines, then its pair
 // on a line of its own; the trailing lines; the obsolete section.
+void WriteDictDocumentTo(const DictDocument& document, std::ostream& out);
 std::string WriteDictDocument(const DictDocument& document);
 
 // Text for a comment line: the escapes of pairs, and "[" and "]" as \x5b and \x5d.
@@ -106,8 +110,8 @@ std::string UnescapeCommentText(const std::string& text);
 inline constexpr const char* ObsoleteHeading =
     "# ---- obsolete: gone from the module, kept for reference; not read ----";
 
-// Writes text to the file at path, or to out when path is empty; false when the file cannot be
-// written.
-bool WriteDictOutput(const std::string& path, const std::string& text, std::ostream& out);
+// Writes the document to the file at path, or to out when path is empty; false when the file
+// cannot be written.
+bool WriteDictOutput(const std::string& path, const DictDocument& document, std::ostream& out);
 
 }  // namespace corekit::tool

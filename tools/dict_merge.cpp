@@ -4,6 +4,9 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "corekit/translate/dictionary_text.h"
 
@@ -17,10 +20,9 @@ constexpr const char* OldTranslationPrefix = "#| old translation: ";
 class TemplateLines {
 public:
   explicit TemplateLines(const DictDocument& templ) {
-    for (const DictEntry& entry : templ.entries)
-      m_lines.insert(entry.comments.begin(), entry.comments.end());
-    m_lines.insert(templ.trailing.begin(), templ.trailing.end());
-    m_lines.insert(templ.header.begin(), templ.header.end());
+    for (const DictEntry& entry : templ.entries) Add(entry.comments);
+    Add(templ.trailing);
+    Add(templ.header);
   }
   bool IsNote(const std::string& line) const {
     const bool heading = line.rfind("# ---- ", 0) == 0 && line.ends_with(" ----");
@@ -33,6 +35,13 @@ public:
   }
 
 private:
+  // Only the lines that would otherwise count as notes (not the "#: " references) are kept.
+  void Add(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+      if (IsTranslatorNote(line)) m_lines.insert(line);
+    }
+  }
+
   std::set<std::string> m_lines;
 };
 
@@ -73,18 +82,28 @@ void MarkForReview(const TemplateLines& tool, const DictEntry& old, DictEntry& e
   if (!old.value.empty()) AddReviewMark(old, entry);
 }
 
+// The texts of an entry's "#: " lines, as views of them.
+std::vector<std::string_view> ReferenceViews(const DictEntry& entry) {
+  std::vector<std::string_view> references;
+  for (const std::string& comment : entry.comments) {
+    if (comment.starts_with("#: ")) references.push_back(std::string_view(comment).substr(3));
+  }
+  return references;
+}
+
 // The dictionary entries that count by the resources they name, each list in file order. Those
 // whose text is gone are taken once; those still in the template lend their translation.
 class EntriesByReference {
 public:
-  void Add(const std::string& reference, std::size_t index) {
+  void Add(std::string_view reference, std::size_t index) {
     m_lists[reference].entries.push_back(index);
   }
 
   // The first entry not yet taken that names one of the references, or npos.
-  std::size_t First(const std::vector<std::string>& references, const std::vector<bool>& taken) {
+  std::size_t First(const std::vector<std::string_view>& references,
+                    const std::vector<bool>& taken) {
     std::size_t first = npos;
-    for (const std::string& reference : references) {
+    for (const std::string_view reference : references) {
       const auto found = m_lists.find(reference);
       if (found == m_lists.end()) continue;
       List& list = found->second;
@@ -101,28 +120,41 @@ private:
     std::vector<std::size_t> entries;
     std::size_t next = 0;  // entries before it are taken
   };
-  std::map<std::string, List> m_lists;
+  std::unordered_map<std::string_view, List> m_lists;  // views of the dictionary's lines
 };
 
 }  // namespace
 
-DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& dictionary) {
-  const std::map<std::string, std::size_t> current = FirstEntryOfEachKey(dictionary.entries);
-  const std::map<std::string, std::size_t> obsolete = FirstEntryOfEachKey(dictionary.obsolete);
-  const std::map<std::string, std::size_t> inTemplate = FirstEntryOfEachKey(templ.entries);
+DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionary) {
+  const auto current = FirstEntryOfEachKey(dictionary.entries);
+  const auto obsolete = FirstEntryOfEachKey(dictionary.obsolete);
   const TemplateLines tool(templ);
   // The dictionary entries that count: the first of their key, holding a translation or a note.
   std::vector<bool> taken(dictionary.entries.size(), true);
   EntriesByReference gone, present;
-  for (std::size_t i = 0; i < dictionary.entries.size(); ++i) {
-    const DictEntry& old = dictionary.entries[i];
-    if (current.at(old.key) != i || !(HoldsTranslation(old) || tool.HasNote(old))) continue;
-    taken[i] = false;
-    for (const std::string& reference : old.References()) {
-      if (!inTemplate.contains(old.key)) {
-        gone.Add(reference, i);
-      } else if (!old.value.empty()) {
-        present.Add(reference, i);
+  // The template's entries move into the result, so its keys are looked up before.
+  std::vector<bool> firstInTemplate(templ.entries.size(), false);
+  {
+    const auto inTemplate = FirstEntryOfEachKey(templ.entries);
+    // Only the resources of new texts are looked up: those that the dictionary lacks.
+    std::unordered_set<std::string_view> newReferences;
+    for (const auto& [key, index] : inTemplate) {
+      firstInTemplate[index] = true;
+      if (current.contains(key)) continue;
+      for (const std::string_view reference : ReferenceViews(templ.entries[index]))
+        newReferences.insert(reference);
+    }
+    for (std::size_t i = 0; i < dictionary.entries.size(); ++i) {
+      const DictEntry& old = dictionary.entries[i];
+      if (current.at(old.key) != i || !(HoldsTranslation(old) || tool.HasNote(old))) continue;
+      taken[i] = false;
+      for (const std::string_view reference : ReferenceViews(old)) {
+        if (!newReferences.contains(reference)) continue;
+        if (!inTemplate.contains(old.key)) {
+          gone.Add(reference, i);
+        } else if (!old.value.empty()) {
+          present.Add(reference, i);
+        }
       }
     }
   }
@@ -131,18 +163,18 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
 
   DictDocument merged;
   merged.header = dictionary.header.empty() ? templ.header : dictionary.header;
-  merged.trailing = templ.trailing;
+  merged.trailing = std::move(templ.trailing);
+  merged.entries.reserve(templ.entries.size());
   for (std::size_t t = 0; t < templ.entries.size(); ++t) {
-    const DictEntry& text = templ.entries[t];
-    if (inTemplate.at(text.key) != t) continue;  // a key the template repeats is taken once
-    DictEntry entry = text;
+    if (!firstInTemplate[t]) continue;  // a key the template repeats is taken once
+    DictEntry entry = std::move(templ.entries[t]);
     entry.value.clear();  // a new text comes empty, whatever the template holds
-    if (const auto kept = current.find(text.key); kept != current.end()) {
+    if (const auto kept = current.find(entry.key); kept != current.end()) {
       const DictEntry& old = dictionary.entries[kept->second];
       entry.value = old.value;
       taken[kept->second] = true;
       KeepLines(tool, old, true, entry);  // a review mark stays until the translator clears it
-    } else if (const auto revived = obsolete.find(text.key);
+    } else if (const auto revived = obsolete.find(entry.key);
                revived != obsolete.end() &&
                DictionaryTextWritable(dictionary.obsolete[revived->second].value)) {
       const DictEntry& old = dictionary.obsolete[revived->second];
@@ -150,7 +182,7 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
       entry.value = old.value;
       KeepLines(tool, old, true, entry);
     } else {
-      const std::vector<std::string> references = text.References();
+      const std::vector<std::string_view> references = ReferenceViews(entry);
       if (const std::size_t i = gone.First(references, taken); i != EntriesByReference::npos) {
         taken[i] = true;
         MarkForReview(tool, dictionary.entries[i], entry);
@@ -162,6 +194,7 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
     }
     merged.entries.push_back(std::move(entry));
   }
+  templ.entries = {};
 
   // Each obsolete translation once; one of a text that is back stays for reference.
   std::set<std::pair<std::string, std::string>> obsoletePairs;
