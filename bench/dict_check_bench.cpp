@@ -76,7 +76,8 @@ void DictCheckCorekit(benchmark::State& state) {
   const std::string path = Dictionary();
   for (auto _ : state) {
     long faults = 0;
-    corekit::tool::CheckDictionaryFile(path, {}, [&](const corekit::tool::DictFault&) { ++faults; });
+    corekit::tool::CheckDictionaryFile(path, {},
+                                       [&](const corekit::tool::DictFault&) { ++faults; });
     if (faults != 0) state.SkipWithError("the dictionary has faults");
   }
 }

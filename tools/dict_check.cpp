@@ -211,7 +211,8 @@ std::vector<DictFault> CheckDictionary(const std::string& text, const DictEncodi
   const std::string read = text.substr(0, zero);
   std::vector<DictFault> faults = DictChecker(encoding).Check(read, 1, ParseDictDocument(read));
   if (zero != std::string::npos) {
-    faults.push_back(ZeroByteFault(1 + static_cast<int>(std::count(read.begin(), read.end(), '\n'))));
+    faults.push_back(
+        ZeroByteFault(1 + static_cast<int>(std::count(read.begin(), read.end(), '\n'))));
   }
   return faults;
 }

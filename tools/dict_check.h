@@ -41,13 +41,14 @@ public:
   explicit DictChecker(DictEncoding encoding) : m_encoding(std::move(encoding)) {}
 
   // The faults of the next piece: its text, which starts on line firstLine, and its document.
-  std::vector<DictFault> Check(const std::string& text, int firstLine, const DictDocument& document);
+  std::vector<DictFault> Check(const std::string& text, int firstLine,
+                               const DictDocument& document);
 
 private:
   DictEncoding m_encoding;
   std::unordered_map<std::uint64_t, int> m_firstLines;  // the line of each key's first pair
-  bool m_first = true;                                 // the next piece starts the file
-  int m_encodingLine = 0;                              // the last line with an encoding fault
+  bool m_first = true;                                  // the next piece starts the file
+  int m_encodingLine = 0;                               // the last line with an encoding fault
 };
 
 // The faults of a whole dictionary text (as read in text mode), by line, with a zero byte, after

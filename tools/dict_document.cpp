@@ -125,7 +125,7 @@ public:
     if (m_before != DictParser::LineStart::Blank) return m_before;
     const char* line = m_lineStart;
     while (line < at && (*line == ' ' || *line == '\t')) ++line;
-    return line == at    ? DictParser::LineStart::Blank
+    return line == at     ? DictParser::LineStart::Blank
            : *line == '#' ? DictParser::LineStart::Comment
                           : DictParser::LineStart::Text;
   }
@@ -219,8 +219,8 @@ std::size_t DictParser::Feed(const std::string& text, bool last, DictDocument& d
   }
   // The library stops at a zero byte, as the search for brackets does.
   const char* const end = start + std::char_traits<char>::length(start);
-  ReadGap(counter, at, pair.keyOpen != nullptr ? pair.keyOpen : end, m_afterPair,
-          document.trailing, document);
+  ReadGap(counter, at, pair.keyOpen != nullptr ? pair.keyOpen : end, m_afterPair, document.trailing,
+          document);
   if (pair.keyOpen != nullptr) {
     document.strays.push_back({counter.LineAt(pair.keyOpen),
                                "an incomplete pair: it and the rest of the file are not read"});

@@ -15,9 +15,9 @@
 
 #include <functional>
 #include <iosfwd>
+#include <string>
 #include <string_view>
 #include <unordered_map>
-#include <string>
 #include <vector>
 
 #include "tools/dict_file_reader.h"
@@ -78,11 +78,11 @@ public:
   std::size_t Feed(const std::string& text, bool last, DictDocument& document);
 
 private:
-  int m_line = 1;                          // the line of the next text fed
+  int m_line = 1;                            // the line of the next text fed
   LineStart m_lineStart = LineStart::Blank;  // that line's text fed before
-  bool m_started = false;                  // past a byte order mark
-  bool m_afterPair = false;                // a pair was read
-  bool m_header = false;                   // the header was looked for
+  bool m_started = false;                    // past a byte order mark
+  bool m_afterPair = false;                  // a pair was read
+  bool m_header = false;                     // the header was looked for
 };
 
 // The document of a dictionary text as the library reads it (text mode: CR LF read as LF).

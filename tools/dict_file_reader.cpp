@@ -44,8 +44,8 @@ bool DictFileReader::Read(std::string& text) {
     }
     text += c;
   }
-  m_line += static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(start),
-                                        text.end(), '\n'));
+  m_line += static_cast<int>(
+      std::count(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), '\n'));
   if (stop == std::string::npos) {
     m_block.clear();
     return true;

@@ -35,10 +35,10 @@ private:
 
   std::size_t m_blockSize;
   std::FILE* m_file = nullptr;
-  std::string m_block;      // bytes read, not yet handed on
-  bool m_ended = false;     // the text has ended (end of file, a zero or 0x1A byte)
-  bool m_heldCR = false;    // a CR at the end of the last block, whose LF may come next
-  int m_line = 1;           // the line of the next byte handed on
+  std::string m_block;    // bytes read, not yet handed on
+  bool m_ended = false;   // the text has ended (end of file, a zero or 0x1A byte)
+  bool m_heldCR = false;  // a CR at the end of the last block, whose LF may come next
+  int m_line = 1;         // the line of the next byte handed on
   int m_zeroLine = 0;
   int m_endOfFileLine = 0;
 };

@@ -35,8 +35,7 @@ public:
         return ExitUsage;
       }
     }
-    if (!WriteDictOutput(m_output.text,
-                         MergeDictionaries(std::move(templ), dictionary), out)) {
+    if (!WriteDictOutput(m_output.text, MergeDictionaries(std::move(templ), dictionary), out)) {
       err << "corekit: dict merge: cannot write '" << m_output.text << "'\n";
       return ExitFailure;
     }

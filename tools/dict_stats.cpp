@@ -48,8 +48,8 @@ DictStats CountDictionary(const DictDocument& dictionary, const DictDocument* te
   return counter.Result();
 }
 
-bool CountDictionaryFiles(const std::string& dictionary, const std::string& templ,
-                          DictStats& stats, std::string& unread) {
+bool CountDictionaryFiles(const std::string& dictionary, const std::string& templ, DictStats& stats,
+                          std::string& unread) {
   DictCounter counter;
   DictFileReader templateReader, reader;
   if (!templ.empty() &&

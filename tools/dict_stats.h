@@ -36,7 +36,7 @@ public:
 private:
   bool m_template = false;
   std::unordered_map<std::uint64_t, bool> m_wanted;  // the template's keys: found in the dictionary
-  std::unordered_set<std::uint64_t> m_seen;         // the dictionary's keys
+  std::unordered_set<std::uint64_t> m_seen;          // the dictionary's keys
   int m_found = 0;
   DictStats m_stats;
 };
@@ -46,7 +46,7 @@ DictStats CountDictionary(const DictDocument& dictionary, const DictDocument* te
 
 // The counts of the dictionary file, against the template file when templ is not empty; false
 // when one cannot be read, whose path is then in unread.
-bool CountDictionaryFiles(const std::string& dictionary, const std::string& templ,
-                          DictStats& stats, std::string& unread);
+bool CountDictionaryFiles(const std::string& dictionary, const std::string& templ, DictStats& stats,
+                          std::string& unread);
 
 }  // namespace corekit::tool

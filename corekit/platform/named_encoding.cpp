@@ -34,13 +34,13 @@ struct CodePageName {
   const char* name;  // folded, but for the first of a code page
 };
 constexpr CodePageName Names[] = {
-    {65001, "UTF-8"},      {65001, "utf8"},     {936, "GBK"},        {936, "gbk"},
-    {936, "gb2312"},       {54936, "GB18030"},  {54936, "gb18030"},  {932, "Shift_JIS"},
-    {932, "shiftjis"},     {932, "sjis"},       {950, "Big5"},       {950, "big5"},
-    {949, "windows-949"},  {949, "ksc5601"},    {51949, "EUC-KR"},   {51949, "euckr"},
-    {20932, "EUC-JP"},     {20932, "eucjp"},    {20127, "US-ASCII"}, {20127, "usascii"},
-    {20127, "ascii"},      {20866, "KOI8-R"},   {20866, "koi8r"},    {21866, "KOI8-U"},
-    {21866, "koi8u"},      {28591, "latin1"},   {28592, "latin2"},   {28605, "latin9"},
+    {65001, "UTF-8"},     {65001, "utf8"},    {936, "GBK"},        {936, "gbk"},
+    {936, "gb2312"},      {54936, "GB18030"}, {54936, "gb18030"},  {932, "Shift_JIS"},
+    {932, "shiftjis"},    {932, "sjis"},      {950, "Big5"},       {950, "big5"},
+    {949, "windows-949"}, {949, "ksc5601"},   {51949, "EUC-KR"},   {51949, "euckr"},
+    {20932, "EUC-JP"},    {20932, "eucjp"},   {20127, "US-ASCII"}, {20127, "usascii"},
+    {20127, "ascii"},     {20866, "KOI8-R"},  {20866, "koi8r"},    {21866, "KOI8-U"},
+    {21866, "koi8u"},     {28591, "latin1"},  {28592, "latin2"},   {28605, "latin9"},
 };
 
 }  // namespace

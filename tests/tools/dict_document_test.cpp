@@ -59,10 +59,8 @@ TEST(ToolDictDocument, ReaderReadsInTextModeAcrossBlocks) {
     std::string bytes, text;
     int zeroLine, endOfFileLine;
   } cases[] = {
-      {"ab\r\ncd\r\n\r", "ab\ncd\n\r", 0, 0},
-      {"a\r\r\nb\rc", "a\r\nb\rc", 0, 0},
-      {"ab\ncd\x1A\r\n \x1A", "ab\ncd", 0, 0},
-      {"ab\ncd\x1A\n[c]", "ab\ncd", 0, 2},
+      {"ab\r\ncd\r\n\r", "ab\ncd\n\r", 0, 0},        {"a\r\r\nb\rc", "a\r\nb\rc", 0, 0},
+      {"ab\ncd\x1A\r\n \x1A", "ab\ncd", 0, 0},       {"ab\ncd\x1A\n[c]", "ab\ncd", 0, 2},
       {std::string("a\nb\r\0c", 6), "a\nb\r", 2, 0},
   };
   const ScratchFolder folder;

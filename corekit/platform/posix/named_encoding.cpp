@@ -29,8 +29,8 @@ bool OnlyDigits(const char* name) {
 NamedEncoding::NamedEncoding(const char* name) noexcept : m_system(new System) {
   if (*name == '\0') return;  // ICU's name of the default encoding
   // ICU knows code pages by names ("cp936"), not by their numbers alone.
-  const std::string icuName = OnlyDigits(name) ? CodePageEncodingName(CodePageOfEncodingName(name))
-                                               : std::string(name);
+  const std::string icuName =
+      OnlyDigits(name) ? CodePageEncodingName(CodePageOfEncodingName(name)) : std::string(name);
   UErrorCode status = U_ZERO_ERROR;
   UConverter* const converter = ucnv_open(icuName.c_str(), &status);
   if (U_FAILURE(status)) return;

@@ -15,8 +15,8 @@ namespace {
 // True when the system reads the bytes as characters; MB_ERR_INVALID_CHARS refuses undefined
 // bytes, stray trail bytes and lead bytes without their trail.
 bool Converts(UINT codePage, const char* text, std::size_t size) {
-  return MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text, static_cast<int>(size),
-                             nullptr, 0) != 0;
+  return MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text, static_cast<int>(size), nullptr,
+                             0) != 0;
 }
 
 }  // namespace
@@ -51,7 +51,8 @@ std::size_t NamedEncoding::InvalidAt(const char* text, std::size_t size) noexcep
   constexpr std::size_t Piece = 1 << 30;
   if (size <= Piece && (size == 0 || Converts(codePage, text, size))) return size;
   // Character by character, so that the offset of the bad one is known: a double-byte code page
-  // says which bytes lead; in others (UTF-8, GB18030) a character is the shortest run that converts.
+  // says which bytes lead; in others (UTF-8, GB18030) a character is the shortest run that
+  // converts.
   for (std::size_t at = 0; at < size;) {
     std::size_t length = 0;
     if (m_system->maxCharSize == 2) {
