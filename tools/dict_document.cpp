@@ -246,6 +246,7 @@ bool ReadDictPieces(const std::string& path, DictFileReader& reader,
     more = reader.Read(text);
     DictDocument piece;
     const std::size_t used = parser.Feed(text, !more, piece);
+    if (used == 0 && more) continue;  // no complete pair yet
     const std::string read = text.substr(0, used);
     text.erase(0, used);
     handle(read, line, piece);

@@ -166,6 +166,11 @@ expect_shows("other-encodings.txt:2: bytes that are no character of UTF-8" "othe
 expect_run(1 dict check other-encodings.txt --encoding cp1252)
 expect_shows("other-encodings.txt:3: bytes that are no character of cp1252")
 expect_run(0 dict check other-encodings.txt --encoding 936)
+# A byte order mark is found before any pair is complete.
+string(ASCII 255 254 utf16_mark)
+file(WRITE only-a-note.txt "${utf16_mark}# a note\n")
+expect_run(1 dict check only-a-note.txt)
+expect_shows("only-a-note.txt:1: a UTF-16 byte order mark")
 unset(ENV{LC_ALL})
 # The plain C locale reads UTF-8.
 if(NOT EMULATOR)
