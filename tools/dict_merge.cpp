@@ -59,14 +59,19 @@ void KeepLines(const TemplateLines& tool, const DictEntry& old, bool review, Dic
   }
 }
 
-// True when the entry holds a translation: its own, or the old one beside a review mark.
-bool HoldsTranslation(const DictEntry& entry) {
-  if (!entry.value.empty()) return true;
-  return std::any_of(entry.comments.begin(), entry.comments.end(), [](const std::string& line) {
-    return line.rfind(OldTranslationPrefix, 0) == 0 &&
-           line.size() > std::strlen(OldTranslationPrefix);
-  });
+// The translation an entry holds: its own, else the old one beside a review mark (as written in
+// the comment line), else empty.
+std::string HeldTranslation(const DictEntry& entry) {
+  if (!entry.value.empty()) return entry.value;
+  for (const std::string& line : entry.comments) {
+    if (line.starts_with(OldTranslationPrefix) && line.size() > std::strlen(OldTranslationPrefix))
+      return line.substr(std::strlen(OldTranslationPrefix));
+  }
+  return {};
 }
+
+// True when the entry holds a translation.
+bool HoldsTranslation(const DictEntry& entry) { return !HeldTranslation(entry).empty(); }
 
 // The review mark of entry with the old English and translation beside it.
 void AddReviewMark(const DictEntry& old, DictEntry& entry) {
@@ -208,11 +213,11 @@ DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionar
       }
     }
     merged.obsolete.push_back(std::move(entry));
-    obsoletePairs.emplace(old.key, old.value);
+    obsoletePairs.emplace(old.key, HeldTranslation(old));
   }
   for (std::size_t i = 0; i < dictionary.obsolete.size(); ++i) {
     const DictEntry& old = dictionary.obsolete[i];
-    if (!back[i] && obsoletePairs.emplace(old.key, old.value).second) {
+    if (!back[i] && obsoletePairs.emplace(old.key, HeldTranslation(old)).second) {
       merged.obsolete.push_back(old);
     }
   }
