@@ -1,6 +1,6 @@
 #pragma once
 
-// `corekit dict check DICT`: the faults that translators make, each with its line.
+// `corekit dict check DICT [--encoding ENC]`: the faults that translators make, each with its line.
 
 #include <memory>
 

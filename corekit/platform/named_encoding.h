@@ -26,7 +26,7 @@ public:
 
   // The character (a Unicode code point) of one byte of a single-byte encoding, or -1 when the
   // encoding gives the byte no character.
-  long ByteCharacter(unsigned char byte) noexcept;
+  int ByteCharacter(unsigned char byte) noexcept;
 
   // The offset of the first byte of text[0, size) that starts no valid character (a stray or cut
   // sequence, a bad trail byte, a byte the encoding leaves undefined), or size when all are valid.

@@ -19,9 +19,9 @@ TEncodingCheck::TEncodingCheck(const char* name) : m_encoding(std::make_unique<E
   // such a byte there is a gap. The ISO 8859 encodings define the C1 block and keep it.
   const bool c1Block = system.ByteCharacter(0x80) == 0x80;
   for (unsigned byte = 0; byte < 256; ++byte) {
-    const long character = system.ByteCharacter(static_cast<unsigned char>(byte));
+    const int character = system.ByteCharacter(static_cast<unsigned char>(byte));
     const bool gap =
-        !c1Block && byte >= 0x80 && byte <= 0x9F && character == static_cast<long>(byte);
+        !c1Block && byte >= 0x80 && byte <= 0x9F && character == static_cast<int>(byte);
     m_encoding->validByte[byte] = character >= 0 && !gap;
   }
 }

@@ -51,14 +51,14 @@ bool NamedEncoding::SingleByte() const noexcept {
          ucnv_getMinCharSize(m_system->converter) == 1;
 }
 
-long NamedEncoding::ByteCharacter(unsigned char byte) noexcept {
+int NamedEncoding::ByteCharacter(unsigned char byte) noexcept {
   if (!SingleByte()) return -1;
   const char text = static_cast<char>(byte);
   UChar character[2];
   UErrorCode status = U_ZERO_ERROR;
   ucnv_reset(m_system->converter);
   const int length = ucnv_toUChars(m_system->converter, character, 2, &text, 1, &status);
-  return U_SUCCESS(status) && length == 1 ? static_cast<long>(character[0]) : -1;
+  return U_SUCCESS(status) && length == 1 ? static_cast<int>(character[0]) : -1;
 }
 
 std::size_t NamedEncoding::InvalidAt(const char* text, std::size_t size) noexcept {

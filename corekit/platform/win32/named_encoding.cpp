@@ -35,13 +35,13 @@ bool NamedEncoding::Known() const noexcept { return m_system->codePage != 0; }
 
 bool NamedEncoding::SingleByte() const noexcept { return m_system->maxCharSize == 1; }
 
-long NamedEncoding::ByteCharacter(unsigned char byte) noexcept {
+int NamedEncoding::ByteCharacter(unsigned char byte) noexcept {
   if (!SingleByte()) return -1;
   const char text = static_cast<char>(byte);
   WCHAR character[2];
   const int length =
       MultiByteToWideChar(m_system->codePage, MB_ERR_INVALID_CHARS, &text, 1, character, 2);
-  return length == 1 ? static_cast<long>(character[0]) : -1;
+  return length == 1 ? static_cast<int>(character[0]) : -1;
 }
 
 std::size_t NamedEncoding::InvalidAt(const char* text, std::size_t size) noexcept {
