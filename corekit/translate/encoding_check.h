@@ -12,6 +12,7 @@
 // "Shift_JIS", or a Windows code page number such as "936" or "1252".
 class COREKIT_API TEncodingCheck {
 public:
+  // Looks the encoding up by name; Known() tells whether the system has it.
   explicit TEncodingCheck(const char* name);
   ~TEncodingCheck();
   TEncodingCheck(const TEncodingCheck&) = delete;
