@@ -46,7 +46,10 @@ void DictMergeCorekit(benchmark::State& state) {
     corekit::tool::ReadDictDocument((folder / "template.txt").string(), readTemplate);
     std::ostringstream none;
     corekit::tool::WriteDictOutput((folder / "merged.txt").string(),
-                                   corekit::tool::MergeDictionaries(std::move(readTemplate), read),
+                                   [&](corekit::tool::DictSink& sink) {
+                                     corekit::tool::MergeDictionaries(std::move(readTemplate), read,
+                                                                      sink);
+                                   },
                                    none);
   }
 }

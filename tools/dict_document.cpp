@@ -308,55 +308,74 @@ std::string UnescapeCommentText(const std::string& text) {
   return plain;
 }
 
-void WriteDictDocumentTo(const DictDocument& document, std::ostream& out) {
-  // Written in blocks of about 64 KiB, so that a large document is never held twice.
-  std::string text;
-  const auto add = [&](std::string_view part) {
-    text += part;
-    if (text.size() >= 1 << 16) {
-      out << text;
-      text.clear();
-    }
-  };
-  const auto line = [&](std::string_view first, std::string_view second = {}) {
-    text += first;
-    text += second;
-    add("\n");
-  };
-  for (const std::string& header : document.header) line(header);
-  if (!document.header.empty()) line({});
-  for (const DictEntry& entry : document.entries) {
-    for (const std::string& comment : entry.comments) line(comment);
-    add(DictionaryPairLine(entry.key, entry.value));
+DictWriter::~DictWriter() { m_out << m_text; }
+
+void DictWriter::Add(std::string_view part) {
+  m_text += part;
+  if (m_text.size() >= 1 << 16) {
+    m_out << m_text;
+    m_text.clear();
   }
-  for (const std::string& trailing : document.trailing) line(trailing);
-  if (!document.obsolete.empty()) {
-    line({});
-    line(ObsoleteHeading);
+}
+
+void DictWriter::Line(std::string_view first, std::string_view second) {
+  m_text += first;
+  m_text += second;
+  Add("\n");
+}
+
+void DictWriter::Header(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) Line(line);
+  if (!lines.empty()) Line({});
+}
+
+void DictWriter::Entry(const DictEntry& entry) {
+  for (const std::string& comment : entry.comments) Line(comment);
+  Add(DictionaryPairLine(entry.key, entry.value));
+}
+
+void DictWriter::Trailing(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) Line(line);
+}
+
+void DictWriter::Obsolete(const DictEntry& entry) {
+  if (!m_obsolete) {
+    Line({});
+    Line(ObsoleteHeading);
+    m_obsolete = true;
   }
-  for (const DictEntry& entry : document.obsolete) {
-    line({});
-    for (const std::string& comment : entry.comments) line(comment);
-    line(ObsoleteKeyPrefix, EscapeCommentText(entry.key));
-    line(ObsoleteValuePrefix, EscapeCommentText(entry.value));
-  }
-  out << text;
+  Line({});
+  for (const std::string& comment : entry.comments) Line(comment);
+  Line(ObsoleteKeyPrefix, EscapeCommentText(entry.key));
+  Line(ObsoleteValuePrefix, EscapeCommentText(entry.value));
+}
+
+void WriteDictDocumentTo(const DictDocument& document, DictSink& sink) {
+  sink.Header(document.header);
+  for (const DictEntry& entry : document.entries) sink.Entry(entry);
+  sink.Trailing(document.trailing);
+  for (const DictEntry& entry : document.obsolete) sink.Obsolete(entry);
 }
 
 std::string WriteDictDocument(const DictDocument& document) {
   std::ostringstream text;
-  WriteDictDocumentTo(document, text);
+  {
+    DictWriter writer(text);
+    WriteDictDocumentTo(document, writer);
+  }
   return std::move(text).str();
 }
 
-bool WriteDictOutput(const std::string& path, const DictDocument& document, std::ostream& out) {
-  if (path.empty()) {
-    WriteDictDocumentTo(document, out);
-    return static_cast<bool>(out);
+bool WriteDictOutput(const std::string& path, const std::function<void(DictSink&)>& write,
+                     std::ostream& out) {
+  std::ofstream file;
+  if (!path.empty()) file.open(path, std::ios::binary);
+  std::ostream& stream = path.empty() ? out : file;
+  {
+    DictWriter writer(stream);
+    write(writer);
   }
-  std::ofstream file(path, std::ios::binary);
-  WriteDictDocumentTo(document, file);
-  return static_cast<bool>(file);
+  return static_cast<bool>(stream);
 }
 
 }  // namespace corekit::tool

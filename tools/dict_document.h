@@ -99,8 +99,43 @@ bool ReadDictDocument(const std::string& path, DictDocument& document);
 
 // The text of the document: the header and a blank line; each entry's comment lines, then its pair
 // on a line of its own; the trailing lines; the obsolete section.
-void WriteDictDocumentTo(const DictDocument& document, std::ostream& out);
 std::string WriteDictDocument(const DictDocument& document);
+
+// Takes a document part by part in the order of its text: the header, the entries, the trailing
+// lines, the obsolete texts.
+class DictSink {
+public:
+  virtual ~DictSink() = default;
+  virtual void Header(const std::vector<std::string>& lines) = 0;
+  virtual void Entry(const DictEntry& entry) = 0;
+  virtual void Trailing(const std::vector<std::string>& lines) = 0;
+  virtual void Obsolete(const DictEntry& entry) = 0;
+};
+
+// Writes the parts as WriteDictDocument does, to a stream as they come, in blocks of about 64 KiB
+// (the rest when it ends), so that a large document is never held as text.
+class DictWriter final : public DictSink {
+public:
+  explicit DictWriter(std::ostream& out) : m_out(out) {}
+  ~DictWriter() override;
+  DictWriter(const DictWriter&) = delete;
+  DictWriter& operator=(const DictWriter&) = delete;
+  void Header(const std::vector<std::string>& lines) override;
+  void Entry(const DictEntry& entry) override;
+  void Trailing(const std::vector<std::string>& lines) override;
+  void Obsolete(const DictEntry& entry) override;
+
+private:
+  void Add(std::string_view part);
+  void Line(std::string_view first, std::string_view second = {});
+
+  std::ostream& m_out;
+  std::string m_text;       // not written yet
+  bool m_obsolete = false;  // the obsolete section's heading is written
+};
+
+// Hands the document's parts to sink.
+void WriteDictDocumentTo(const DictDocument& document, DictSink& sink);
 
 // Text for a comment line: the escapes of pairs, and "[" and "]" as \x5b and \x5d.
 std::string EscapeCommentText(const std::string& text);
@@ -110,8 +145,9 @@ std::string UnescapeCommentText(const std::string& text);
 inline constexpr const char* ObsoleteHeading =
     "# ---- obsolete: gone from the module, kept for reference; not read ----";
 
-// Writes the document to the file at path, or to out when path is empty; false when the file
-// cannot be written.
-bool WriteDictOutput(const std::string& path, const DictDocument& document, std::ostream& out);
+// Writes what write hands its writer to the file at path, or to out when path is empty; false
+// when the file cannot be written.
+bool WriteDictOutput(const std::string& path, const std::function<void(DictSink&)>& write,
+                     std::ostream& out);
 
 }  // namespace corekit::tool

@@ -130,7 +130,7 @@ private:
 
 }  // namespace
 
-DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionary) {
+void MergeDictionaries(DictDocument templ, const DictDocument& dictionary, DictSink& merged) {
   const auto current = FirstEntryOfEachKey(dictionary.entries);
   const auto obsolete = FirstEntryOfEachKey(dictionary.obsolete);
   const TemplateLines tool(templ);
@@ -166,10 +166,7 @@ DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionar
   const std::vector<bool> lent(dictionary.entries.size(), false);  // lending takes nothing
   std::vector<bool> back(dictionary.obsolete.size(), false);       // revived obsolete texts
 
-  DictDocument merged;
-  merged.header = dictionary.header.empty() ? templ.header : dictionary.header;
-  merged.trailing = std::move(templ.trailing);
-  merged.entries.reserve(templ.entries.size());
+  merged.Header(dictionary.header.empty() ? templ.header : dictionary.header);
   for (std::size_t t = 0; t < templ.entries.size(); ++t) {
     if (!firstInTemplate[t]) continue;  // a key the template repeats is taken once
     DictEntry entry = std::move(templ.entries[t]);
@@ -197,9 +194,10 @@ DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionar
         AddReviewMark(dictionary.entries[j], entry);
       }
     }
-    merged.entries.push_back(std::move(entry));
+    merged.Entry(entry);
   }
   templ.entries = {};
+  merged.Trailing(templ.trailing);
 
   // Each obsolete translation once; one of a text that is back stays for reference.
   std::set<std::pair<std::string, std::string>> obsoletePairs;
@@ -212,16 +210,29 @@ DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionar
         entry.comments.push_back(line);
       }
     }
-    merged.obsolete.push_back(std::move(entry));
+    merged.Obsolete(entry);
     obsoletePairs.emplace(old.key, HeldTranslation(old));
   }
   for (std::size_t i = 0; i < dictionary.obsolete.size(); ++i) {
     const DictEntry& old = dictionary.obsolete[i];
     if (!back[i] && obsoletePairs.emplace(old.key, HeldTranslation(old)).second) {
-      merged.obsolete.push_back(old);
+      merged.Obsolete(old);
     }
   }
-  return merged;
+}
+
+DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionary) {
+  // Collects the parts into a document.
+  class Collector final : public DictSink {
+  public:
+    void Header(const std::vector<std::string>& lines) override { document.header = lines; }
+    void Entry(const DictEntry& entry) override { document.entries.push_back(entry); }
+    void Trailing(const std::vector<std::string>& lines) override { document.trailing = lines; }
+    void Obsolete(const DictEntry& entry) override { document.obsolete.push_back(entry); }
+    DictDocument document;
+  } collector;
+  MergeDictionaries(std::move(templ), dictionary, collector);
+  return std::move(collector.document);
 }
 
 }  // namespace corekit::tool

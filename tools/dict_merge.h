@@ -20,4 +20,7 @@ namespace corekit::tool {
 // The template's entries move into the result (pass it with std::move when it is not needed after).
 DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionary);
 
+// The same, handed to merged part by part as it is made, so that it need not be held whole.
+void MergeDictionaries(DictDocument templ, const DictDocument& dictionary, DictSink& merged);
+
 }  // namespace corekit::tool
