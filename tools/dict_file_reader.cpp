@@ -4,6 +4,7 @@
 #include <cstring>
 
 namespace corekit::tool {
+
 DictFileReader::~DictFileReader() {
   if (m_file != nullptr) std::fclose(m_file);
 }
