@@ -6,34 +6,26 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <string>
 
+#include "bench/dict_bench_files.h"
 #include "tools/dict_merge.h"
 
 namespace {
 
-constexpr long Texts = 50000;
-constexpr long Changed = 2000;
+using dict_bench::English;
+using dict_bench::Folder;
+using dict_bench::German;
+using dict_bench::Quoted;
+using dict_bench::Texts;
 
-std::string English(long i) {
-  return "English text number " + std::to_string(i) + " of the module";
-}
-std::string German(long i) { return "Deutscher Text Nummer " + std::to_string(i) + " des Moduls"; }
+constexpr long Changed = 2000;
 
 // The template's texts: the first Changed are gone, as many new ones come first.
 template <typename Write>
 void TemplateTexts(Write write) {
   for (long i = 0; i < Changed; ++i) write(Texts + i, "New text " + std::to_string(i));
   for (long i = Changed; i < Texts; ++i) write(i, English(i));
-}
-
-std::filesystem::path Folder() {
-  const std::filesystem::path folder = std::filesystem::current_path() / "dict_merge_bench";
-  std::filesystem::create_directories(folder);
-  return folder;
 }
 
 void DictMergeCorekit(benchmark::State& state) {
@@ -53,10 +45,12 @@ void DictMergeCorekit(benchmark::State& state) {
     corekit::tool::ReadDictDocument((folder / "dict.txt").string(), read);
     corekit::tool::ReadDictDocument((folder / "template.txt").string(), readTemplate);
     std::ostringstream none;
-    corekit::tool::WriteDictOutput(
-        (folder / "merged.txt").string(),
-        corekit::tool::WriteDictDocument(corekit::tool::MergeDictionaries(readTemplate, read)),
-        none);
+    corekit::tool::WriteDictOutput((folder / "merged.txt").string(),
+                                   [&](corekit::tool::DictSink& sink) {
+                                     corekit::tool::MergeDictionaries(std::move(readTemplate), read,
+                                                                      sink);
+                                   },
+                                   none);
   }
 }
 BENCHMARK(DictMergeCorekit)->Name("DictMerge/corekit")->Unit(benchmark::kMillisecond);
@@ -65,10 +59,8 @@ void DictMergePeer(benchmark::State& state) {
   const std::filesystem::path folder = Folder();
   {
     std::ofstream po(folder / "dict.po", std::ios::binary), pot(folder / "template.pot");
-    const char* const header =
-        "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n";
-    po << header;
-    pot << header;
+    dict_bench::WritePoHeader(po);
+    dict_bench::WritePoHeader(pot);
     for (long i = 0; i < Texts; ++i) {
       po << "\n# note " << i << "\n#: string" << i << "\nmsgid \"" << English(i) << "\"\nmsgstr \""
          << German(i) << "\"\n";
@@ -77,9 +69,9 @@ void DictMergePeer(benchmark::State& state) {
       pot << "\n#: string" << id << "\nmsgid \"" << text << "\"\nmsgstr \"\"\n";
     });
   }
-  const std::string command =
-      "msgmerge -q --no-fuzzy-matching -o '" + (folder / "merged.po").string() + "' '" +
-      (folder / "dict.po").string() + "' '" + (folder / "template.pot").string() + "'";
+  const std::string command = "msgmerge -q --no-fuzzy-matching -o " + Quoted(folder / "merged.po") +
+                              " " + Quoted(folder / "dict.po") + " " +
+                              Quoted(folder / "template.pot");
   for (auto _ : state) {
     if (std::system(command.c_str()) != 0) {
       state.SkipWithError("msgmerge (Debian package gettext) is needed");

@@ -52,6 +52,7 @@
 #include "corekit/translate/dialog_template.h"
 #include "corekit/translate/dialog_texts.h"
 #include "corekit/translate/dictionary_text.h"
+#include "corekit/translate/encoding_check.h"
 #include "corekit/translate/find_resource.h"
 #include "corekit/translate/input_language.h"
 #include "corekit/translate/menu_resource.h"

@@ -1,215 +1,50 @@
 #include "tools/dict_check_command.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <map>
-#include <string_view>
+#include <optional>
 
-#include "corekit/translate/dictionary_text.h"
-#include "tools/dict_document.h"
+#include "tools/dict_check.h"
+#include "tools/raw_option.h"
 
 namespace corekit::tool {
 namespace {
-
-bool ByLine(const DictFault& a, const DictFault& b) { return a.line < b.line; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-struct Percents {
-  int literal = 0;  // "%%"
-  int lone = 0;     // a "%" that starts nothing
-};
-
-// The placeholders of a text in order: printf's conversions (%d, %5.2f, %lx, %I64d, %S) and the
-// numbered inserts of system messages (%1, %2!d!). %% is none.
-Percents Placeholders(const std::string& text, std::vector<std::string>& printf,
-                      std::vector<std::string>& numbered) {
-  Percents percents;
-  for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at)) {
-    std::size_t end = at + 1;
-    if (end < text.size() && text[end] == '%') {
-      ++percents.literal;
-      at = end + 1;
-      continue;
-    }
-    while (end < text.size() && std::string_view("-+ #0").find(text[end]) != std::string::npos) {
-      ++end;
-    }
-    const std::size_t digits = end;
-    while (end < text.size() && (IsDigit(text[end]) || text[end] == '.' || text[end] == '*')) ++end;
-    while (end < text.size() &&
-           std::string_view("hlLzjtqI64").find(text[end]) != std::string::npos) {
-      ++end;
-    }
-    if (end < text.size() &&
-        std::string_view("diouxXeEfgGaAcCsSpn").find(text[end]) != std::string::npos) {
-      printf.push_back(text.substr(at, end + 1 - at));
-      at = end + 1;
-    } else if (digits == at + 1 && digits < text.size() && IsDigit(text[digits]) &&
-               text[digits] != '0') {
-      std::size_t number = digits;
-      while (number < text.size() && IsDigit(text[number])) ++number;
-      numbered.push_back(text.substr(at, number - at));
-      at = number;
-    } else {
-      ++percents.lone;
-      at = at + 1;
-    }
-  }
-  return percents;
-}
-
-// How many & mark an accelerator (&& is a plain ampersand).
-int Accelerators(const std::string& text) {
-  int count = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '&') continue;
-    if (i + 1 < text.size() && text[i + 1] == '&') {
-      ++i;
-    } else {
-      ++count;
-    }
-  }
-  return count;
-}
-
-std::string Leading(const std::string& text) {
-  return text.substr(0, std::min(text.size(), text.find_first_not_of(" \n\r")));
-}
-
-std::string Trailing(const std::string& text) {
-  const std::size_t last = text.find_last_not_of(" \n\r");
-  return last == std::string::npos ? text : text.substr(last + 1);
-}
-
-std::string Joined(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : " ") + item;
-  return text.empty() ? "none" : text;
-}
-
-void CheckPair(const DictEntry& entry, std::vector<DictFault>& faults) {
-  const auto fault = [&](const std::string& what) { faults.push_back({entry.line, what}); };
-  std::vector<std::string> keyPrintf, keyNumbered, valuePrintf, valueNumbered;
-  const Percents keyPercents = Placeholders(entry.key, keyPrintf, keyNumbered);
-  const Percents valuePercents = Placeholders(entry.value, valuePrintf, valueNumbered);
-  if (keyPrintf != valuePrintf) {
-    std::vector<std::string> a = keyPrintf, b = valuePrintf;
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    fault(a == b ? "placeholders reordered: " + Joined(keyPrintf) + " became " + Joined(valuePrintf)
-                 : "placeholders differ: the English text has " + Joined(keyPrintf) +
-                       ", the translation " + Joined(valuePrintf));
-  }
-  // In a text with "%%" every percent sign is written so; a lone one would start a placeholder.
-  if (keyPercents.literal > 0 && valuePercents.lone > 0) {
-    fault("a lone % where the English text writes %%");
-  }
-  // Numbered inserts may change their order; each must stay.
-  std::sort(keyNumbered.begin(), keyNumbered.end());
-  std::sort(valueNumbered.begin(), valueNumbered.end());
-  if (keyNumbered != valueNumbered) {
-    fault("inserts differ: the English text has " + Joined(keyNumbered) + ", the translation " +
-          Joined(valueNumbered));
-  }
-  const int keyAccelerators = Accelerators(entry.key);
-  const int valueAccelerators = Accelerators(entry.value);
-  if (valueAccelerators > 1) {
-    fault("more than one & accelerator");
-  } else if (keyAccelerators > 0 && valueAccelerators == 0) {
-    fault("the & accelerator is lost");
-  } else if (keyAccelerators == 0 && valueAccelerators > 0) {
-    fault("an & accelerator that the English text does not have (&& writes an ampersand)");
-  }
-  const bool keyTab = entry.key.find('\t') != std::string::npos;
-  const bool valueTab = entry.value.find('\t') != std::string::npos;
-  if (keyTab && !valueTab) fault("the \\t shortcut part is lost");
-  if (!keyTab && valueTab) fault("a \\t that the English text does not have");
-  if (Leading(entry.key) != Leading(entry.value))
-    fault("leading blanks differ from the English text's");
-  if (Trailing(entry.key) != Trailing(entry.value)) {
-    fault("trailing blanks differ from the English text's");
-  }
-}
-
-void CheckEncoding(const std::string& text, std::vector<DictFault>& faults) {
-  int line = 1;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t bad = at + FindInvalidMultibyte(text.data() + at, text.size() - at);
-    if (bad >= text.size()) return;
-    line += static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(at),
-                                        text.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
-    faults.push_back(
-        {line, "bytes that are no character of this encoding (is the file in another?)"});
-    // One report a line.
-    const std::size_t next = text.find('\n', bad);
-    at = next == std::string::npos ? text.size() : next + 1;
-    ++line;
-  }
-}
-
-// The line of offset at in text, from 1.
-int LineOf(const std::string& text, std::size_t at) {
-  return 1 + static_cast<int>(
-                 std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
-}
-
-// True when the process's encoding is UTF-8: its three-byte form is a character, a lone 0xFF none.
-bool Utf8Encoding() {
-  return FindInvalidMultibyte("\xE4\xB8\x80", 3) == 3 && FindInvalidMultibyte("\xFF", 1) == 0;
-}
-
-// What stops or changes the library's reading of the text.
-void CheckReading(const std::string& text, std::vector<DictFault>& faults) {
-  const struct {
-    std::string_view mark, name;
-  } marks[] = {{{"\xFF\xFE\0\0", 4}, "UTF-32"},
-               {{"\0\0\xFE\xFF", 4}, "UTF-32"},
-               {"\xFF\xFE", "UTF-16"},
-               {"\xFE\xFF", "UTF-16"}};
-  for (const auto& [mark, name] : marks) {
-    if (text.starts_with(mark)) {
-      faults.push_back({1, "a " + std::string(name) + " byte order mark: the file is in " +
-                               std::string(name) + ", the library reads it byte for byte"});
-      break;
-    }
-  }
-  if (text.starts_with("\xEF\xBB\xBF") && !Utf8Encoding()) {
-    faults.push_back({1, "a UTF-8 byte order mark: the file is in UTF-8, not in this encoding"});
-  }
-  if (const std::size_t zero = text.find('\0'); zero != std::string::npos) {
-    faults.push_back({LineOf(text, zero), "a zero byte: the library reads nothing after it"});
-  }
-}
 
 class DictCheckCommand final : public Command {
 public:
   explicit DictCheckCommand(CLI::App& dict)
       : m_app(dict.add_subcommand("check", "Report the faults of a dictionary's translations")) {
     m_app->add_option("dictionary", m_dictionary, "The dictionary")->required()->type_name("DICT");
+    m_encoding.option =
+        m_app
+            ->add_option("--encoding", m_encoding.text,
+                         "Check for this encoding (UTF-8, GBK, cp1252, ISO-8859-1, a Windows code "
+                         "page number) instead of the program's")
+            ->type_name("ENC");
     m_app->footer("Exits with 1 when it finds a fault.");
   }
 
   bool Selected() const override { return m_app->parsed(); }
 
   int Run(std::ostream& out, std::ostream& err) override {
-    std::string text;
-    if (!ReadDictionaryFile(m_dictionary.c_str(), text)) {
+    std::optional<TEncodingCheck> named;
+    if (m_encoding.Given()) {
+      named.emplace(m_encoding.text.c_str());
+      if (!named->Known()) {
+        err << "corekit: dict check: --encoding '" << m_encoding.text
+            << "' is no encoding this system knows\n";
+        return ExitUsage;
+      }
+    }
+    bool found = false;
+    const auto report = [&](const DictFault& fault) {
+      out << m_dictionary << ':' << fault.line << ": " << fault.what << '\n';
+      found = true;
+    };
+    if (!CheckDictionaryFile(m_dictionary, {named ? &*named : nullptr, m_encoding.text}, report)) {
       err << "corekit: dict check: cannot read '" << m_dictionary << "'\n";
       return ExitUsage;
     }
-    std::vector<DictFault> faults = CheckDictionary(text);
-    std::ifstream file(m_dictionary, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (const DictFault end = CheckEndOfFileByte(bytes); end.line != 0) {
-      faults.insert(std::upper_bound(faults.begin(), faults.end(), end, ByLine), end);
-    }
-    for (const DictFault& fault : faults) {
-      out << m_dictionary << ':' << fault.line << ": " << fault.what << '\n';
-    }
-    if (!faults.empty()) return ExitFailure;
+    if (found) return ExitFailure;
     out << m_dictionary << ": no faults\n";
     return ExitOk;
   }
@@ -217,36 +52,10 @@ public:
 private:
   CLI::App* m_app;
   std::string m_dictionary;
+  RawOption m_encoding;
 };
 
 }  // namespace
-
-std::vector<DictFault> CheckDictionary(const std::string& text) {
-  std::vector<DictFault> faults;
-  const DictDocument document = ParseDictDocument(text);
-  for (const DictStray& stray : document.strays) faults.push_back({stray.line, stray.what});
-  std::map<std::string, int> firstLines;
-  for (const DictEntry& entry : document.entries) {
-    const auto [first, added] = firstLines.emplace(entry.key, entry.line);
-    if (!added) {
-      faults.push_back({entry.line, "the key of line " + std::to_string(first->second) +
-                                        " again; only the first counts"});
-    } else if (!entry.value.empty()) {
-      CheckPair(entry, faults);
-    }
-  }
-  CheckEncoding(text, faults);
-  CheckReading(text, faults);
-  std::stable_sort(faults.begin(), faults.end(), ByLine);
-  return faults;
-}
-
-DictFault CheckEndOfFileByte(const std::string& bytes) {
-  const std::size_t end = bytes.find('\x1A');
-  if (end == std::string::npos || bytes.find_first_not_of(" \t\r\n\x1A", end) == std::string::npos)
-    return {};
-  return {LineOf(bytes, end), "a byte 0x1A ends the text: the library reads nothing after it"};
-}
 
 std::unique_ptr<Command> AddDictCheckCommand(CLI::App& dict) {
   return std::make_unique<DictCheckCommand>(dict);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <ostream>
+#include <sstream>
 #include <string_view>
 
 #include "corekit/translate/dictionary_text.h"
@@ -20,7 +22,7 @@ bool StartsWith(const std::string& text, const char* prefix) { return text.rfind
 // Line numbers of positions that come in order, counted once over the text.
 class LineCounter {
 public:
-  explicit LineCounter(const char* start) : m_at(start) {}
+  LineCounter(const char* start, int line) : m_at(start), m_line(line) {}
   int LineAt(const char* at) {
     if (at > m_at) {
       m_line += static_cast<int>(std::count(m_at, at, '\n'));
@@ -31,7 +33,7 @@ public:
 
 private:
   const char* m_at;
-  int m_line = 1;
+  int m_line;
 };
 
 std::string Unescaped(const char* first, const char* end) {
@@ -102,32 +104,54 @@ void ReadGap(LineCounter& counter, const char* first, const char* end, bool afte
 }
 
 // Whether positions that come in order lie in a comment line: the text before them on their
-// line begins with "#". Each byte is looked at once.
+// line begins with "#". Each byte is looked at once. The line may have begun in an earlier piece
+// of the text, whose part of it is given as a LineStart.
 class CommentLines {
 public:
-  explicit CommentLines(const char* start) : m_lineStart(start), m_seen(start) {}
-  bool InComment(const char* at) {
+  CommentLines(const char* start, DictParser::LineStart before)
+      : m_lineStart(start), m_seen(start), m_before(before) {}
+  bool InComment(const char* at) { return Classify(at) == DictParser::LineStart::Comment; }
+
+  // What the line's text before at is.
+  DictParser::LineStart Classify(const char* at) {
     for (const char* p = at; p > m_seen; --p) {
       if (p[-1] == '\n') {
         m_lineStart = p;
+        m_before = DictParser::LineStart::Blank;
         break;
       }
     }
     m_seen = std::max(m_seen, at);
+    if (m_before != DictParser::LineStart::Blank) return m_before;
     const char* line = m_lineStart;
     while (line < at && (*line == ' ' || *line == '\t')) ++line;
-    return line < at && *line == '#';
+    return line == at     ? DictParser::LineStart::Blank
+           : *line == '#' ? DictParser::LineStart::Comment
+                          : DictParser::LineStart::Text;
   }
 
 private:
   const char* m_lineStart;
   const char* m_seen;  // the line starts before it are known
+  DictParser::LineStart m_before;
 };
+
+// The notes at the top of the file up to its first blank line become the document's header.
+void TakeHeader(std::vector<std::string>& top, DictDocument& document) {
+  const auto blank = std::find(top.begin(), top.end(), "");
+  if (blank != top.end() && blank != top.begin() &&
+      std::all_of(top.begin(), blank, IsTranslatorNote)) {
+    document.header.assign(top.begin(), blank);
+    top.erase(top.begin(), blank + 1);
+  }
+}
 
 }  // namespace
 
-std::map<std::string, std::size_t> FirstEntryOfEachKey(const std::vector<DictEntry>& entries) {
-  std::map<std::string, std::size_t> first;
+std::unordered_map<std::string_view, std::size_t> FirstEntryOfEachKey(
+    const std::vector<DictEntry>& entries) {
+  std::unordered_map<std::string_view, std::size_t> first;
+  first.reserve(entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i) first.emplace(entries[i].key, i);
   return first;
 }
@@ -154,18 +178,20 @@ bool DictEntry::MarkedForReview() const {
                      [](const std::string& comment) { return StartsWith(comment, ReviewPrefix); });
 }
 
-DictDocument ParseDictDocument(const std::string& text) {
-  DictDocument document;
+std::size_t DictParser::Feed(const std::string& text, bool last, DictDocument& document) {
   // A UTF-8 byte order mark, as editors on Windows write it, is no part of the first line.
-  const char* const start = text.c_str() + (text.starts_with("\xEF\xBB\xBF") ? 3 : 0);
-  LineCounter counter(start);
-  CommentLines commentLines(start);
+  const std::size_t mark = m_started || !text.starts_with("\xEF\xBB\xBF") ? 0 : 3;
+  if (!last && text.size() < 3 && !m_started) return 0;
+  m_started = true;
+  const char* const start = text.c_str() + mark;
+  LineCounter counter(start, m_line);
+  CommentLines commentLines(start, m_lineStart);
   const char* at = start;
-  bool afterPair = false;
   TDictionaryPair pair;
+  const std::size_t firstEntry = document.entries.size();
   while (NextDictionaryPair(at, pair)) {
     DictEntry entry;
-    ReadGap(counter, at, pair.keyOpen, afterPair, entry.comments, document);
+    ReadGap(counter, at, pair.keyOpen, m_afterPair, entry.comments, document);
     entry.key = Unescaped(pair.keyOpen + 1, pair.keyClose);
     entry.value = Unescaped(pair.valueOpen + 1, pair.valueClose);
     entry.line = counter.LineAt(pair.keyOpen);
@@ -179,32 +205,66 @@ DictDocument ParseDictDocument(const std::string& text) {
     }
     document.entries.push_back(std::move(entry));
     at = pair.valueClose + 1;
-    afterPair = true;
+    m_afterPair = true;
+  }
+  if (!m_header && document.entries.size() > firstEntry) {
+    TakeHeader(document.entries[firstEntry].comments, document);
+    m_header = true;
+  }
+  if (!last) {
+    // The rest waits for more text: the pairs found end before the cut, whatever follows.
+    m_line = counter.LineAt(at);
+    m_lineStart = commentLines.Classify(at);
+    return static_cast<std::size_t>(at - text.c_str());
   }
   // The library stops at a zero byte, as the search for brackets does.
   const char* const end = start + std::char_traits<char>::length(start);
-  ReadGap(counter, at, pair.keyOpen != nullptr ? pair.keyOpen : end, afterPair, document.trailing,
+  ReadGap(counter, at, pair.keyOpen != nullptr ? pair.keyOpen : end, m_afterPair, document.trailing,
           document);
   if (pair.keyOpen != nullptr) {
     document.strays.push_back({counter.LineAt(pair.keyOpen),
                                "an incomplete pair: it and the rest of the file are not read"});
   }
-  std::vector<std::string>& top =
-      document.entries.empty() ? document.trailing : document.entries.front().comments;
-  const auto blank = std::find(top.begin(), top.end(), "");
-  if (blank != top.end() && blank != top.begin() &&
-      std::all_of(top.begin(), blank, IsTranslatorNote)) {
-    document.header.assign(top.begin(), blank);
-    top.erase(top.begin(), blank + 1);
-  }
+  if (!m_header) TakeHeader(document.trailing, document);
+  m_header = true;
+  return text.size();
+}
+
+DictDocument ParseDictDocument(const std::string& text) {
+  DictDocument document;
+  DictParser().Feed(text, true, document);
   return document;
 }
 
-bool ReadDictDocument(const std::string& path, DictDocument& document) {
+bool ReadDictPieces(const std::string& path, DictFileReader& reader,
+                    const std::function<void(const std::string&, int, DictDocument&)>& handle) {
+  if (!reader.Open(path)) return false;
+  DictParser parser;
   std::string text;
-  if (!ReadDictionaryFile(path.c_str(), text)) return false;
-  document = ParseDictDocument(text);
+  int line = 1;
+  for (bool more = true; more;) {
+    more = reader.Read(text);
+    DictDocument piece;
+    const std::size_t used = parser.Feed(text, !more, piece);
+    if (used == 0 && more) continue;  // no complete pair yet
+    const std::string read = text.substr(0, used);
+    text.erase(0, used);
+    handle(read, line, piece);
+    line += static_cast<int>(std::count(read.begin(), read.end(), '\n'));
+  }
   return true;
+}
+
+bool ReadDictDocument(const std::string& path, DictDocument& document) {
+  document = {};
+  DictFileReader reader;
+  return ReadDictPieces(path, reader, [&](const std::string&, int, DictDocument& piece) {
+    if (!piece.header.empty()) document.header = std::move(piece.header);
+    for (DictEntry& entry : piece.entries) document.entries.push_back(std::move(entry));
+    for (DictStray& stray : piece.strays) document.strays.push_back(std::move(stray));
+    for (DictEntry& entry : piece.obsolete) document.obsolete.push_back(std::move(entry));
+    for (std::string& line : piece.trailing) document.trailing.push_back(std::move(line));
+  });
 }
 
 std::string EscapeCommentText(const std::string& text) {
@@ -248,33 +308,74 @@ std::string UnescapeCommentText(const std::string& text) {
   return plain;
 }
 
-std::string WriteDictDocument(const DictDocument& document) {
-  std::string text;
-  for (const std::string& line : document.header) text += line + '\n';
-  if (!document.header.empty()) text += '\n';
-  for (const DictEntry& entry : document.entries) {
-    for (const std::string& line : entry.comments) text += line + '\n';
-    text += DictionaryPairLine(entry.key, entry.value);
+DictWriter::~DictWriter() { m_out << m_text; }
+
+void DictWriter::Add(std::string_view part) {
+  m_text += part;
+  if (m_text.size() >= 1 << 16) {
+    m_out << m_text;
+    m_text.clear();
   }
-  for (const std::string& line : document.trailing) text += line + '\n';
-  if (!document.obsolete.empty()) text += std::string("\n") + ObsoleteHeading + '\n';
-  for (const DictEntry& entry : document.obsolete) {
-    text += '\n';
-    for (const std::string& line : entry.comments) text += line + '\n';
-    text += ObsoleteKeyPrefix + EscapeCommentText(entry.key) + '\n';
-    text += ObsoleteValuePrefix + EscapeCommentText(entry.value) + '\n';
-  }
-  return text;
 }
 
-bool WriteDictOutput(const std::string& path, const std::string& text, std::ostream& out) {
-  if (path.empty()) {
-    out << text;
-    return static_cast<bool>(out);
+void DictWriter::Line(std::string_view first, std::string_view second) {
+  m_text += first;
+  m_text += second;
+  Add("\n");
+}
+
+void DictWriter::Header(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) Line(line);
+  if (!lines.empty()) Line({});
+}
+
+void DictWriter::Entry(const DictEntry& entry) {
+  for (const std::string& comment : entry.comments) Line(comment);
+  Add(DictionaryPairLine(entry.key, entry.value));
+}
+
+void DictWriter::Trailing(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) Line(line);
+}
+
+void DictWriter::Obsolete(const DictEntry& entry) {
+  if (!m_obsolete) {
+    Line({});
+    Line(ObsoleteHeading);
+    m_obsolete = true;
   }
-  std::ofstream file(path, std::ios::binary);
-  file << text;
-  return static_cast<bool>(file);
+  Line({});
+  for (const std::string& comment : entry.comments) Line(comment);
+  Line(ObsoleteKeyPrefix, EscapeCommentText(entry.key));
+  Line(ObsoleteValuePrefix, EscapeCommentText(entry.value));
+}
+
+void WriteDictDocumentTo(const DictDocument& document, DictSink& sink) {
+  sink.Header(document.header);
+  for (const DictEntry& entry : document.entries) sink.Entry(entry);
+  sink.Trailing(document.trailing);
+  for (const DictEntry& entry : document.obsolete) sink.Obsolete(entry);
+}
+
+std::string WriteDictDocument(const DictDocument& document) {
+  std::ostringstream text;
+  {
+    DictWriter writer(text);
+    WriteDictDocumentTo(document, writer);
+  }
+  return std::move(text).str();
+}
+
+bool WriteDictOutput(const std::string& path, const std::function<void(DictSink&)>& write,
+                     std::ostream& out) {
+  std::ofstream file;
+  if (!path.empty()) file.open(path, std::ios::binary);
+  std::ostream& stream = path.empty() ? out : file;
+  {
+    DictWriter writer(stream);
+    write(writer);
+  }
+  return static_cast<bool>(stream);
 }
 
 }  // namespace corekit::tool

@@ -208,7 +208,9 @@ public:
       err << "corekit: dict extract: the text of " << reference
           << " cannot be written in a dictionary (']', or a backslash before n, t or r)\n";
     }
-    if (!WriteDictOutput(m_output.text, WriteDictDocument(texts.document), out)) {
+    if (!WriteDictOutput(
+            m_output.text, [&](DictSink& sink) { WriteDictDocumentTo(texts.document, sink); },
+            out)) {
       err << "corekit: dict extract: cannot write '" << m_output.text << "'\n";
       return ExitFailure;
     }

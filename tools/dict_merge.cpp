@@ -4,6 +4,9 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "corekit/translate/dictionary_text.h"
 
@@ -17,10 +20,9 @@ constexpr const char* OldTranslationPrefix = "#| old translation: ";
 class TemplateLines {
 public:
   explicit TemplateLines(const DictDocument& templ) {
-    for (const DictEntry& entry : templ.entries)
-      m_lines.insert(entry.comments.begin(), entry.comments.end());
-    m_lines.insert(templ.trailing.begin(), templ.trailing.end());
-    m_lines.insert(templ.header.begin(), templ.header.end());
+    for (const DictEntry& entry : templ.entries) Add(entry.comments);
+    Add(templ.trailing);
+    Add(templ.header);
   }
   bool IsNote(const std::string& line) const {
     const bool heading = line.rfind("# ---- ", 0) == 0 && line.ends_with(" ----");
@@ -33,6 +35,13 @@ public:
   }
 
 private:
+  // Only the lines that would otherwise count as notes (not the "#: " references) are kept.
+  void Add(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+      if (IsTranslatorNote(line)) m_lines.insert(line);
+    }
+  }
+
   std::set<std::string> m_lines;
 };
 
@@ -50,14 +59,19 @@ void KeepLines(const TemplateLines& tool, const DictEntry& old, bool review, Dic
   }
 }
 
-// True when the entry holds a translation: its own, or the old one beside a review mark.
-bool HoldsTranslation(const DictEntry& entry) {
-  if (!entry.value.empty()) return true;
-  return std::any_of(entry.comments.begin(), entry.comments.end(), [](const std::string& line) {
-    return line.rfind(OldTranslationPrefix, 0) == 0 &&
-           line.size() > std::strlen(OldTranslationPrefix);
-  });
+// The translation an entry holds: its own, else the old one beside a review mark (as written in
+// the comment line), else empty.
+std::string HeldTranslation(const DictEntry& entry) {
+  if (!entry.value.empty()) return entry.value;
+  for (const std::string& line : entry.comments) {
+    if (line.starts_with(OldTranslationPrefix) && line.size() > std::strlen(OldTranslationPrefix))
+      return line.substr(std::strlen(OldTranslationPrefix));
+  }
+  return {};
 }
+
+// True when the entry holds a translation.
+bool HoldsTranslation(const DictEntry& entry) { return !HeldTranslation(entry).empty(); }
 
 // The review mark of entry with the old English and translation beside it.
 void AddReviewMark(const DictEntry& old, DictEntry& entry) {
@@ -73,18 +87,28 @@ void MarkForReview(const TemplateLines& tool, const DictEntry& old, DictEntry& e
   if (!old.value.empty()) AddReviewMark(old, entry);
 }
 
+// The texts of an entry's "#: " lines, as views of them.
+std::vector<std::string_view> ReferenceViews(const DictEntry& entry) {
+  std::vector<std::string_view> references;
+  for (const std::string& comment : entry.comments) {
+    if (comment.starts_with("#: ")) references.push_back(std::string_view(comment).substr(3));
+  }
+  return references;
+}
+
 // The dictionary entries that count by the resources they name, each list in file order. Those
 // whose text is gone are taken once; those still in the template lend their translation.
 class EntriesByReference {
 public:
-  void Add(const std::string& reference, std::size_t index) {
+  void Add(std::string_view reference, std::size_t index) {
     m_lists[reference].entries.push_back(index);
   }
 
   // The first entry not yet taken that names one of the references, or npos.
-  std::size_t First(const std::vector<std::string>& references, const std::vector<bool>& taken) {
+  std::size_t First(const std::vector<std::string_view>& references,
+                    const std::vector<bool>& taken) {
     std::size_t first = npos;
-    for (const std::string& reference : references) {
+    for (const std::string_view reference : references) {
       const auto found = m_lists.find(reference);
       if (found == m_lists.end()) continue;
       List& list = found->second;
@@ -101,48 +125,58 @@ private:
     std::vector<std::size_t> entries;
     std::size_t next = 0;  // entries before it are taken
   };
-  std::map<std::string, List> m_lists;
+  std::unordered_map<std::string_view, List> m_lists;  // views of the dictionary's lines
 };
 
 }  // namespace
 
-DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& dictionary) {
-  const std::map<std::string, std::size_t> current = FirstEntryOfEachKey(dictionary.entries);
-  const std::map<std::string, std::size_t> obsolete = FirstEntryOfEachKey(dictionary.obsolete);
-  const std::map<std::string, std::size_t> inTemplate = FirstEntryOfEachKey(templ.entries);
+void MergeDictionaries(DictDocument templ, const DictDocument& dictionary, DictSink& merged) {
+  const auto current = FirstEntryOfEachKey(dictionary.entries);
+  const auto obsolete = FirstEntryOfEachKey(dictionary.obsolete);
   const TemplateLines tool(templ);
   // The dictionary entries that count: the first of their key, holding a translation or a note.
   std::vector<bool> taken(dictionary.entries.size(), true);
   EntriesByReference gone, present;
-  for (std::size_t i = 0; i < dictionary.entries.size(); ++i) {
-    const DictEntry& old = dictionary.entries[i];
-    if (current.at(old.key) != i || !(HoldsTranslation(old) || tool.HasNote(old))) continue;
-    taken[i] = false;
-    for (const std::string& reference : old.References()) {
-      if (!inTemplate.contains(old.key)) {
-        gone.Add(reference, i);
-      } else if (!old.value.empty()) {
-        present.Add(reference, i);
+  // The template's entries move into the result, so its keys are looked up before.
+  std::vector<bool> firstInTemplate(templ.entries.size(), false);
+  {
+    const auto inTemplate = FirstEntryOfEachKey(templ.entries);
+    // Only the resources of new texts are looked up: those that the dictionary lacks.
+    std::unordered_set<std::string_view> newReferences;
+    for (const auto& [key, index] : inTemplate) {
+      firstInTemplate[index] = true;
+      if (current.contains(key)) continue;
+      for (const std::string_view reference : ReferenceViews(templ.entries[index]))
+        newReferences.insert(reference);
+    }
+    for (std::size_t i = 0; i < dictionary.entries.size(); ++i) {
+      const DictEntry& old = dictionary.entries[i];
+      if (current.at(old.key) != i || !(HoldsTranslation(old) || tool.HasNote(old))) continue;
+      taken[i] = false;
+      for (const std::string_view reference : ReferenceViews(old)) {
+        if (!newReferences.contains(reference)) continue;
+        if (!inTemplate.contains(old.key)) {
+          gone.Add(reference, i);
+        } else if (!old.value.empty()) {
+          present.Add(reference, i);
+        }
       }
     }
   }
   const std::vector<bool> lent(dictionary.entries.size(), false);  // lending takes nothing
   std::vector<bool> back(dictionary.obsolete.size(), false);       // revived obsolete texts
 
-  DictDocument merged;
-  merged.header = dictionary.header.empty() ? templ.header : dictionary.header;
-  merged.trailing = templ.trailing;
+  merged.Header(dictionary.header.empty() ? templ.header : dictionary.header);
   for (std::size_t t = 0; t < templ.entries.size(); ++t) {
-    const DictEntry& text = templ.entries[t];
-    if (inTemplate.at(text.key) != t) continue;  // a key the template repeats is taken once
-    DictEntry entry = text;
+    if (!firstInTemplate[t]) continue;  // a key the template repeats is taken once
+    DictEntry entry = std::move(templ.entries[t]);
     entry.value.clear();  // a new text comes empty, whatever the template holds
-    if (const auto kept = current.find(text.key); kept != current.end()) {
+    if (const auto kept = current.find(entry.key); kept != current.end()) {
       const DictEntry& old = dictionary.entries[kept->second];
       entry.value = old.value;
       taken[kept->second] = true;
       KeepLines(tool, old, true, entry);  // a review mark stays until the translator clears it
-    } else if (const auto revived = obsolete.find(text.key);
+    } else if (const auto revived = obsolete.find(entry.key);
                revived != obsolete.end() &&
                DictionaryTextWritable(dictionary.obsolete[revived->second].value)) {
       const DictEntry& old = dictionary.obsolete[revived->second];
@@ -150,7 +184,7 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
       entry.value = old.value;
       KeepLines(tool, old, true, entry);
     } else {
-      const std::vector<std::string> references = text.References();
+      const std::vector<std::string_view> references = ReferenceViews(entry);
       if (const std::size_t i = gone.First(references, taken); i != EntriesByReference::npos) {
         taken[i] = true;
         MarkForReview(tool, dictionary.entries[i], entry);
@@ -160,8 +194,10 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
         AddReviewMark(dictionary.entries[j], entry);
       }
     }
-    merged.entries.push_back(std::move(entry));
+    merged.Entry(entry);
   }
+  templ.entries = {};
+  merged.Trailing(templ.trailing);
 
   // Each obsolete translation once; one of a text that is back stays for reference.
   std::set<std::pair<std::string, std::string>> obsoletePairs;
@@ -174,16 +210,29 @@ DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& di
         entry.comments.push_back(line);
       }
     }
-    merged.obsolete.push_back(std::move(entry));
-    obsoletePairs.emplace(old.key, old.value);
+    merged.Obsolete(entry);
+    obsoletePairs.emplace(old.key, HeldTranslation(old));
   }
   for (std::size_t i = 0; i < dictionary.obsolete.size(); ++i) {
     const DictEntry& old = dictionary.obsolete[i];
-    if (!back[i] && obsoletePairs.emplace(old.key, old.value).second) {
-      merged.obsolete.push_back(old);
+    if (!back[i] && obsoletePairs.emplace(old.key, HeldTranslation(old)).second) {
+      merged.Obsolete(old);
     }
   }
-  return merged;
+}
+
+DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionary) {
+  // Collects the parts into a document.
+  class Collector final : public DictSink {
+  public:
+    void Header(const std::vector<std::string>& lines) override { document.header = lines; }
+    void Entry(const DictEntry& entry) override { document.entries.push_back(entry); }
+    void Trailing(const std::vector<std::string>& lines) override { document.trailing = lines; }
+    void Obsolete(const DictEntry& entry) override { document.obsolete.push_back(entry); }
+    DictDocument document;
+  } collector;
+  MergeDictionaries(std::move(templ), dictionary, collector);
+  return std::move(collector.document);
 }
 
 }  // namespace corekit::tool

@@ -17,6 +17,10 @@ namespace corekit::tool {
 // the rest is dropped. Lines the template writes
 // (its header and group headings) are no notes; the dictionary's own header stays. Merging the
 // result again changes nothing.
-DictDocument MergeDictionaries(const DictDocument& templ, const DictDocument& dictionary);
+// The template's entries move into the result (pass it with std::move when it is not needed after).
+DictDocument MergeDictionaries(DictDocument templ, const DictDocument& dictionary);
+
+// The same, handed to merged part by part as it is made, so that it need not be held whole.
+void MergeDictionaries(DictDocument templ, const DictDocument& dictionary, DictSink& merged);
 
 }  // namespace corekit::tool

@@ -35,8 +35,9 @@ public:
         return ExitUsage;
       }
     }
-    if (!WriteDictOutput(m_output.text, WriteDictDocument(MergeDictionaries(templ, dictionary)),
-                         out)) {
+    if (!WriteDictOutput(
+            m_output.text,
+            [&](DictSink& sink) { MergeDictionaries(std::move(templ), dictionary, sink); }, out)) {
       err << "corekit: dict merge: cannot write '" << m_output.text << "'\n";
       return ExitFailure;
     }

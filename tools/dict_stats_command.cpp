@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 #include <charconv>
-#include <map>
 
+#include "tools/dict_stats.h"
 #include "tools/raw_option.h"
 
 namespace corekit::tool {
@@ -46,16 +46,13 @@ public:
         return ExitUsage;
       }
     }
-    DictDocument dictionary, templ;
-    if (!ReadDictDocument(m_dictionary, dictionary)) {
-      err << "corekit: dict stats: cannot read '" << m_dictionary << "'\n";
+    DictStats stats;
+    std::string unread;
+    if (!CountDictionaryFiles(m_dictionary, m_template.Given() ? m_template.text : "", stats,
+                              unread)) {
+      err << "corekit: dict stats: cannot read '" << unread << "'\n";
       return ExitUsage;
     }
-    if (m_template.Given() && !ReadDictDocument(m_template.text, templ)) {
-      err << "corekit: dict stats: cannot read '" << m_template.text << "'\n";
-      return ExitUsage;
-    }
-    const DictStats stats = CountDictionary(dictionary, m_template.Given() ? &templ : nullptr);
     out << "Translated  " << stats.translated << "\nEmpty       " << stats.empty << "\nMissing     "
         << stats.missing << "\nObsolete    " << stats.obsolete << "\nReview      " << stats.review
         << "\nShare       " << Percent(stats) << '\n';
@@ -74,32 +71,6 @@ private:
 };
 
 }  // namespace
-
-double DictStats::Share() const {
-  const int total = translated + empty + missing;
-  return total == 0 ? 100.0 : 100.0 * translated / total;
-}
-
-DictStats CountDictionary(const DictDocument& dictionary, const DictDocument* templ) {
-  DictStats stats;
-  stats.obsolete = static_cast<int>(dictionary.obsolete.size());
-  const auto entries = FirstEntryOfEachKey(dictionary.entries);
-  const auto wanted = FirstEntryOfEachKey(templ != nullptr ? templ->entries : dictionary.entries);
-  for (const auto& [key, index] : entries) {
-    if (!wanted.contains(key)) ++stats.obsolete;
-  }
-  for (const auto& [key, index] : wanted) {
-    const auto found = entries.find(key);
-    if (found == entries.end()) {
-      ++stats.missing;
-      continue;
-    }
-    const DictEntry& entry = dictionary.entries[found->second];
-    ++(entry.value.empty() ? stats.empty : stats.translated);
-    if (entry.MarkedForReview()) ++stats.review;
-  }
-  return stats;
-}
 
 std::unique_ptr<Command> AddDictStatsCommand(CLI::App& dict) {
   return std::make_unique<DictStatsCommand>(dict);

@@ -156,6 +156,21 @@ string(ASCII 26 end_of_file)
 file(WRITE end-of-file.txt "[a][b]\n${end_of_file}[c][d]\n")
 expect_run(1 dict check end-of-file.txt)
 expect_shows("end-of-file.txt:2: a byte 0x1A")
+# --encoding checks for the named encoding whatever the locale: the GBK text of line 2 is valid
+# there, not in UTF-8; the byte 0x81 of line 3 is undefined in cp1252.
+string(ASCII 214 208 gbk_text)
+string(ASCII 129 undefined_byte)
+file(WRITE other-encodings.txt "[a][b]\n[c][${gbk_text}]\n[d][${undefined_byte}]\n")
+expect_run(1 dict check other-encodings.txt --encoding UTF-8)
+expect_shows("other-encodings.txt:2: bytes that are no character of UTF-8" "other-encodings.txt:3:")
+expect_run(1 dict check other-encodings.txt --encoding cp1252)
+expect_shows("other-encodings.txt:3: bytes that are no character of cp1252")
+expect_run(0 dict check other-encodings.txt --encoding 936)
+# A byte order mark is found before any pair is complete.
+string(ASCII 255 254 utf16_mark)
+file(WRITE only-a-note.txt "${utf16_mark}# a note\n")
+expect_run(1 dict check only-a-note.txt)
+expect_shows("only-a-note.txt:1: a UTF-16 byte order mark")
 unset(ENV{LC_ALL})
 # The plain C locale reads UTF-8.
 if(NOT EMULATOR)
@@ -171,7 +186,8 @@ foreach(bad "time;2005-02-30" "time;--seconds;-1" "time;--nothing" "time;2005-06
             "now;--zone;721" "now;--ms;--ns" "path" "path;x;--squeeze;1x" "error"
             "error;0x100000000" "error;1;--lang;xx-YY" "menu" "menu;100;--module;no_such_module" "dict" "dict;extract;no_such_module"
             "dict;stats;no_such_file" "dict;stats;corekit-template.txt;--min;x" "dict;stats;."
-            "dict;check;." "dict;merge;corekit-template.txt;.")
+            "dict;check;." "dict;check;corekit-template.txt;--encoding;no-such-encoding"
+            "dict;merge;corekit-template.txt;.")
   expect_run(2 ${bad})
   string(STRIP "${err}" line)
   if(NOT out STREQUAL "" OR line STREQUAL "" OR line MATCHES "\n")
