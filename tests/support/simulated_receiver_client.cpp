@@ -37,14 +37,14 @@ public:
   std::string PortName() override { return m_port; }
   bool Replug() override { return Ask("replug") == "1"; }
   void Speak(std::uint32_t baud, const std::string& frames) override {
-    Ask("speak " + std::to_string(baud) + " " + ToHex(frames));
+    Ask("speak " + std::to_string(baud), frames);
   }
-  void Send(const std::string& bytes) override { Ask("send " + ToHex(bytes)); }
+  void Send(const std::string& bytes) override { Ask("send 0", bytes); }
   void Silence() override { Ask("silence"); }
   void Echo(bool on) override { Ask(on ? "echo 1" : "echo 0"); }
   void Stall(bool on) override { Ask(on ? "stall 1" : "stall 0"); }
   std::string Received(std::size_t count) override {
-    return FromHex(Ask("received " + std::to_string(count)));
+    return Ask("received " + std::to_string(count));
   }
   LineState Line() override { return ParseLine(Ask("line")); }
   void Unplug() override { Ask("unplug"); }
@@ -55,10 +55,10 @@ public:
 private:
   // Sends one request and waits for its answer. A receiver that has ended answers nothing, which
   // ends the wait after a bound with an empty answer.
-  std::string Ask(const std::string& request) {
+  std::string Ask(const std::string& request, const std::string& bytes = {}) {
     const std::string number = std::to_string(++s_sequence);
     const fs::path temporary = m_folder / ("writing-" + number);
-    std::ofstream(temporary, std::ios::binary) << request;
+    std::ofstream(temporary, std::ios::binary) << request << '\n' << bytes;
     fs::rename(temporary, m_folder / ("request-" + number));
     const fs::path answer = m_folder / ("answer-" + number);
     for (int waited = 0; waited < 30000 && !fs::exists(answer); ++waited) {
