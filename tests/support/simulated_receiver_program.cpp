@@ -20,6 +20,7 @@
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -42,14 +43,16 @@ void Link(const std::string& link, corekit_test::SimulatedReceiver& receiver) {
   fs::create_symlink(receiver.PortName(), link);
 }
 
-std::string Serve(corekit_test::SimulatedReceiver& receiver, const std::string& request,
-                  const std::string& link) {
-  const std::size_t end = std::min(request.find('\n'), request.size());
+// The answer to a request, or nothing while the request is not whole yet.
+std::optional<std::string> Serve(corekit_test::SimulatedReceiver& receiver,
+                                 const std::string& request, const std::string& link) {
+  const std::size_t end = request.find('\n');
   std::istringstream words(request.substr(0, end));
   std::string verb;
-  std::size_t number = 0;
-  words >> verb >> number;
-  const std::string bytes = request.substr(std::min(end + 1, request.size()));
+  std::size_t number = 0, size = 0;
+  words >> verb >> number >> size;
+  if (end == std::string::npos || request.size() != end + 1 + size) return std::nullopt;
+  const std::string bytes = request.substr(end + 1);
   if (verb == "replug" && receiver.Replug()) Link(link, receiver);
   if (verb == "replug") return receiver.PortName().empty() ? "0" : "1";
   if (verb == "speak") receiver.Speak(static_cast<std::uint32_t>(number), bytes);
@@ -64,8 +67,8 @@ std::string Serve(corekit_test::SimulatedReceiver& receiver, const std::string& 
   return "ok";
 }
 
-// Answers the requests waiting in the folder, oldest first; each answer is written under another
-// name and renamed, so that the client never reads half of one.
+// Answers the whole requests waiting in the folder, oldest first; each answer is written under
+// another name and renamed, so that the client never reads half of one.
 void ServeFolder(corekit_test::SimulatedReceiver& receiver, const fs::path& folder,
                  const std::string& link) {
   std::map<long, fs::path> requests;
@@ -75,10 +78,11 @@ void ServeFolder(corekit_test::SimulatedReceiver& receiver, const fs::path& fold
     if (name.rfind("request-", 0) == 0) requests[std::stol(name.substr(8))] = entry.path();
   }
   for (const auto& [number, path] : requests) {
-    const std::string answer = Serve(receiver, ReadFile(path), link);
+    const std::optional<std::string> answer = Serve(receiver, ReadFile(path), link);
+    if (!answer) break;
     fs::remove(path, error);
     const fs::path temporary = folder / ("answering-" + std::to_string(number));
-    std::ofstream(temporary, std::ios::binary) << answer;
+    std::ofstream(temporary, std::ios::binary) << *answer;
     fs::rename(temporary, folder / ("answer-" + std::to_string(number)), error);
   }
 }

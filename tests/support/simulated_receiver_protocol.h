@@ -1,8 +1,8 @@
 #pragma once
 
 // The simulated receiver's control folder, shared by the program and its clients. A request is a
-// line "verb number" followed by the bytes it sends; an answer is the bytes received, "1" or "0"
-// for a replug, or the line's state as "baud bits parity stop rtscts xonxoff".
+// line "verb number size" followed by the size bytes it sends; an answer is the bytes received,
+// "1" or "0" for a replug, or the line's state as "baud bits parity stop rtscts xonxoff".
 
 #include <cstdio>
 #include <sstream>
