@@ -30,7 +30,7 @@ struct SerialReadLimits {
 };
 
 // One open serial port. POSIX: a terminal descriptor opened without becoming the controlling
-// terminal, held exclusively by TIOCEXCL and flock, in raw mode, waited on with poll beside an
+// terminal, held exclusively by TIOCEXCL and flock, in raw mode, waited on with epoll beside an
 // eventfd for Cancel. Windows: an overlapped handle of CreateFileA with no sharing, and an event
 // for Cancel. Each call reports the system's code on failure; a device gone after the open is
 // always ENODEV / ERROR_DEVICE_NOT_CONNECTED, whatever the system said, and a cancelled call
