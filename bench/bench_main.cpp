@@ -23,7 +23,7 @@ const std::map<std::string, double> Goals = {
     {"GpsMinusUtc", 0.5},        {"WeekResolve", 1.2},
     {"ScaleConvert", 1.2},       {"SerialPortWatch", 0.1},
     {"DictMerge", 0.5},          {"DictStats", 0.5},
-    {"DictCheck", 0.5},
+    {"DictCheck", 0.5},          {"ComPortRead16MiB", 1.1},
 };
 
 struct Row {
