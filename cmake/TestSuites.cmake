@@ -1,14 +1,15 @@
 # The functions that make the test programs and the modules they load; tests/CMakeLists.txt
 # includes this file after GoogleTest is found.
 
-# corekit_add_test_suite(NAME [SHARED] file.cpp...): one test program per subsystem. It links the
-# library's objects directly; with SHARED it uses the library as applications do, the shared library
-# and its public headers. Natively every test case is its own CTest test; under Wine a program runs
+# corekit_add_test_suite(NAME [SHARED] [RECEIVER] file.cpp...): one test program per subsystem. It
+# links the library's objects directly; with SHARED it uses the library as applications do, the
+# shared library and its public headers. With RECEIVER it talks to a simulated receiver on a serial
+# port: natively one of its own, under Wine one that the native simulated_receiver serves on COM12. Natively every test case is its own CTest test; under Wine a program runs
 # whole, since each start of Wine is slow. GoogleTest's header is precompiled once, by the smallest
 # suite (the first one added), and reused by the others: a suite that reuses it waits until that
 # suite is built.
 function(corekit_add_test_suite name)
-  cmake_parse_arguments(PARSE_ARGV 1 suite "SHARED" "" "")
+  cmake_parse_arguments(PARSE_ARGV 1 suite "SHARED;RECEIVER" "" "")
   add_executable(${name} ${suite_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE corekit_options corekit_test_main)
   get_property(pch_owner GLOBAL PROPERTY COREKIT_TEST_PCH_OWNER)
@@ -26,7 +27,19 @@ function(corekit_add_test_suite name)
       set_property(GLOBAL PROPERTY COREKIT_TEST_PCH_OWNER ${name})
     endif()
   endif()
-  if(CMAKE_CROSSCOMPILING)
+  if(suite_RECEIVER)
+    target_link_libraries(${name} PRIVATE corekit_simulated_receiver)
+  endif()
+  if(CMAKE_CROSSCOMPILING AND suite_RECEIVER)
+    # The prefix is made first, if need be: making it clears its dosdevices, and so the link.
+    set(prefix ${COREKIT_WINE_PREFIX})
+    add_test(NAME ${name}
+             COMMAND sh -c "[ -f '${prefix}/drive_c/windows/system32/kernel32.dll' ] || '${CMAKE_CROSSCOMPILING_EMULATOR}' cmd /c exit >/dev/null 2>&1; exec \"$0\" \"$@\""
+                     ${COREKIT_HOST_RECEIVER} --link ${prefix}/dosdevices/com12 --port COM12
+                     -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>
+             WORKING_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "COREKIT_WINE_EXPECT=[  PASSED  ]")
+  elseif(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
     # A program that never ran its tests must not pass: its summary must be in the output.
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "COREKIT_WINE_EXPECT=[  PASSED  ]")

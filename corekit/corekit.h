@@ -65,6 +65,8 @@
 #include "corekit/util/color.h"
 #include "corekit/util/com_port_details.h"
 #include "corekit/util/com_port_info.h"
+#include "corekit/util/com_port_settings.h"
+#include "corekit/util/com_port_stream.h"
 #include "corekit/util/com_port_watcher.h"
 #include "corekit/util/com_ports.h"
 #include "corekit/util/file_finder.h"
