@@ -20,6 +20,7 @@
 #include "corekit/dllload/module_load.h"
 #include "corekit/errors/error_reporter.h"
 #include "corekit/export.h"
+#include "corekit/gnss/com_port_probe.h"
 #include "corekit/gnss/gnss_frame.h"
 #include "corekit/gnss/gnss_frame_scanner.h"
 #include "corekit/gpstime/chrono_time.h"
