@@ -58,6 +58,10 @@ public:
     if (m_probe) {
       const TComPortProbeResult probe = ProbeComPort(port);
       if (probe.Result != 0) return ReportPortFailure(err, "listen", m_port, probe.Result);
+    } else {
+      // What came before the port was set may have come at another rate.
+      result = port.Purge(TComPurge::Input);
+      if (result < 0) return ReportPortFailure(err, "listen", m_port, result);
     }
     std::signal(SIGINT, OnInterrupt);
     ListenCounts counts;

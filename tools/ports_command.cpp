@@ -1,6 +1,7 @@
 #include "tools/ports_command.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <thread>
@@ -145,6 +146,8 @@ public:
                            ->excludes(longOption);
     auto* probeOption = m_app->add_flag(
         "--probe", m_probe, "Open each port and find the rate and protocols of its receiver");
+    m_app->add_option("port", m_named, "With --probe: the ports to probe (default: every port)")
+        ->needs(probeOption);
     auto* watchOption =
         m_app
             ->add_flag("--watch", m_watch,
@@ -173,6 +176,7 @@ public:
     }
     kx_std::vector_coll<TComPortInfo> list;
     EnumComPortDetails(list);
+    if (!m_named.empty()) list.items = Named(list.items);
     std::vector<TComPortProbeResult> probes;
     if (m_probe) probes = ProbePorts(list.items);
     out << FormatPorts(list.items,
@@ -184,7 +188,25 @@ public:
   }
 
 private:
+  // The ports named on the command line, described as the system lists them where it does.
+  std::vector<TComPortInfo> Named(const std::vector<TComPortInfo>& listed) const {
+    std::vector<TComPortInfo> ports;
+    for (const std::string& name : m_named) {
+      const auto found =
+          std::find_if(listed.begin(), listed.end(),
+                       [&name](const TComPortInfo& port) { return name == port.Name.GetString(); });
+      if (found != listed.end()) {
+        ports.push_back(*found);
+      } else {
+        ports.emplace_back();
+        ports.back().Name = name.c_str();
+      }
+    }
+    return ports;
+  }
+
   CLI::App* m_app;
+  std::vector<std::string> m_named;
   bool m_long = false;
   bool m_json = false;
   bool m_watch = false;

@@ -2,7 +2,8 @@
 
 // `corekit ports`: the serial ports of the machine, one a line with their description and ids;
 // --long with every detail, --json as one array of objects; --watch shows the ports that come and
-// go as they do; --probe adds the rate and protocols of the receiver on each port.
+// go as they do; --probe adds the rate and protocols of the receiver on each port, or on the
+// ports named.
 
 #include <memory>
 #include <string>
