@@ -28,7 +28,7 @@ struct TComPortProbeOptions {
   // The rates tried after it, in order (a rate already tried is not tried again); null: the usual
   // rates, most likely first: 9600, 115200, 38400, 4800, 57600, 19200, 230400, 460800, 921600.
   const DWORD* Rates = nullptr;
-  int RateCount = 0;
+  int RateCount = 0;  // the number of Rates
   // A rate is left when this many bytes came at it that lie in no frame.
   DWORD GarbageBytes = 1024;
   // A rate is left when it has not shown two valid frames of one protocol after this time.

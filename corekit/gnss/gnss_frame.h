@@ -8,7 +8,7 @@
 
 // The receiver protocols whose frames the library recognises by framing and checksum.
 enum class TGnssProtocol : int {
-  None = 0,
+  None = 0,   // no protocol
   Nmea = 1,   // NMEA 0183 sentences: $ or !, address, fields, *hh, CR LF
   Ubx = 2,    // u-blox UBX: B5 62, class, id, length, payload, 8-bit Fletcher checksum
   Rtcm3 = 3,  // RTCM 3: D3, 10-bit length, message, CRC-24Q
@@ -20,7 +20,7 @@ COREKIT_API const char* GnssProtocolName(TGnssProtocol protocol);
 
 // One frame found in a byte stream.
 struct TGnssFrame {
-  TGnssProtocol Protocol = TGnssProtocol::None;
+  TGnssProtocol Protocol = TGnssProtocol::None;  // the protocol whose framing the frame has
   // The message: NMEA the sentence formatter ("GGA") or a proprietary sentence's name after its P
   // ("UBX" of $PUBX); UBX "NAV-PVT", or "0x01-0x99" for a class and id without a name; RTCM 3 and
   // SBF the message or block number ("1005", "4007"). Empty for an RTCM 3 frame too short to say.

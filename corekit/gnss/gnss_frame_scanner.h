@@ -21,6 +21,7 @@ public:
 
   // A scanner that has seen nothing.
   TGnssFrameScanner();
+  // Frees the bytes held.
   ~TGnssFrameScanner();
   TGnssFrameScanner(const TGnssFrameScanner&) = delete;
   TGnssFrameScanner& operator=(const TGnssFrameScanner&) = delete;
