@@ -49,10 +49,16 @@ public:
       : m_port(port), m_options(options) {}
 
   TComPortProbeResult Run() {
-    const DWORD current = m_options.Baud != 0 ? m_options.Baud : m_port.Settings().Baud;
+    const TComPortSettings before = m_port.Settings();
     m_result.Result = S_COMPORT_NOFRAMES;
-    for (DWORD rate : RateOrder(current, m_options)) {
+    for (DWORD rate : RateOrder(m_options.Baud != 0 ? m_options.Baud : before.Baud, m_options)) {
       if (TryRate(rate) != RateEnd::Next) break;
+    }
+    if (m_result.Result >= 0) {
+      // The caller's timeouts and line format again, at the rate found or tried last.
+      TComPortSettings after = before;
+      after.Baud = m_port.Settings().Baud;
+      m_port.Configure(after);
     }
     if (m_result.Result == S_COMPORT_NOFRAMES && m_result.Bytes == 0)
       m_result.Result = S_COMPORT_SILENT;

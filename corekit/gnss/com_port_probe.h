@@ -58,7 +58,7 @@ struct TComPortProbeResult {
 // Finds the rate and protocol of what talks on an open port: sets each rate in turn (the first
 // one, then the others), throws away what came before, reads, and stops as soon as two valid
 // frames of one protocol (NMEA 0183, UBX, RTCM 3, SBF) have come at one rate; the port stays at
-// that rate, else at the last rate tried. Nothing is written to the port unless options.Polls
+// that rate, else at the last rate tried, with its other settings as before. Nothing is written to the port unless options.Polls
 // asks. A probe lasts at most SilenceMs on a silent port and about RateMs for each rate
 // otherwise, usually far less: a rate that shows garbage is left after GarbageBytes bytes. A
 // rate the driver refuses is passed over; Cancel on the port from another thread ends the probe.

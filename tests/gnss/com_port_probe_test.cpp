@@ -38,11 +38,18 @@ protected:
   TComPortProbeOptions m_options;
 };
 
-// A receiver at 115200 among the usual rates: found at the second (the port opens at 9600), with
-// the protocols of its frames, and nothing written to it.
+// A receiver at 115200 among the usual rates: found at the second (the port is at 9600), with
+// the protocols of its frames, and nothing written to it. The port stays at the rate found, its
+// other settings as they were.
 TEST_F(ProbeTest, FindsTheRateAndProtocolsOfAReceiver) {
   m_receiver->Speak(115200, corekit_test::ReceiverFrameBytes());
-  const TComPortProbeResult probe = ProbeComPort(Port(), m_options);
+  TComPortStream port;
+  TComPortSettings settings;
+  settings.ReadTotalMs = 1234;
+  ASSERT_EQ(port.Open(Port(), settings), 0);
+  const TComPortProbeResult probe = ProbeComPort(port, m_options);
+  EXPECT_EQ(port.Settings().Baud, 115200u);
+  EXPECT_EQ(port.Settings().ReadTotalMs, 1234u);
   EXPECT_EQ(probe.Result, 0);
   EXPECT_EQ(probe.Baud, 115200u);
   EXPECT_EQ(probe.RatesTried, 2u);
