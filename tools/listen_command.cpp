@@ -63,9 +63,11 @@ public:
       result = port.Purge(TComPurge::Input);
       if (result < 0) return ReportPortFailure(err, "listen", m_port, result);
     }
+    // Ctrl+C ends the listening, and the summary is still written.
+    const std::atomic<bool>& interrupted = Interrupted();
     std::signal(SIGINT, OnInterrupt);
     ListenCounts counts;
-    result = ListenToPort(port, m_seconds, m_json, out, Interrupted(), counts);
+    result = ListenToPort(port, m_seconds, m_json, out, interrupted, counts);
     std::signal(SIGINT, SIG_DFL);
     out << ListenSummary(counts, m_json) << std::flush;
     if (result < 0) return ReportPortFailure(err, "listen", m_port, result);
