@@ -18,9 +18,11 @@ using Clock = std::chrono::steady_clock;
 // and 10), 4800 (older SiRF and Garmin units, marine NMEA), then what users set.
 constexpr DWORD UsualRates[] = {9600, 115200, 38400, 4800, 57600, 19200, 230400, 460800, 921600};
 
-// Reads return after this long at most, so that the probe looks at its bounds often.
+// Reads return after this long at most, or when the line pauses for ReadGapMs, so that the probe
+// looks at what came and at its bounds often.
 constexpr DWORD ReadSliceMs = 50;
-constexpr LONG ReadChunk = 512;
+constexpr DWORD ReadGapMs = 5;
+constexpr LONG ReadChunk = 256;
 constexpr DWORD PollWriteMs = 500;
 
 DWORD MsSince(Clock::time_point start) {
@@ -82,7 +84,7 @@ private:
     TComPortSettings settings = m_port.Settings();
     settings.Baud = rate;
     settings.ReadTotalMs = ReadSliceMs;
-    settings.ReadGapMs = 0;
+    settings.ReadGapMs = ReadGapMs;
     settings.ReadWhatIsThere = false;
     settings.WriteTotalMs = PollWriteMs;
     const LONG configured = m_port.Configure(settings);
