@@ -23,7 +23,7 @@ constexpr ULONG GnssProtocolBit(TGnssProtocol protocol) {
 // How a probe goes. The defaults suit receivers that send at least two frames a second or a
 // burst of them once a second.
 struct TComPortProbeOptions {
-  // The rate tried first; 0: the rate the port is set to.
+  // The rate tried first; 0: the rate the port is set to (opened by name: 9600).
   DWORD Baud = 0;
   // The rates tried after it, in order (a rate already tried is not tried again); null: the usual
   // rates, most likely first: 9600, 115200, 38400, 4800, 57600, 19200, 230400, 460800, 921600.
@@ -58,13 +58,15 @@ struct TComPortProbeResult {
 // Finds the rate and protocol of what talks on an open port: sets each rate in turn (the first
 // one, then the others), throws away what came before, reads, and stops as soon as two valid
 // frames of one protocol (NMEA 0183, UBX, RTCM 3, SBF) have come at one rate; the port stays at
-// that rate, else at the last rate tried, with its other settings as before. Nothing is written to the port unless options.Polls
-// asks. A probe lasts at most SilenceMs on a silent port and about RateMs for each rate
-// otherwise, usually far less: a rate that shows garbage is left after GarbageBytes bytes. A
-// rate the driver refuses is passed over; Cancel on the port from another thread ends the probe.
+// that rate, else at the last rate tried, with its other settings as before. Nothing is written to
+// the port unless options.Polls asks. A probe lasts at most SilenceMs on a silent port and about
+// RateMs for each rate otherwise, usually far less: a rate that shows garbage is left after
+// GarbageBytes bytes. A rate the driver refuses is passed over; Cancel on the port from another
+// thread ends the probe.
 COREKIT_API TComPortProbeResult ProbeComPort(TComPortStream& port,
                                              const TComPortProbeOptions& options = {});
 
-// Opens the port by name (as TComPortStream::Open), probes it as above and closes it.
+// Opens the port by name (as TComPortStream::Open) at options.Baud, or at 9600 when it is 0,
+// probes it as above from that rate and closes it.
 COREKIT_API TComPortProbeResult ProbeComPort(const KString& name,
                                              const TComPortProbeOptions& options = {});
