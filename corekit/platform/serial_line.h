@@ -67,8 +67,10 @@ public:
   // Ends the reads and writes in progress, or the next one when none is; any thread may call it.
   void Cancel();
 
-private:
+  // The system's part: descriptors or handles, defined by each implementation.
   struct System;
+
+private:
   explicit SerialLine(System* system);
 
   // Brackets a read or write: Started is false when a cancel was waiting for it. Its end clears

@@ -173,7 +173,8 @@ private:
     line.c_iflag = 0;
     line.c_oflag = 0;
     line.c_lflag = 0;
-    line.c_cflag = CS8 | CREAD | CLOCAL | BOTHER;
+    // A standard speed's own code, which Wine's ports read (they know no BOTHER).
+    line.c_cflag = CS8 | CREAD | CLOCAL | B9600;
     line.c_ispeed = line.c_ospeed = 9600;
     line.c_cc[VMIN] = 1;
     line.c_cc[VTIME] = 0;

@@ -5,7 +5,7 @@
 #include <asm/termbits.h>
 #include <errno.h>
 #include <fcntl.h>
-#include <poll.h>
+#include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -18,7 +18,9 @@ namespace corekit::platform {
 
 struct SerialLine::System {
   int fd = -1;
-  int wake = -1;  // eventfd: readable while a cancel is raised
+  int wake = -1;     // eventfd: readable while a cancel is raised
+  int reading = -1;  // epoll of the port's input and the wake
+  int writing = -1;  // epoll of the port's room for output and the wake
 };
 
 namespace {
@@ -58,25 +60,37 @@ std::int64_t Sooner(std::int64_t a, std::int64_t b) { return a < 0 ? b : b < 0 ?
 
 enum class Waited { Ready, Time, Cancelled, Failed };
 
-// Waits until the descriptor is ready for events, the deadline passes or a cancel is raised. A hang
-// up counts as ready: the next read or write finds out.
-Waited WaitFor(int fd, int wake, short events, std::int64_t deadline, int& error) {
+// Waits until the port is ready (the epoll set's first descriptor), the deadline passes or a
+// cancel is raised (its second). A hang-up counts as ready: the next read or write finds out.
+Waited WaitFor(int epoll, std::int64_t deadline, int& error) {
   for (;;) {
-    pollfd waits[2] = {{fd, events, 0}, {wake, POLLIN, 0}};
-    const int ready = poll(waits, 2, Left(deadline));
+    epoll_event events[2];
+    const int ready = epoll_wait(epoll, events, 2, Left(deadline));
     if (ready < 0 && errno == EINTR) continue;
     if (ready < 0) {
       error = errno;
       return Waited::Failed;
     }
-    if (waits[1].revents != 0) return Waited::Cancelled;
-    if (waits[0].revents & POLLNVAL) {
-      error = EBADF;
-      return Waited::Failed;
+    for (int i = 0; i < ready; ++i) {
+      if (events[i].data.u32 == 1) return Waited::Cancelled;
     }
-    if (waits[0].revents != 0) return Waited::Ready;
+    if (ready > 0) return Waited::Ready;
     if (deadline >= 0 && Left(deadline) == 0) return Waited::Time;
   }
+}
+
+// An epoll set of the port for these events (data 0) and of the wake (data 1).
+int WaitSet(int fd, std::uint32_t events, int wake) {
+  const int epoll = epoll_create1(EPOLL_CLOEXEC);
+  epoll_event port{events, {}}, cancel{EPOLLIN, {}};
+  port.data.u32 = 0;
+  cancel.data.u32 = 1;
+  if (epoll >= 0 && (epoll_ctl(epoll, EPOLL_CTL_ADD, fd, &port) < 0 ||
+                     epoll_ctl(epoll, EPOLL_CTL_ADD, wake, &cancel) < 0)) {
+    close(epoll);
+    return -1;
+  }
+  return epoll;
 }
 
 void SetRaw(termios2& line) {
@@ -147,20 +161,26 @@ SerialLine* SerialLine::Open(const char* name, DWORD& error) {
     if (ioctl(fd, TCSETS2, &line) < 0) code = errno;
   }
   const int wake = code == 0 ? eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK) : -1;
-  if (code == 0 && wake < 0) code = errno;
+  const int reading = wake >= 0 ? WaitSet(fd, EPOLLIN, wake) : -1;
+  const int writing = reading >= 0 ? WaitSet(fd, EPOLLOUT, wake) : -1;
+  if (code == 0 && writing < 0) code = errno;
   if (code != 0) {
-    close(fd);
+    for (int made : {reading, wake, fd}) {
+      if (made >= 0) close(made);
+    }
     error = static_cast<DWORD>(code);
     return nullptr;
   }
   error = 0;
-  return new SerialLine(new System{fd, wake});
+  return new SerialLine(new System{fd, wake, reading, writing});
 }
 
 SerialLine::~SerialLine() {
   ioctl(m_system->fd, TIOCNXCL);
   close(m_system->fd);  // also releases the lock
   close(m_system->wake);
+  close(m_system->reading);
+  close(m_system->writing);
   delete m_system;
 }
 
@@ -200,20 +220,26 @@ bool SerialLine::Read(void* data, DWORD count, const SerialReadLimits& limits, D
   if (!call.Started()) return Fail(error, ECANCELED);
   const std::int64_t end = limits.totalMs != 0 ? NowMs() + limits.totalMs : -1;
   std::int64_t gapEnd = -1;
+  bool drained = false;  // the last read took all there was: wait before the next
   while (done < count) {
-    const ssize_t got = read(m_system->fd, static_cast<char*>(data) + done, count - done);
-    if (got > 0) {
-      done += static_cast<DWORD>(got);
-      if (limits.gapMs != 0) gapEnd = NowMs() + limits.gapMs;
-      continue;
+    if (!drained) {
+      const DWORD asked = count - done;
+      const ssize_t got = read(m_system->fd, static_cast<char*>(data) + done, asked);
+      if (got > 0) {
+        done += static_cast<DWORD>(got);
+        if (limits.gapMs != 0) gapEnd = NowMs() + limits.gapMs;
+        drained = static_cast<DWORD>(got) < asked;
+        continue;
+      }
+      // In raw mode with VMIN 1 a terminal answers 0 only once it has hung up.
+      if (got == 0) return Fail(error, ENODEV);
+      if (errno == EINTR) continue;
+      if (errno != EAGAIN) return Fail(error, errno);
     }
-    // In raw mode with VMIN 1 a terminal answers 0 only once it has hung up.
-    if (got == 0) return Fail(error, ENODEV);
-    if (errno == EINTR) continue;
-    if (errno != EAGAIN) return Fail(error, errno);
+    drained = false;
     if (limits.whatIsThere) break;
     int code = 0;
-    const Waited waited = WaitFor(m_system->fd, m_system->wake, POLLIN, Sooner(end, gapEnd), code);
+    const Waited waited = WaitFor(m_system->reading, Sooner(end, gapEnd), code);
     if (waited == Waited::Time) break;
     if (waited == Waited::Cancelled) return Fail(error, ECANCELED);
     if (waited == Waited::Failed) return Fail(error, code);
@@ -236,7 +262,7 @@ bool SerialLine::Write(const void* data, DWORD count, DWORD totalMs, DWORD& done
     if (put < 0 && errno == EINTR) continue;
     if (put < 0 && errno != EAGAIN) return Fail(error, errno);
     int code = 0;
-    const Waited waited = WaitFor(m_system->fd, m_system->wake, POLLOUT, end, code);
+    const Waited waited = WaitFor(m_system->writing, end, code);
     if (waited == Waited::Time) break;
     if (waited == Waited::Cancelled) return Fail(error, ECANCELED);
     if (waited == Waited::Failed) return Fail(error, code);

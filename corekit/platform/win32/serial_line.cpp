@@ -8,15 +8,18 @@ struct SerialLine::System {
   HANDLE handle = INVALID_HANDLE_VALUE;
   HANDLE io = nullptr;      // manual-reset event of the overlapped calls
   HANDLE cancel = nullptr;  // manual-reset event: set while a cancel is raised
+  HANDLE claim = nullptr;   // the named object that marks the port as held
   COMMTIMEOUTS timeouts{};  // as last given to the driver
   bool timeoutsSet = false;
 };
 
 namespace {
 
-// A device removed after the open answers one of these, depending on its driver.
+// A device removed after the open answers one of these, depending on its driver; Wine answers a
+// read of a pseudo-terminal whose other side closed with a broken pipe.
 bool GoneCode(DWORD code) {
   return code == ERROR_DEVICE_NOT_CONNECTED || code == ERROR_BAD_COMMAND ||
+         code == ERROR_BROKEN_PIPE ||
          code == ERROR_ACCESS_DENIED || code == ERROR_GEN_FAILURE || code == ERROR_INVALID_HANDLE ||
          code == ERROR_DEVICE_REMOVED || code == ERROR_NOT_READY;
 }
@@ -38,44 +41,65 @@ std::string DevicePath(const char* name) {
   return text.rfind("\\\\", 0) == 0 ? text : "\\\\.\\" + text;
 }
 
+// Wine opens a port again despite a share mode of 0, so each open also makes a named object of
+// the port's own: a second holder in any process finds it there. Windows' sharing rule refuses the
+// second open before it comes to this.
+HANDLE ClaimPort(const std::string& path, DWORD& error) {
+  std::string name = "Local\\corekit.port.";
+  // Port names are case-blind; a backslash may not stand in an object's name.
+  for (char c : path) name += c == '\\' ? '/' : c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+  const HANDLE claim = CreateMutexA(nullptr, FALSE, name.c_str());
+  error = GetLastError();
+  if (claim && error == ERROR_ALREADY_EXISTS) {
+    CloseHandle(claim);
+    error = ERROR_BUSY;
+    return nullptr;
+  }
+  return claim;
+}
+
 }  // namespace
 
 SerialLine::SerialLine(System* system) : m_system(system) {}
 
 SerialLine* SerialLine::Open(const char* name, DWORD& error) {
-  const HANDLE handle = CreateFileA(DevicePath(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+  const std::string path = DevicePath(name);
+  const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
-    // A port held by another handle answers access denied (Windows) or a sharing violation (Wine).
+    // A port held by another handle answers access denied, or a sharing violation.
     error = code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION ? ERROR_BUSY : code;
     return nullptr;
   }
-  DCB dcb{};
-  dcb.DCBlength = sizeof dcb;
-  HANDLE io = nullptr, cancel = nullptr;
-  if (!GetCommState(handle, &dcb) || !(io = CreateEventA(nullptr, TRUE, FALSE, nullptr)) ||
-      !(cancel = CreateEventA(nullptr, TRUE, FALSE, nullptr))) {
-    error = GetLastError();
+  const HANDLE claim = ClaimPort(path, error);
+  const HANDLE io = claim ? CreateEventA(nullptr, TRUE, FALSE, nullptr) : nullptr;
+  const HANDLE cancel = io ? CreateEventA(nullptr, TRUE, FALSE, nullptr) : nullptr;
+  if (!cancel) {
+    if (claim) error = GetLastError();  // an event could not be made
     if (io) CloseHandle(io);
+    if (claim) CloseHandle(claim);
     CloseHandle(handle);
     return nullptr;
   }
   error = 0;
-  return new SerialLine(new System{handle, io, cancel});
+  return new SerialLine(new System{handle, io, cancel, claim});
 }
 
 SerialLine::~SerialLine() {
   CloseHandle(m_system->handle);
   CloseHandle(m_system->io);
   CloseHandle(m_system->cancel);
+  CloseHandle(m_system->claim);
   delete m_system;
 }
 
 bool SerialLine::Apply(const SerialLineSettings& settings, DWORD& error) {
+  // Wine cannot describe a line at a speed it has no code for (one set by a POSIX program): the
+  // new settings then start from an empty record, and there is nothing to restore.
   DCB old{};
   old.DCBlength = sizeof old;
-  if (!GetCommState(m_system->handle, &old)) return Fail(error, GetLastError());
+  const bool known = GetCommState(m_system->handle, &old);
   DCB dcb = old;
   dcb.BaudRate = settings.baud;
   dcb.ByteSize = settings.dataBits;
@@ -96,14 +120,14 @@ bool SerialLine::Apply(const SerialLineSettings& settings, DWORD& error) {
   dcb.fErrorChar = dcb.fNull = dcb.fAbortOnError = FALSE;
   if (!SetCommState(m_system->handle, &dcb)) {
     const DWORD code = GetLastError();
-    SetCommState(m_system->handle, &old);
+    if (known) SetCommState(m_system->handle, &old);
     return Fail(error, code);
   }
   // Wine's ports report the line as the system keeps it, which need not be what was asked.
   SerialLineSettings got;
   if (!Query(got, error)) return false;
   if (!TakenAsAsked(settings, got)) {
-    SetCommState(m_system->handle, &old);
+    if (known) SetCommState(m_system->handle, &old);
     return Fail(error, ERROR_INVALID_PARAMETER);
   }
   return true;
@@ -165,6 +189,11 @@ bool SerialLine::Read(void* data, DWORD count, const SerialReadLimits& limits, D
   if (!call.Started()) return Fail(error, ERROR_OPERATION_ABORTED);
   COMMTIMEOUTS timeouts = ReadTimeouts(limits, m_system->timeouts.WriteTotalTimeoutConstant);
   if (!UseTimeouts(*m_system, timeouts, error)) return false;
+  // Wine's read that should return at once waits while nothing has come, so such a read asks for
+  // no more than there is.
+  DWORD waiting = 0;
+  if (limits.whatIsThere && !BytesWaiting(waiting, error)) return false;
+  if (limits.whatIsThere && waiting < count) count = waiting;
   // A count of 0 asks nothing of the driver.
   return count == 0 || Overlapped(*m_system, true, data, count, done, error);
 }
@@ -211,7 +240,8 @@ bool Overlapped(SerialLine::System& system, bool reading, void* data, DWORD coun
   if (!GetOverlappedResult(system.handle, &overlapped, &done, TRUE)) {
     const DWORD code = GetLastError();
     if (code == ERROR_OPERATION_ABORTED && !cancelled) return Fail(error, ERROR_DEVICE_NOT_CONNECTED);
-    return Fail(error, code);
+    // Windows ends a timed-out call with success and fewer bytes, Wine with this code.
+    if (code != ERROR_TIMEOUT) return Fail(error, code);
   }
   // Finished before the cancel reached it: it counts as done.
   error = 0;
