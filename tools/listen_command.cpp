@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "corekit/errors/error_reporter.h"
 #include "corekit/gnss/com_port_probe.h"
 #include "corekit/gnss/gnss_frame_scanner.h"
 #include "corekit/util/com_port_stream.h"
@@ -38,9 +37,8 @@ public:
   explicit ListenCommand(CLI::App& app)
       : m_app(app.add_subcommand("listen", "Show the frames a receiver sends on a serial port")) {
     m_app->add_option("port", m_port, "The port: /dev/ttyACM0, COM7")->required();
-    auto* baud =
-        m_app->add_option("--baud", m_baud, "Bits per second (default: as the port is set)")
-            ->check(CLI::Range(50u, 4000000u));
+    auto* baud = m_app->add_option("--baud", m_baud, "Bits per second (default 9600)")
+                     ->check(CLI::Range(50u, 4000000u));
     m_app->add_flag("--probe", m_probe, "Find the receiver's rate first")->excludes(baud);
     m_app->add_option("--seconds", m_seconds, "Listen this long (default: until interrupted)")
         ->check(CLI::Range(0.001, 31536000.0));
