@@ -1,9 +1,8 @@
 // A serial port's stream beside a plain read() loop, both reading 16 MiB from a pseudo-terminal
 // whose master a thread fills as fast as it can.
 
-#include <benchmark/benchmark.h>
-
 #include <asm/termbits.h>
+#include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
@@ -66,7 +65,10 @@ void ComPortReadCorekit(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * Total);
 }
-BENCHMARK(ComPortReadCorekit)->Name("ComPortRead16MiB/corekit")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ComPortReadCorekit)
+    ->Name("ComPortRead16MiB/corekit")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The same descriptor kind, raw as the stream sets it, read with blocking read() calls.
 void ComPortReadPeer(benchmark::State& state) {
@@ -94,6 +96,9 @@ void ComPortReadPeer(benchmark::State& state) {
   close(fd);
   state.SetBytesProcessed(state.iterations() * Total);
 }
-BENCHMARK(ComPortReadPeer)->Name("ComPortRead16MiB/peer")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ComPortReadPeer)
+    ->Name("ComPortRead16MiB/peer")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

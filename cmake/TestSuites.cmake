@@ -4,10 +4,10 @@
 # corekit_add_test_suite(NAME [SHARED] [RECEIVER] file.cpp...): one test program per subsystem. It
 # links the library's objects directly; with SHARED it uses the library as applications do, the
 # shared library and its public headers. With RECEIVER it talks to a simulated receiver on a serial
-# port: natively one of its own, under Wine one that the native simulated_receiver serves on COM12. Natively every test case is its own CTest test; under Wine a program runs
-# whole, since each start of Wine is slow. GoogleTest's header is precompiled once, by the smallest
-# suite (the first one added), and reused by the others: a suite that reuses it waits until that
-# suite is built.
+# port: natively one of its own, under Wine one that the native simulated_receiver serves on COM12.
+# Natively every test case is its own CTest test; under Wine a program runs whole, since each start
+# of Wine is slow. GoogleTest's header is precompiled once, by the smallest suite (the first one
+# added), and reused by the others: a suite that reuses it waits until that suite is built.
 function(corekit_add_test_suite name)
   cmake_parse_arguments(PARSE_ARGV 1 suite "SHARED;RECEIVER" "" "")
   add_executable(${name} ${suite_UNPARSED_ARGUMENTS})

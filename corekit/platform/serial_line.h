@@ -30,7 +30,7 @@ struct SerialReadLimits {
 };
 
 // One open serial port. POSIX: a terminal descriptor opened without becoming the controlling
-// terminal, held exclusively by TIOCEXCL and flock, in raw mode, waited on with poll beside an
+// terminal, held exclusively by TIOCEXCL and flock, in raw mode, waited on with epoll beside an
 // eventfd for Cancel. Windows: an overlapped handle of CreateFileA with no sharing, and an event
 // for Cancel. Each call reports the system's code on failure; a device gone after the open is
 // always ENODEV / ERROR_DEVICE_NOT_CONNECTED, whatever the system said, and a cancelled call
@@ -55,14 +55,14 @@ public:
   // Writes count bytes within totalMs (0: no limit); true with done < count when the time ended it.
   bool Write(const void* data, DWORD count, DWORD totalMs, DWORD& done, DWORD& error);
 
-  bool Drain(DWORD& error);                                  // tcdrain, FlushFileBuffers
-  bool Purge(bool input, bool output, DWORD& error);         // tcflush, PurgeComm
-  bool Break(DWORD ms, DWORD& error);                        // break on, ms, off
-  bool SetModemLine(bool dtr, bool on, DWORD& error);        // DTR (dtr) or RTS
+  bool Drain(DWORD& error);                            // tcdrain, FlushFileBuffers
+  bool Purge(bool input, bool output, DWORD& error);   // tcflush, PurgeComm
+  bool Break(DWORD ms, DWORD& error);                  // break on, ms, off
+  bool SetModemLine(bool dtr, bool on, DWORD& error);  // DTR (dtr) or RTS
   // The modem status lines with the Windows MS_*_ON bits; EOPNOTSUPP / ERROR_NOT_SUPPORTED when
   // the port has none, as for SetModemLine.
   bool ModemLines(DWORD& lines, DWORD& error);
-  bool BytesWaiting(DWORD& count, DWORD& error);             // FIONREAD, ClearCommError
+  bool BytesWaiting(DWORD& count, DWORD& error);  // FIONREAD, ClearCommError
 
   // Ends the reads and writes in progress, or the next one when none is; any thread may call it.
   void Cancel();

@@ -19,15 +19,15 @@ enum class TComPurge { Input, Output, Both };
 // ReadWhatIsThere makes a Read return at once with the bytes already received, none included.
 // A Write gives up after WriteTotalMs milliseconds (0: it waits until all bytes went).
 struct TComPortSettings {
-  DWORD Baud = 9600;     // bits per second, standard (9600, 115200) or any other the driver takes
-  BYTE DataBits = 8;     // 5 to 8
-  TComParity Parity = TComParity::None;             // the parity bit
-  TComStopBits StopBits = TComStopBits::One;        // the stop bits
-  TComFlowControl Flow = TComFlowControl::None;     // the flow control
-  DWORD ReadTotalMs = 0;        // longest time of a Read; 0: no limit
-  DWORD ReadGapMs = 0;          // longest silence after a byte within a Read; 0: no limit
+  DWORD Baud = 9600;  // bits per second, standard (9600, 115200) or any other the driver takes
+  BYTE DataBits = 8;  // 5 to 8
+  TComParity Parity = TComParity::None;          // the parity bit
+  TComStopBits StopBits = TComStopBits::One;     // the stop bits
+  TComFlowControl Flow = TComFlowControl::None;  // the flow control
+  DWORD ReadTotalMs = 0;                         // longest time of a Read; 0: no limit
+  DWORD ReadGapMs = 0;           // longest silence after a byte within a Read; 0: no limit
   bool ReadWhatIsThere = false;  // a Read takes what has arrived and never waits
-  DWORD WriteTotalMs = 0;       // longest time of a Write; 0: no limit
+  DWORD WriteTotalMs = 0;        // longest time of a Write; 0: no limit
 };
 
 // Modem status lines as GetModemLines reports them: clear to send, data set ready, ring

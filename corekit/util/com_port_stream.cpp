@@ -15,8 +15,8 @@ bool Valid(const TComPortSettings& settings) {
   const bool five = settings.DataBits == 5;
   return settings.Baud != 0 && settings.DataBits >= 5 && settings.DataBits <= 8 &&
          static_cast<unsigned>(settings.Parity) <= 4 && static_cast<unsigned>(stop) <= 2 &&
-         static_cast<unsigned>(settings.Flow) <= 2 &&
-         (stop != TComStopBits::OneAndHalf || five) && (stop != TComStopBits::Two || !five);
+         static_cast<unsigned>(settings.Flow) <= 2 && (stop != TComStopBits::OneAndHalf || five) &&
+         (stop != TComStopBits::Two || !five);
 }
 
 platform::SerialLineSettings LineOf(const TComPortSettings& settings) {
@@ -104,8 +104,8 @@ LONG TComPortStream::Write(const unsigned char* data, LONG count, bool flush) {
   if (m_gone) return E_COMPORT_GONE;
   if (count < 0) count = 0;  // never read past the caller's bytes
   DWORD error = 0;
-  const bool written = m_line->Write(data, static_cast<DWORD>(count), m_settings.WriteTotalMs,
-                                     m_lastWritten, error);
+  const bool written =
+      m_line->Write(data, static_cast<DWORD>(count), m_settings.WriteTotalMs, m_lastWritten, error);
   if (!written) return Fail(StreamErrorFromSystem(error));
   if (m_lastWritten < static_cast<DWORD>(count)) return E_STREAM_SHORTWRITE;
   return flush ? Drain() : 0;
@@ -162,8 +162,7 @@ LONG TComPortStream::GetModemLines(DWORD& lines) {
 
 LONG TComPortStream::BytesWaiting(DWORD& count) {
   count = 0;
-  return LineCall(m_line, m_gone,
-                  [&](DWORD& error) { return m_line->BytesWaiting(count, error); });
+  return LineCall(m_line, m_gone, [&](DWORD& error) { return m_line->BytesWaiting(count, error); });
 }
 
 void TComPortStream::Cancel() {

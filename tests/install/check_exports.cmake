@@ -47,7 +47,8 @@ set(required "KString::Mid(int, int) const" "TGPSTime::Set(" "TGPSWeek::TGPSWeek
              "TFileFinder::Next(" "LoadTranslatedMenu(" "TranslateMenu(" "LockDialogTemplate("
              "SetInputLanguage(" "FindResourceFallback(" "LoadMenuResource(" "ReadDialogTexts("
              "LoadModuleFile(" "FreeModuleFile(" "NextDictionaryPair(" "UnescapeDictionaryText("
-             "ReadDictionaryFile(" "FindInvalidMultibyte(" "TSharedPostOffice::Find(")
+             "ReadDictionaryFile(" "FindInvalidMultibyte(" "TSharedPostOffice::Find("
+             "TComPortStream::Read(" "TComPortStream::Cancel()")
 if(NOT WINDOWS)
   # The COM, menu and resource functions that the library provides where the system has none.
   list(APPEND required "CoTaskMemAlloc(" "CoTaskMemFree(" "CoCreateInstance(" "CLSIDFromProgID("

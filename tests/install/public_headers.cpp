@@ -31,6 +31,8 @@
 #include "corekit/translate/translated_string.h"
 #include "corekit/util/color.h"
 #include "corekit/util/com_port_details.h"
+#include "corekit/util/com_port_settings.h"
+#include "corekit/util/com_port_stream.h"
 #include "corekit/util/com_ports.h"
 #include "corekit/util/gnss_usb_ids.h"
 #include "corekit/util/log_stream.h"

@@ -25,12 +25,12 @@ namespace corekit_test {
 
 // The line's settings as the simulator reads them from the terminal's attributes.
 struct LineState {
-  std::uint32_t Baud = 0;   // the output speed
-  int DataBits = 8;         // 5 to 8
-  char Parity = 'N';        // 'N', 'O', 'E', 'M' (mark) or 'S' (space)
-  int StopBits = 1;         // 1 or 2
-  bool RtsCts = false;      // hardware flow control
-  bool XonXoff = false;     // software flow control (output or input)
+  std::uint32_t Baud = 0;  // the output speed
+  int DataBits = 8;        // 5 to 8
+  char Parity = 'N';       // 'N', 'O', 'E', 'M' (mark) or 'S' (space)
+  int StopBits = 1;        // 1 or 2
+  bool RtsCts = false;     // hardware flow control
+  bool XonXoff = false;    // software flow control (output or input)
   bool operator==(const LineState&) const = default;
 };
 

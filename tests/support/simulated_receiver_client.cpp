@@ -1,6 +1,7 @@
 // The test's side of a receiver served by the simulated_receiver program: each request is a file
-// of the control folder, request-N, answered by answer-N. Both are written whole under another
-// name and renamed, so that neither side reads half a file.
+// of the control folder, request-N, answered by answer-N. A request says its size, so that the
+// receiver takes it only once it is whole (Wine's rename, which would make it whole at once, fails
+// now and then while the folder changes); the receiver renames its answer into place.
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,39 +37,33 @@ public:
 
   std::string PortName() override { return m_port; }
   bool Replug() override { return Ask("replug") == "1"; }
-  void Speak(std::uint32_t baud, const std::string& frames) override {
-    Ask("speak " + std::to_string(baud) + " " + ToHex(frames));
-  }
-  void Send(const std::string& bytes) override { Ask("send " + ToHex(bytes)); }
+  void Speak(std::uint32_t baud, const std::string& frames) override { Ask("speak", baud, frames); }
+  void Send(const std::string& bytes) override { Ask("send", 0, bytes); }
   void Silence() override { Ask("silence"); }
-  void Echo(bool on) override { Ask(on ? "echo 1" : "echo 0"); }
-  void Stall(bool on) override { Ask(on ? "stall 1" : "stall 0"); }
-  std::string Received(std::size_t count) override {
-    return FromHex(Ask("received " + std::to_string(count)));
-  }
+  void Echo(bool on) override { Ask("echo", on); }
+  void Stall(bool on) override { Ask("stall", on); }
+  std::string Received(std::size_t count) override { return Ask("received", count); }
   LineState Line() override { return ParseLine(Ask("line")); }
   void Unplug() override { Ask("unplug"); }
-  void UnplugAfterReading(std::size_t count) override {
-    Ask("unplugafter " + std::to_string(count));
-  }
+  void UnplugAfterReading(std::size_t count) override { Ask("unplugafter", count); }
 
 private:
   // Sends one request and waits for its answer. A receiver that has ended answers nothing, which
   // ends the wait after a bound with an empty answer.
-  std::string Ask(const std::string& request) {
-    const std::string number = std::to_string(++s_sequence);
-    const fs::path temporary = m_folder / ("writing-" + number);
-    std::ofstream(temporary, std::ios::binary) << request;
-    fs::rename(temporary, m_folder / ("request-" + number));
-    const fs::path answer = m_folder / ("answer-" + number);
-    for (int waited = 0; waited < 30000 && !fs::exists(answer); ++waited) {
+  std::string Ask(const char* verb, std::size_t number = 0, const std::string& bytes = {}) {
+    const std::string sequence = std::to_string(++s_sequence);
+    std::ofstream(m_folder / ("request-" + sequence), std::ios::binary)
+        << verb << ' ' << number << ' ' << bytes.size() << '\n'
+        << bytes;
+    const fs::path answer = m_folder / ("answer-" + sequence);
+    std::error_code error;
+    for (int waited = 0; waited < 30000 && !fs::exists(answer, error); ++waited) {
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     std::ifstream file(answer, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(file)), {});
     file.close();
-    std::error_code ignored;
-    fs::remove(answer, ignored);
+    fs::remove(answer, error);
     return text;
   }
 

@@ -7,13 +7,12 @@
 #include <stdlib.h>
 #include <sys/eventfd.h>
 #include <sys/ioctl.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <thread>
 
@@ -22,37 +21,22 @@
 namespace corekit_test {
 namespace {
 
-constexpr auto ReceivedBound = std::chrono::seconds(10);
+using Clock = std::chrono::steady_clock;
+constexpr auto Bound = std::chrono::seconds(10);  // of waits that only a broken test makes long
 constexpr int TickMs = 5;
-
-std::int64_t NowUs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return std::int64_t{now.tv_sec} * 1000000 + now.tv_nsec / 1000;
-}
 
 class LocalReceiver : public SimulatedReceiver {
 public:
   LocalReceiver() : m_wake(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    NewPair();
+    Change([&] { NewPair(); });
     m_thread = std::thread([this] { Run(); });
   }
 
   ~LocalReceiver() override {
-    {
-      std::lock_guard<std::mutex> lock(m_mutex);
-      m_stopping = true;
-      ClosePair();
-    }
-    Wake();
+    Change([&] { m_stopping = true; });
     m_thread.join();
+    ClosePair();
     close(m_wake);
-  }
-
-  bool Made() {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_master >= 0;
   }
 
   std::string PortName() override {
@@ -61,13 +45,8 @@ public:
   }
 
   bool Replug() override {
-    {
-      std::lock_guard<std::mutex> lock(m_mutex);
-      ClosePair();
-      NewPair();
-    }
-    Wake();
-    return Made();
+    Change([&] { NewPair(); });
+    return !PortName().empty();
   }
 
   void Speak(std::uint32_t baud, const std::string& frames) override {
@@ -75,7 +54,7 @@ public:
       m_speakBaud = baud;
       m_frames = frames;
       m_position = 0;
-      m_spokenUntilUs = NowUs();
+      m_spoken = Clock::now();
     });
   }
 
@@ -87,19 +66,26 @@ public:
   void Silence() override {
     Change([&] { m_speakBaud = 0; });
   }
-
   void Echo(bool on) override {
     Change([&] { m_echo = on; });
   }
-
   void Stall(bool on) override {
     Change([&] { m_stalled = on; });
+  }
+  void Unplug() override {
+    Change([&] { ClosePair(); });
+  }
+  void UnplugAfterReading(std::size_t count) override {
+    Change([&] {
+      m_unplugAt = m_received.size() + count;
+      m_stalled = false;
+      if (count == 0) ClosePair();
+    });
   }
 
   std::string Received(std::size_t count) override {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait_for(lock, ReceivedBound,
-                       [&] { return m_received.size() >= count || m_master < 0; });
+    m_changed.wait_for(lock, Bound, [&] { return m_received.size() >= count || m_master < 0; });
     return m_received;
   }
 
@@ -108,77 +94,50 @@ public:
     LineState state;
     termios2 line{};
     if (m_master < 0 || ioctl(m_master, TCGETS2, &line) < 0) return state;
+    const bool odd = (line.c_cflag & PARODD) != 0, sticky = (line.c_cflag & CMSPAR) != 0;
     state.Baud = line.c_ospeed;
-    static const int sizes[] = {5, 6, 7, 8};
-    state.DataBits = sizes[(line.c_cflag & CSIZE) >> 4];
-    if (line.c_cflag & PARENB) {
-      const bool odd = (line.c_cflag & PARODD) != 0;
-      state.Parity = (line.c_cflag & CMSPAR) ? (odd ? 'M' : 'S') : (odd ? 'O' : 'E');
-    }
+    state.DataBits = 5 + static_cast<int>((line.c_cflag & CSIZE) >> 4);
+    if (line.c_cflag & PARENB) state.Parity = sticky ? (odd ? 'M' : 'S') : (odd ? 'O' : 'E');
     state.StopBits = (line.c_cflag & CSTOPB) ? 2 : 1;
     state.RtsCts = (line.c_cflag & CRTSCTS) != 0;
     state.XonXoff = (line.c_iflag & (IXON | IXOFF)) != 0;
     return state;
   }
 
-  void Unplug() override {
-    {
-      std::lock_guard<std::mutex> lock(m_mutex);
-      ClosePair();
-    }
-    m_changed.notify_all();
-    Wake();
-  }
-
-  void UnplugAfterReading(std::size_t count) override {
-    Change([&] {
-      m_unplugAt = m_received.size() + count;
-      m_stalled = false;
-    });
-    if (count == 0) Unplug();
-  }
-
 private:
+  // Changes the state under the lock, then wakes the thread and the waits for received bytes.
   template <class Step>
   void Change(Step step) {
     {
       std::lock_guard<std::mutex> lock(m_mutex);
       step();
     }
-    Wake();
-  }
-
-  void Wake() {
+    m_changed.notify_all();
     const std::uint64_t one = 1;
     [[maybe_unused]] const ssize_t written = write(m_wake, &one, sizeof one);
   }
 
-  // A new pair, its line raw at 9600 baud as a UART starts; the receiver keeps the slave open
-  // too, so that the master never reads a hang-up while the port is closed.
+  // A new pair, its line raw at 9600 baud as a UART starts (with the speed's own code, since
+  // Wine's ports know no BOTHER). The receiver keeps the slave open too, so that the master never
+  // reads a hang-up while the port is closed.
   void NewPair() {
+    ClosePair();
+    m_name.clear();
     m_received.clear();
     m_speakBaud = 0;
     m_echo = m_stalled = false;
     m_unplugAt = SIZE_MAX;
     m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (m_master < 0) return;
-    const char* name = grantpt(m_master) == 0 && unlockpt(m_master) == 0 ? ptsname(m_master) : nullptr;
+    const char* name = m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0
+                           ? ptsname(m_master)
+                           : nullptr;
     m_slave = name ? open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC) : -1;
     termios2 line{};
-    if (m_slave < 0 || ioctl(m_master, TCGETS2, &line) < 0) {
-      ClosePair();
-      return;
-    }
-    m_name = name;
-    line.c_iflag = 0;
-    line.c_oflag = 0;
-    line.c_lflag = 0;
-    // A standard speed's own code, which Wine's ports read (they know no BOTHER).
     line.c_cflag = CS8 | CREAD | CLOCAL | B9600;
     line.c_ispeed = line.c_ospeed = 9600;
     line.c_cc[VMIN] = 1;
-    line.c_cc[VTIME] = 0;
-    ioctl(m_master, TCSETS2, &line);
+    if (m_slave < 0 || ioctl(m_master, TCSETS2, &line) < 0) return ClosePair();
+    m_name = name;
   }
 
   void ClosePair() {
@@ -187,44 +146,36 @@ private:
     m_master = m_slave = -1;
   }
 
-  // Writes every byte (Send, echo), waiting for room, but not for ever: a port that nobody reads
-  // must not keep the receiver from being unplugged. False when not all went.
-  bool WriteAll(const char* data, std::size_t size) {
-    const std::int64_t end = NowUs() + std::int64_t{10} * 1000000;
-    while (size > 0 && m_master >= 0 && NowUs() < end) {
+  // Writes every byte (Send, echo), waiting for room, within the bound: a port that nobody reads
+  // must not keep the receiver from being unplugged.
+  void WriteAll(const char* data, std::size_t size) {
+    for (const auto end = Clock::now() + Bound; size > 0 && m_master >= 0 && Clock::now() < end;) {
       const ssize_t put = write(m_master, data, size);
+      if (put < 0 && errno != EAGAIN && errno != EINTR) return;
       if (put > 0) {
         data += put;
         size -= static_cast<std::size_t>(put);
-        continue;
+      } else {
+        pollfd wait{m_master, POLLOUT, 0};
+        poll(&wait, 1, TickMs);
       }
-      if (put < 0 && errno != EAGAIN && errno != EINTR) return false;
-      pollfd wait{m_master, POLLOUT, 0};
-      poll(&wait, 1, TickMs);
     }
-    return size == 0;
   }
 
-  // What the line carries since the last tick: the frames at the right speed, garbage at another.
+  // What the line carried since the last time: the frames at the right speed, garbage at another.
   void SpeakDue() {
     if (m_speakBaud == 0 || m_master < 0 || m_frames.empty()) return;
-    const std::int64_t now = NowUs();
-    const std::int64_t due = (now - m_spokenUntilUs) * m_speakBaud / 10 / 1000000;
-    if (due <= 0) return;
-    m_spokenUntilUs += due * 10 * 1000000 / m_speakBaud;
+    const std::int64_t micro = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() -
+                                                                                     m_spoken)
+                                   .count(),
+                       due = micro * m_speakBaud / 10 / 1000000;
+    m_spoken += std::chrono::microseconds(due * 10 * 1000000 / m_speakBaud);
     termios2 line{};
     const bool right = ioctl(m_master, TCGETS2, &line) == 0 && line.c_ospeed == m_speakBaud;
     std::string bytes;
-    for (std::int64_t i = 0; i < due; ++i) {
-      if (right) {
-        bytes += m_frames[m_position];
-        m_position = (m_position + 1) % m_frames.size();
-      } else {
-        m_noise ^= m_noise << 13;
-        m_noise ^= m_noise >> 17;
-        m_noise ^= m_noise << 5;
-        bytes += static_cast<char>(m_noise);
-      }
+    for (std::int64_t i = 0; i < due; ++i, m_position = (m_position + 1) % m_frames.size()) {
+      m_noise = m_noise * 1103515245u + 12345u;
+      bytes += right ? m_frames[m_position] : static_cast<char>(m_noise >> 16);
     }
     // A full port loses what does not fit, as a real one overruns.
     [[maybe_unused]] const ssize_t put = write(m_master, bytes.data(), bytes.size());
@@ -232,35 +183,31 @@ private:
 
   void ReadLine() {
     char buffer[4096];
-    for (;;) {
-      std::size_t want = sizeof buffer;
-      if (m_unplugAt != SIZE_MAX) want = std::min(want, m_unplugAt - m_received.size());
-      const ssize_t got = want > 0 ? read(m_master, buffer, want) : 0;
-      if (got <= 0) break;
-      m_received.append(buffer, static_cast<std::size_t>(got));
-      if (m_echo) WriteAll(buffer, static_cast<std::size_t>(got));
+    for (ssize_t got = 1; got > 0 && m_master >= 0;) {
+      const std::size_t want = std::min(sizeof buffer, m_unplugAt - m_received.size());
+      got = want > 0 ? read(m_master, buffer, want) : 0;
+      if (got > 0) m_received.append(buffer, static_cast<std::size_t>(got));
+      if (got > 0 && m_echo) WriteAll(buffer, static_cast<std::size_t>(got));
+      if (m_received.size() >= m_unplugAt) ClosePair();
     }
-    if (m_received.size() >= m_unplugAt) ClosePair();
     m_changed.notify_all();
   }
 
   void Run() {
     for (;;) {
-      int master;
-      bool reading, speaking;
+      pollfd waits[2] = {{m_wake, POLLIN, 0}, {-1, POLLIN, 0}};
+      bool speaking;
       {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_stopping) return;
-        master = m_master;
-        reading = master >= 0 && !m_stalled;
-        speaking = master >= 0 && m_speakBaud != 0;
+        if (!m_stalled) waits[1].fd = m_master;
+        speaking = m_master >= 0 && m_speakBaud != 0;
       }
-      pollfd waits[2] = {{m_wake, POLLIN, 0}, {reading ? master : -1, POLLIN, 0}};
       poll(waits, 2, speaking ? TickMs : -1);
       std::uint64_t value = 0;
       [[maybe_unused]] const ssize_t cleared = read(m_wake, &value, sizeof value);
       std::lock_guard<std::mutex> lock(m_mutex);
-      if (m_master >= 0 && !m_stalled) ReadLine();
+      if (!m_stalled) ReadLine();
       SpeakDue();
     }
   }
@@ -269,15 +216,11 @@ private:
   std::condition_variable m_changed;
   const int m_wake;
   int m_master = -1, m_slave = -1;
-  std::string m_name;
-  std::string m_received;
-  std::string m_frames;
-  std::size_t m_position = 0;
-  std::uint32_t m_speakBaud = 0;
-  std::int64_t m_spokenUntilUs = 0;
-  std::uint32_t m_noise = 0x9E3779B9;
+  std::string m_name, m_received, m_frames;
+  std::size_t m_position = 0, m_unplugAt = SIZE_MAX;
+  std::uint32_t m_speakBaud = 0, m_noise = 0x9E3779B9;
+  Clock::time_point m_spoken;
   bool m_echo = false, m_stalled = false, m_stopping = false;
-  std::size_t m_unplugAt = SIZE_MAX;
   std::thread m_thread;
 };
 
@@ -285,7 +228,7 @@ private:
 
 std::unique_ptr<SimulatedReceiver> MakeLocalReceiver() {
   auto receiver = std::make_unique<LocalReceiver>();
-  if (!receiver->Made()) return nullptr;
+  if (receiver->PortName().empty()) return nullptr;
   return receiver;
 }
 

@@ -56,7 +56,9 @@ int Left(std::int64_t deadline) {
 }
 
 // The sooner of two deadlines, -1 being none.
-std::int64_t Sooner(std::int64_t a, std::int64_t b) { return a < 0 ? b : b < 0 ? a : a < b ? a : b; }
+std::int64_t Sooner(std::int64_t a, std::int64_t b) {
+  return a < 0 ? b : b < 0 ? a : a < b ? a : b;
+}
 
 enum class Waited { Ready, Time, Cancelled, Failed };
 
@@ -105,7 +107,8 @@ void SetRaw(termios2& line) {
 const tcflag_t kSizes[] = {CS5, CS6, CS7, CS8};
 
 void Encode(const SerialLineSettings& settings, termios2& line) {
-  line.c_cflag &= ~(CBAUD | (CBAUD << IBSHIFT) | CSIZE | CSTOPB | PARENB | PARODD | CMSPAR | CRTSCTS);
+  line.c_cflag &=
+      ~(CBAUD | (CBAUD << IBSHIFT) | CSIZE | CSTOPB | PARENB | PARODD | CMSPAR | CRTSCTS);
   line.c_cflag |= BOTHER | kSizes[(settings.dataBits - 5) & 3];
   line.c_ispeed = line.c_ospeed = settings.baud;
   if (settings.stopBits != 0) line.c_cflag |= CSTOPB;  // with 5 data bits: one and a half
@@ -122,10 +125,18 @@ SerialLineSettings Decode(const termios2& line) {
   SerialLineSettings settings;
   settings.baud = line.c_ospeed;
   switch (line.c_cflag & CSIZE) {
-    case CS5: settings.dataBits = 5; break;
-    case CS6: settings.dataBits = 6; break;
-    case CS7: settings.dataBits = 7; break;
-    default: settings.dataBits = 8; break;
+    case CS5:
+      settings.dataBits = 5;
+      break;
+    case CS6:
+      settings.dataBits = 6;
+      break;
+    case CS7:
+      settings.dataBits = 7;
+      break;
+    default:
+      settings.dataBits = 8;
+      break;
   }
   if (line.c_cflag & PARENB) {
     const bool odd = (line.c_cflag & PARODD) != 0;

@@ -19,9 +19,8 @@ namespace {
 // read of a pseudo-terminal whose other side closed with a broken pipe.
 bool GoneCode(DWORD code) {
   return code == ERROR_DEVICE_NOT_CONNECTED || code == ERROR_BAD_COMMAND ||
-         code == ERROR_BROKEN_PIPE ||
-         code == ERROR_ACCESS_DENIED || code == ERROR_GEN_FAILURE || code == ERROR_INVALID_HANDLE ||
-         code == ERROR_DEVICE_REMOVED || code == ERROR_NOT_READY;
+         code == ERROR_BROKEN_PIPE || code == ERROR_ACCESS_DENIED || code == ERROR_GEN_FAILURE ||
+         code == ERROR_INVALID_HANDLE || code == ERROR_DEVICE_REMOVED || code == ERROR_NOT_READY;
 }
 
 bool Fail(DWORD& error, DWORD code) {
@@ -47,7 +46,8 @@ std::string DevicePath(const char* name) {
 HANDLE ClaimPort(const std::string& path, DWORD& error) {
   std::string name = "Local\\corekit.port.";
   // Port names are case-blind; a backslash may not stand in an object's name.
-  for (char c : path) name += c == '\\' ? '/' : c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+  for (char c : path)
+    name += c == '\\' ? '/' : c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
   const HANDLE claim = CreateMutexA(nullptr, FALSE, name.c_str());
   error = GetLastError();
   if (claim && error == ERROR_ALREADY_EXISTS) {
@@ -205,8 +205,7 @@ bool SerialLine::Write(const void* data, DWORD count, DWORD totalMs, DWORD& done
   COMMTIMEOUTS timeouts = m_system->timeouts;
   timeouts.WriteTotalTimeoutConstant = totalMs;
   if (!UseTimeouts(*m_system, timeouts, error)) return false;
-  return count == 0 ||
-         Overlapped(*m_system, false, const_cast<void*>(data), count, done, error);
+  return count == 0 || Overlapped(*m_system, false, const_cast<void*>(data), count, done, error);
 }
 
 namespace {
@@ -239,7 +238,8 @@ bool Overlapped(SerialLine::System& system, bool reading, void* data, DWORD coun
   }
   if (!GetOverlappedResult(system.handle, &overlapped, &done, TRUE)) {
     const DWORD code = GetLastError();
-    if (code == ERROR_OPERATION_ABORTED && !cancelled) return Fail(error, ERROR_DEVICE_NOT_CONNECTED);
+    if (code == ERROR_OPERATION_ABORTED && !cancelled)
+      return Fail(error, ERROR_DEVICE_NOT_CONNECTED);
     // Windows ends a timed-out call with success and fewer bytes, Wine with this code.
     if (code != ERROR_TIMEOUT) return Fail(error, code);
   }
