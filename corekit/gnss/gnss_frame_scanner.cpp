@@ -148,8 +148,6 @@ void TGnssFrameScanner::Feed(const unsigned char* data, std::size_t count,
   s.held.assign(data + i + decided, data + count);
 }
 
-void TGnssFrameScanner::Reset() { *m_state = State(); }
-
 std::uint64_t TGnssFrameScanner::Position() const { return m_state->position; }
 
 std::uint64_t TGnssFrameScanner::Skipped() const { return m_state->skipped; }

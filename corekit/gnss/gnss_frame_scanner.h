@@ -29,8 +29,6 @@ public:
   // Takes count more bytes of the stream and appends each frame they complete to frames, in the
   // order of their first bytes.
   void Feed(const unsigned char* data, std::size_t count, std::vector<TGnssFrame>& frames);
-  // Forgets the bytes held and every count, as a new scanner.
-  void Reset();
 
   // The bytes fed so far.
   std::uint64_t Position() const;
