@@ -5,6 +5,7 @@
 //
 // Input: two bytes that seed the splitting, then the stream.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -54,9 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const Result whole = Scan(data, size, 0);
   const Result split = Scan(data, size, seed);
-  EXPECT(whole.frames.size() == split.frames.size());
-  for (std::size_t i = 0; i < whole.frames.size(); ++i)
-    EXPECT(Same(whole.frames[i], split.frames[i]));
+  EXPECT(std::equal(whole.frames.begin(), whole.frames.end(), split.frames.begin(),
+                    split.frames.end(), Same));
   EXPECT(whole.held == split.held && whole.skipped == split.skipped);
   EXPECT(whole.held <= TGnssFrameScanner::MaxHeld && whole.skipped + whole.held <= size);
 

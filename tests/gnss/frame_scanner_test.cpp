@@ -40,21 +40,11 @@ Scan ScanInPieces(const std::string& input, std::size_t piece) {
   Scan scan;
   for (std::size_t at = 0; at < input.size(); at += piece)
     scanner.Feed(Bytes(input) + at, std::min(piece, input.size() - at), scan.frames);
-  scan.held = scanner.Held();
-  scan.skipped = scanner.Skipped();
-  EXPECT_EQ(scanner.Position(), input.size());
-  return scan;
+  return {std::move(scan.frames), scanner.Held(), scanner.Skipped()};
 }
 
 // A piece of an input: a frame as the scanner should report it, or garbage (protocol None).
 struct Piece {
-  Piece(std::string frameBytes, TGnssProtocol frameProtocol = TGnssProtocol::None,
-        std::string frameType = "", bool frameValid = true, std::string frameTalker = "")
-      : bytes(std::move(frameBytes)),
-        protocol(frameProtocol),
-        type(std::move(frameType)),
-        valid(frameValid),
-        talker(std::move(frameTalker)) {}
   std::string bytes;
   TGnssProtocol protocol;
   std::string type;
@@ -62,7 +52,10 @@ struct Piece {
   std::string talker;
 };
 
-Piece Garbage(std::string bytes) { return Piece(std::move(bytes)); }
+Piece Garbage(std::string bytes) { return {std::move(bytes), TGnssProtocol::None, "", true, ""}; }
+Piece Frame(std::string bytes, TGnssProtocol protocol, std::string type) {
+  return {std::move(bytes), protocol, std::move(type), true, ""};
+}
 
 Piece Nmea(const std::string& sentence, const std::string& talker, const std::string& type) {
   return {NmeaSentence(sentence), TGnssProtocol::Nmea, type, true, talker};
@@ -82,9 +75,10 @@ const Piece Gga =
     Nmea("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", "GP", "GGA");
 const Piece Rmc =
     Nmea("GNRMC,083559.00,A,4717.11437,N,00833.91522,E,0.004,77.52,091202,,,A", "GN", "RMC");
-const Piece Pvt{UbxFrame(0x01, 0x07, PvtPayload), TGnssProtocol::Ubx, "NAV-PVT"};
-const Piece Msm{Rtcm3Message(1077, std::string(40, '\x5A')), TGnssProtocol::Rtcm3, "1077"};
-const Piece Geodetic{SbfBlock(4007, 2, std::string(88, '\x01')), TGnssProtocol::Sbf, "4007"};
+const Piece Pvt = Frame(UbxFrame(0x01, 0x07, PvtPayload), TGnssProtocol::Ubx, "NAV-PVT");
+const Piece Msm = Frame(Rtcm3Message(1077, std::string(40, '\x5A')), TGnssProtocol::Rtcm3, "1077");
+const Piece Geodetic =
+    Frame(SbfBlock(4007, 2, std::string(88, '\x01')), TGnssProtocol::Sbf, "4007");
 
 struct ScanCase {
   const char* name;
@@ -104,15 +98,14 @@ const ScanCase ScanCases[] = {
      {Garbage("\x00\xFF junk"s), Gga, Garbage("\r\n"), Pvt, Garbage(std::string(300, '\x55')),
       Geodetic, Garbage("tail")}},
     {"names without a table entry and short RTCM messages",
-     {{UbxFrame(0x01, 0x99, ""), TGnssProtocol::Ubx, "0x01-0x99"},
-      {UbxFrame(0xF0, 0x0A, "x"), TGnssProtocol::Ubx, "0xF0-0x0A"},
-      {Rtcm3Frame(""), TGnssProtocol::Rtcm3, ""},
-      {Rtcm3Message(4095, ""), TGnssProtocol::Rtcm3, "4095"},
-      {SbfBlock(8191, 7, ""), TGnssProtocol::Sbf, "8191"}}},
+     {Frame(UbxFrame(0x01, 0x99, ""), TGnssProtocol::Ubx, "0x01-0x99"),
+      Frame(UbxFrame(0xF0, 0x0A, "x"), TGnssProtocol::Ubx, "0xF0-0x0A"),
+      Frame(Rtcm3Frame(""), TGnssProtocol::Rtcm3, ""),
+      Frame(Rtcm3Message(4095, ""), TGnssProtocol::Rtcm3, "4095"),
+      Frame(SbfBlock(8191, 7, ""), TGnssProtocol::Sbf, "8191")}},
     {"the largest frames",
-     {{UbxFrame(0x02, 0x15, std::string(65535, '\xB5')), TGnssProtocol::Ubx, "RXM-RAWX"},
-      {Rtcm3Message(1005, std::string(1021, '\xD3')), TGnssProtocol::Rtcm3, "1005"},
-      Gga}},
+     {Frame(UbxFrame(0x02, 0x15, std::string(65535, '\xB5')), TGnssProtocol::Ubx, "RXM-RAWX"),
+      Frame(Rtcm3Message(1005, std::string(1021, '\xD3')), TGnssProtocol::Rtcm3, "1005"), Gga}},
     // Starts that are no frame are skipped byte by byte, and the frame after them is found.
     {"a sentence cut short",
      {Garbage("$GPGGA,123519,4807.0"), Rmc, Garbage("!AIVDM,1,1,,A,1*"), Gga}},
@@ -127,8 +120,8 @@ const ScanCase ScanCases[] = {
      {Garbage("\xB5\x61"), Garbage("\xD3\x04"), Garbage("\xD3\xFF"),
       Garbage("$@\x00\x00\x00\x00\x0A\x00"s), Garbage("$@\x00\x00\x00\x00\x04\x00"s), Pvt}},
     {"sync bytes inside a valid frame are its own",
-     {{UbxFrame(0x0A, 0x04, NmeaSentence("GPGGA,1") + "\xD3\x00\x00"s), TGnssProtocol::Ubx,
-       "MON-VER"},
+     {Frame(UbxFrame(0x0A, 0x04, NmeaSentence("GPGGA,1") + "\xD3\x00\x00"s), TGnssProtocol::Ubx,
+            "MON-VER"),
       Msm}},
 };
 
@@ -204,26 +197,6 @@ TEST(GnssFrameScanner, AFalseStartHidesNoFrame) {
     EXPECT_EQ(scan.frames[5].Skipped, input.size() - Rmc.bytes.size() - 2 - 264);
     EXPECT_EQ(scan.skipped, 2 + scan.frames[5].Skipped);
   }
-}
-
-// An undecided start is held, never more than the largest frame; the frames after it come out
-// when it is decided.
-TEST(GnssFrameScanner, HoldsAtMostTheLargestFrame) {
-  TGnssFrameScanner scanner;
-  std::vector<TGnssFrame> frames;
-  const std::string start = "\xB5\x62\x02\x15\xFF\xFF"s;
-  scanner.Feed(Bytes(start), start.size(), frames);
-  const std::string fill = std::string(4000, 'z') + Gga.bytes;
-  std::size_t most = 0;
-  for (int i = 0; i < 20; ++i) {
-    scanner.Feed(Bytes(fill), fill.size(), frames);
-    most = std::max(most, scanner.Held());
-  }
-  EXPECT_LT(most, TGnssFrameScanner::MaxHeld);
-  ASSERT_EQ(frames.size(), 21u);
-  EXPECT_FALSE(frames[0].Valid);
-  EXPECT_EQ(frames[0].Length, TGnssFrameScanner::MaxHeld);
-  EXPECT_EQ(frames[20].Offset, scanner.Position() - Gga.bytes.size());
 }
 
 }  // namespace

@@ -2,15 +2,11 @@
 // `simulated_receiver --speak BAUD FILE`.
 
 #include <fstream>
-#include <iostream>
 
 #include "tests/support/receiver_frames.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: receiver_frames FILE\n";
-    return 2;
-  }
+  if (argc != 2) return 2;
   std::ofstream file(argv[1], std::ios::binary);
   file << corekit_test::ReceiverFrameBytes();
   return file.flush() ? 0 : 1;
