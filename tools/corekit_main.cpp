@@ -14,6 +14,7 @@
 #include "tools/dict_command.h"
 #include "tools/error_command.h"
 #include "tools/info_command.h"
+#include "tools/listen_command.h"
 #include "tools/menu_command.h"
 #include "tools/now_command.h"
 #include "tools/path_command.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
   commands.push_back(AddTranslateCommand(app));
   commands.push_back(AddMenuCommand(app));
   commands.push_back(AddPortsCommand(app));
+  commands.push_back(AddListenCommand(app));
   commands.push_back(AddErrorCommand(app));
   AddDictCommands(app, commands);
 

@@ -1,7 +1,9 @@
 #include "tools/ports_command.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <chrono>
+#include <future>
 #include <thread>
 
 #include "corekit/core/hex_text.h"
@@ -9,6 +11,7 @@
 #include "corekit/util/com_port_watcher.h"
 #include "corekit/util/gnss_usb_ids.h"
 #include "tools/json_text.h"
+#include "tools/port_failure.h"
 #include "tools/report_lines.h"
 
 namespace corekit::tool {
@@ -28,6 +31,33 @@ bool IsGnss(const TComPortInfo& port) {
 
 std::string Interface(const TComPortInfo& port) {
   return port.Interface >= 0 ? std::to_string(port.Interface) : "";
+}
+
+std::vector<std::string> ProtocolNames(ULONG protocols) {
+  std::vector<std::string> names;
+  for (TGnssProtocol protocol :
+       {TGnssProtocol::Nmea, TGnssProtocol::Ubx, TGnssProtocol::Rtcm3, TGnssProtocol::Sbf}) {
+    if (protocols & GnssProtocolBit(protocol)) names.push_back(GnssProtocolName(protocol));
+  }
+  return names;
+}
+
+// "115200 baud NMEA UBX", or what the probe met instead.
+std::string ProbeText(const TComPortProbeResult& probe) {
+  if (probe.Result != 0) return "no receiver: " + PortResultText(probe.Result);
+  std::string text = std::to_string(probe.Baud) + " baud";
+  for (const std::string& name : ProtocolNames(probe.Protocols)) text += " " + name;
+  return text;
+}
+
+std::string ProbeJson(const TComPortProbeResult& probe) {
+  std::string text = "\"baud\": " + std::to_string(probe.Baud) + ", \"protocols\": [";
+  const char* separator = "";
+  for (const std::string& name : ProtocolNames(probe.Protocols)) {
+    text += separator + JsonString(name);
+    separator = ", ";
+  }
+  return text + "], ";
 }
 
 std::string Line(const TComPortInfo& port) {
@@ -65,20 +95,34 @@ std::vector<PortField> Fields(const TComPortInfo& port) {
           {"By path", "by_path", std::string(port.ByPath)}};
 }
 
-std::string Block(const TComPortInfo& port) {
+std::string Block(const TComPortInfo& port, const TComPortProbeResult* probe) {
   std::vector<ReportLine> lines;
   for (const PortField& field : Fields(port)) lines.push_back({field.label, field.value});
   lines.push_back({"GNSS receiver", IsGnss(port) ? "yes" : "no"});
+  if (probe != nullptr) lines.push_back({"Probe", ProbeText(*probe)});
   return FormatReport(lines);
 }
 
-std::string Object(const TComPortInfo& port) {
+std::string Object(const TComPortInfo& port, const TComPortProbeResult* probe) {
   std::string object = "  {";
   for (const PortField& field : Fields(port)) {
     if (field.key != nullptr)
       object += JsonString(field.key) + ": " + JsonString(field.value) + ", ";
   }
+  if (probe != nullptr) object += ProbeJson(*probe);
   return object + "\"gnss\": " + (IsGnss(port) ? "true" : "false") + "}";
+}
+
+// Probes every port at once, each on a thread of its own: a silent port costs its bound once.
+std::vector<TComPortProbeResult> ProbePorts(const std::vector<TComPortInfo>& ports) {
+  std::vector<std::future<TComPortProbeResult>> running;
+  for (const TComPortInfo& port : ports) {
+    running.push_back(
+        std::async(std::launch::async, [name = port.Name] { return ProbeComPort(name); }));
+  }
+  std::vector<TComPortProbeResult> probes;
+  for (auto& probe : running) probes.push_back(probe.get());
+  return probes;
 }
 
 // Writes each change as the port's line behind + (came) or - (went), at once.
@@ -100,12 +144,17 @@ public:
     auto* longOption = m_app->add_flag("--long", m_long, "Every detail of each port");
     auto* jsonOption = m_app->add_flag("--json", m_json, "One JSON array of objects, one per port")
                            ->excludes(longOption);
+    auto* probeOption = m_app->add_flag(
+        "--probe", m_probe, "Open each port and find the rate and protocols of its receiver");
+    m_app->add_option("port", m_named, "With --probe: the ports to probe (default: every port)")
+        ->needs(probeOption);
     auto* watchOption =
         m_app
             ->add_flag("--watch", m_watch,
                        "Show the ports, then each port that comes (+) or goes (-), until ended")
             ->excludes(longOption)
-            ->excludes(jsonOption);
+            ->excludes(jsonOption)
+            ->excludes(probeOption);
     m_app->add_option("--interval", m_interval, "Milliseconds between two looks (default 500)")
         ->check(CLI::Range(10, 3600000))
         ->needs(watchOption);
@@ -127,28 +176,56 @@ public:
     }
     kx_std::vector_coll<TComPortInfo> list;
     EnumComPortDetails(list);
-    out << FormatPorts(list.items, m_json   ? PortsFormat::Json
-                                   : m_long ? PortsFormat::Long
-                                            : PortsFormat::Lines);
+    if (!m_named.empty()) list.items = Named(list.items);
+    std::vector<TComPortProbeResult> probes;
+    if (m_probe) probes = ProbePorts(list.items);
+    out << FormatPorts(list.items,
+                       m_json   ? PortsFormat::Json
+                       : m_long ? PortsFormat::Long
+                                : PortsFormat::Lines,
+                       m_probe ? &probes : nullptr);
     return ExitOk;
   }
 
 private:
+  // The ports named on the command line, described as the system lists them where it does.
+  std::vector<TComPortInfo> Named(const std::vector<TComPortInfo>& listed) const {
+    std::vector<TComPortInfo> ports;
+    for (const std::string& name : m_named) {
+      const auto found =
+          std::find_if(listed.begin(), listed.end(),
+                       [&name](const TComPortInfo& port) { return name == port.Name.GetString(); });
+      if (found != listed.end()) {
+        ports.push_back(*found);
+      } else {
+        ports.emplace_back();
+        ports.back().Name = name.c_str();
+      }
+    }
+    return ports;
+  }
+
   CLI::App* m_app;
+  std::vector<std::string> m_named;
   bool m_long = false;
   bool m_json = false;
   bool m_watch = false;
+  bool m_probe = false;
   unsigned int m_interval = 500;
   unsigned int m_polls = 0;
 };
 
 }  // namespace
 
-std::string FormatPorts(const std::vector<TComPortInfo>& ports, PortsFormat format) {
+std::string FormatPorts(const std::vector<TComPortInfo>& ports, PortsFormat format,
+                        const std::vector<TComPortProbeResult>* probes) {
+  const auto probe = [probes](std::size_t i) {
+    return probes != nullptr ? &(*probes)[i] : nullptr;
+  };
   if (format == PortsFormat::Json) {
     std::string text = "[";
     for (std::size_t i = 0; i < ports.size(); ++i)
-      text += (i > 0 ? ",\n" : "\n") + Object(ports[i]);
+      text += (i > 0 ? ",\n" : "\n") + Object(ports[i], probe(i));
     return text + (ports.empty() ? "]\n" : "\n]\n");
   }
   if (ports.empty()) return "no serial ports\n";
@@ -156,8 +233,9 @@ std::string FormatPorts(const std::vector<TComPortInfo>& ports, PortsFormat form
   for (std::size_t i = 0; i < ports.size(); ++i) {
     if (format == PortsFormat::Lines) {
       text += Line(ports[i]);
+      if (probe(i) != nullptr) text.insert(text.size() - 1, "  " + ProbeText(*probe(i)));
     } else {
-      text += (i > 0 ? "\n" : "") + Block(ports[i]);
+      text += (i > 0 ? "\n" : "") + Block(ports[i], probe(i));
     }
   }
   return text;

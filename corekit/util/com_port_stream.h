@@ -41,7 +41,7 @@ inline constexpr LONG E_COMPORT_NOTFOUND = static_cast<LONG>(0x80070002);
 inline constexpr LONG S_COMPORT_TIMEOUT = 0x00040110;
 
 namespace corekit::platform {
-struct SerialLine;
+class SerialLine;
 }
 
 // A serial port as a byte stream, opened exclusively by the name the port listings give

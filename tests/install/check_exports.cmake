@@ -48,7 +48,8 @@ set(required "KString::Mid(int, int) const" "TGPSTime::Set(" "TGPSWeek::TGPSWeek
              "SetInputLanguage(" "FindResourceFallback(" "LoadMenuResource(" "ReadDialogTexts("
              "LoadModuleFile(" "FreeModuleFile(" "NextDictionaryPair(" "UnescapeDictionaryText("
              "ReadDictionaryFile(" "FindInvalidMultibyte(" "TEncodingCheck::InvalidAt(" "TSharedPostOffice::Find("
-             "TComPortStream::Read(" "TComPortStream::Cancel()")
+             "TComPortStream::Read(" "TComPortStream::Cancel()" "ProbeComPort("
+             "TGnssFrameScanner::Feed(" "GnssProtocolName(")
 if(NOT WINDOWS)
   # The COM, menu and resource functions that the library provides where the system has none.
   list(APPEND required "CoTaskMemAlloc(" "CoTaskMemFree(" "CoCreateInstance(" "CLSIDFromProgID("

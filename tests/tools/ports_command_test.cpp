@@ -44,4 +44,20 @@ TEST(PortsCommand, WritesJsonInUtf8) {
   EXPECT_EQ(json.find("\xC3("), std::string::npos) << json;
 }
 
+// --probe: the rate and protocols found, or why none were; in JSON 0 and [] for none (what was
+// found, the tool's test on the simulated receiver shows).
+TEST(PortsCommand, AddsWhatTheProbeFound) {
+  std::vector<TComPortInfo> ports(2);
+  ports[0].Name = "COM3";
+  ports[1].Name = "COM4";
+  std::vector<TComPortProbeResult> probes(2);
+  probes[0].Baud = 115200;
+  probes[0].Protocols = GnssProtocolBit(TGnssProtocol::Ubx) | GnssProtocolBit(TGnssProtocol::Nmea);
+  probes[1].Result = S_COMPORT_SILENT;
+  EXPECT_EQ(FormatPorts(ports, PortsFormat::Lines, &probes),
+            "COM3  115200 baud NMEA UBX\nCOM4  no receiver: nothing came from the port\n");
+  const std::string json = FormatPorts(ports, PortsFormat::Json, &probes);
+  EXPECT_NE(json.find("\"baud\": 0, \"protocols\": [], \"gnss\""), std::string::npos) << json;
+}
+
 }  // namespace
