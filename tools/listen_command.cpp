@@ -37,7 +37,7 @@ public:
   explicit ListenCommand(CLI::App& app)
       : m_app(app.add_subcommand("listen", "Show the frames a receiver sends on a serial port")) {
     m_app->add_option("port", m_port, "The port: /dev/ttyACM0, COM7")->required();
-    auto* baud = m_app->add_option("--baud", m_baud, "Bits per second (default 9600)")
+    auto* baud = m_app->add_option("--baud", m_baud, "Bits per second (default: the port's rate)")
                      ->check(CLI::Range(50u, 4000000u));
     m_app->add_flag("--probe", m_probe, "Find the receiver's rate first")->excludes(baud);
     m_app->add_option("--seconds", m_seconds, "Listen this long (default: until interrupted)")
@@ -50,7 +50,7 @@ public:
   int Run(std::ostream& out, std::ostream& err) override {
     TComPortStream port;
     TComPortSettings settings;
-    if (m_baud != 0) settings.Baud = m_baud;
+    settings.Baud = m_baud;  // 0: the rate the port is set to
     LONG result = port.Open(m_port.c_str(), settings);
     if (result < 0) return ReportPortFailure(err, "listen", m_port, result);
     if (m_probe) {

@@ -16,7 +16,7 @@ namespace {
 
 constexpr unsigned int FullWeek = 0;
 
-WeekResult Fail(std::string message) {
+WeekResult Refused(std::string message) {
   WeekResult result;
   result.error = std::move(message);
   return result;
@@ -64,19 +64,19 @@ bool ReferenceWeek(const WeekInput& in, TTimeScale scale, int& week, std::string
 WeekResult ResolveWeek(const WeekInput& in) {
   TTimeScale scale = TTimeScale::GPS;
   if (!ReadScale(in.system, scale)) {
-    return Fail("--system: '" + *in.system + "' is not gps, gal or bds");
+    return Refused("--system: '" + *in.system + "' is not gps, gal or bds");
   }
   if (in.count && scale != TTimeScale::GPS) {
-    return Fail("--count takes GPS weeks only: Galileo and BeiDou weeks are on their own scale");
+    return Refused("--count takes GPS weeks only: Galileo and BeiDou weeks are on their own scale");
   }
   std::uint32_t week = 0, sow = 0, nanoseconds = 0;
   if (ParseUnsigned32(in.week, week) != NumberStatus::Ok) {
-    return Fail("--week: '" + in.week + "' is not a week number (0 to 4294967295)");
+    return Refused("--week: '" + in.week + "' is not a week number (0 to 4294967295)");
   }
   if (ParseSecondsAndFraction(in.secondOfWeek, sow, nanoseconds) != NumberStatus::Ok ||
       sow >= SecondsPerWeek) {
-    return Fail("--sow: '" + in.secondOfWeek +
-                "' is not a second of week (0 to 604799, with up to nine decimals)");
+    return Refused("--sow: '" + in.secondOfWeek +
+                   "' is not a second of week (0 to 604799, with up to nine decimals)");
   }
   unsigned int bits = scale == TTimeScale::GPS && week < 1024 ? TGNSSWeek::GPSLegacyBits : FullWeek;
   if (in.bits) {
@@ -85,15 +85,15 @@ WeekResult ResolveWeek(const WeekInput& in) {
     } else if (*in.bits == "10" || *in.bits == "12" || *in.bits == "13") {
       bits = static_cast<unsigned int>(std::stoi(*in.bits));
     } else {
-      return Fail("--bits: '" + *in.bits + "' is not 10, 12, 13 or full");
+      return Refused("--bits: '" + *in.bits + "' is not 10, 12, 13 or full");
     }
   }
   WeekResult result;
   long long fullWeek = week;
   if (bits != FullWeek) {
     if (week >> bits != 0) {
-      return Fail("--week: " + in.week + " does not fit " + std::to_string(bits) + " bits (0 to " +
-                  std::to_string((1u << bits) - 1) + ")");
+      return Refused("--week: " + in.week + " does not fit " + std::to_string(bits) +
+                     " bits (0 to " + std::to_string((1u << bits) - 1) + ")");
     }
     int referenceWeek = 0;
     if (!ReferenceWeek(in, scale, referenceWeek, result.error)) return result;

@@ -164,7 +164,7 @@ TComPortProbeResult ProbeComPort(TComPortStream& port, const TComPortProbeOption
 TComPortProbeResult ProbeComPort(const KString& name, const TComPortProbeOptions& options) {
   TComPortStream port;
   TComPortSettings settings;
-  if (options.Baud != 0) settings.Baud = options.Baud;
+  settings.Baud = options.Baud;  // 0: the port's own rate
   const LONG opened = port.Open(name, settings);
   if (opened < 0) {
     TComPortProbeResult result;

@@ -23,7 +23,7 @@ constexpr ULONG GnssProtocolBit(TGnssProtocol protocol) {
 // How a probe goes. The defaults suit receivers that send at least two frames a second or a
 // burst of them once a second.
 struct TComPortProbeOptions {
-  // The rate tried first; 0: the rate the port is set to (opened by name: 9600).
+  // The rate tried first; 0: the rate the port is set to.
   DWORD Baud = 0;
   // The rates tried after it, in order (a rate already tried is not tried again); null: the usual
   // rates, most likely first: 9600, 115200, 38400, 4800, 57600, 19200, 230400, 460800, 921600.
@@ -66,7 +66,7 @@ struct TComPortProbeResult {
 COREKIT_API TComPortProbeResult ProbeComPort(TComPortStream& port,
                                              const TComPortProbeOptions& options = {});
 
-// Opens the port by name (as TComPortStream::Open) at options.Baud, or at 9600 when it is 0,
-// probes it as above from that rate and closes it.
+// Opens the port by name (as TComPortStream::Open) at options.Baud, or at the rate it is set to
+// when that is 0, probes it as above from that rate and closes it.
 COREKIT_API TComPortProbeResult ProbeComPort(const KString& name,
                                              const TComPortProbeOptions& options = {});

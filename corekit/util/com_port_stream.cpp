@@ -19,6 +19,16 @@ bool Valid(const TComPortSettings& settings) {
          (stop != TComStopBits::Two || !five);
 }
 
+// The settings with the line's speed and format in place of their own.
+TComPortSettings WithLine(TComPortSettings settings, const platform::SerialLineSettings& line) {
+  settings.Baud = line.baud;
+  settings.DataBits = line.dataBits;
+  settings.Parity = static_cast<TComParity>(line.parity);
+  settings.StopBits = static_cast<TComStopBits>(line.stopBits);
+  settings.Flow = static_cast<TComFlowControl>(line.flow);
+  return settings;
+}
+
 platform::SerialLineSettings LineOf(const TComPortSettings& settings) {
   platform::SerialLineSettings line;
   line.baud = settings.Baud;
@@ -50,11 +60,23 @@ TComPortStream::~TComPortStream() { Close(); }
 
 LONG TComPortStream::Open(const KString& name, const TComPortSettings& settings) {
   Close();
-  if (!Valid(settings)) return E_COMPORT_BADSETTING;
+  const bool keepLine = settings.Baud == 0;
+  if (!keepLine && !Valid(settings)) return E_COMPORT_BADSETTING;
   DWORD error = 0;
   m_line = platform::SerialLine::Open(name, error);
   if (!m_line) return StreamErrorFromSystem(error);
-  const LONG result = Configure(settings);
+  TComPortSettings wanted = settings;
+  if (keepLine) {
+    // The line's own settings applied again, so that it reads and writes raw bytes as they are.
+    platform::SerialLineSettings line;
+    const TComPortSettings kept = m_line->Query(line, error) ? WithLine(settings, line) : settings;
+    wanted = Valid(kept) ? kept : TComPortSettings{};
+    wanted.ReadTotalMs = settings.ReadTotalMs;
+    wanted.ReadGapMs = settings.ReadGapMs;
+    wanted.ReadWhatIsThere = settings.ReadWhatIsThere;
+    wanted.WriteTotalMs = settings.WriteTotalMs;
+  }
+  const LONG result = Configure(wanted);
   if (result != 0) Close();
   return result;
 }
@@ -82,13 +104,7 @@ TComPortSettings TComPortStream::Settings() const {
   TComPortSettings settings = m_settings;
   platform::SerialLineSettings line;
   DWORD error = 0;
-  if (m_line && !m_gone && m_line->Query(line, error)) {
-    settings.Baud = line.baud;
-    settings.DataBits = line.dataBits;
-    settings.Parity = static_cast<TComParity>(line.parity);
-    settings.StopBits = static_cast<TComStopBits>(line.stopBits);
-    settings.Flow = static_cast<TComFlowControl>(line.flow);
-  }
+  if (m_line && !m_gone && m_line->Query(line, error)) return WithLine(settings, line);
   return settings;
 }
 

@@ -70,7 +70,9 @@ public:
 
   // Opens the port for this stream alone and applies the settings. 0, or E_COMPORT_NOTFOUND,
   // E_COMPORT_BUSY (open elsewhere), E_COMPORT_BADSETTING (then the port is not left open) or the
-  // system's error. A port already open is closed first.
+  // system's error. A port already open is closed first. A Baud of 0 keeps the speed, data bits,
+  // parity, stop bits and flow control that the port has (9600 8N1 without flow control where the
+  // system cannot say or has a setting this stream cannot keep); the timeouts are always taken.
   LONG Open(const KString& name, const TComPortSettings& settings);
   // Closes the port; a closed stream stays closed.
   void Close();

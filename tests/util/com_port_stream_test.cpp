@@ -111,6 +111,15 @@ TEST_F(ComPortStreamTest, SettingsReachTheLineOrAreRefused) {
     EXPECT_EQ(Kept(m_port.Settings()), Kept(taken ? settings : start));
     EXPECT_EQ(m_receiver->Line(), line);
   }
+  // Opened at Baud 0, a port keeps the line as it was left, and takes the timeouts.
+  m_port.Close();
+  TComPortSettings keep = start;
+  keep.Baud = 0;
+  keep.DataBits = 9;  // not used: the line's own are kept
+  keep.ReadTotalMs = start.ReadTotalMs = 77;
+  ASSERT_EQ(m_port.Open(m_receiver->PortName().c_str(), keep), 0);
+  EXPECT_EQ(Kept(m_port.Settings()), Kept(start));
+  EXPECT_EQ(m_receiver->Line(), before);
   // Refused at the open, it leaves the port closed.
   m_port.Close();
   start.DataBits = 9;
