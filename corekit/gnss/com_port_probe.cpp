@@ -56,8 +56,9 @@ public:
     for (DWORD rate : RateOrder(m_options.Baud != 0 ? m_options.Baud : before.Baud, m_options)) {
       if (TryRate(rate) != RateEnd::Next) break;
     }
-    if (m_result.Result >= 0) {
-      // The caller's timeouts and line format again, at the rate found or tried last.
+    if (m_result.Result != E_COMPORT_GONE) {
+      // The caller's timeouts and line format again, at the rate found or tried last (also after
+      // a failure or a Cancel: the port stays the caller's).
       TComPortSettings after = before;
       after.Baud = m_port.Settings().Baud;
       m_port.Configure(after);

@@ -1,6 +1,8 @@
 // NMEA 0183 sentences: '$' or '!', an address of capitals and digits (talker and formatter, or P
 // and a maker's name), fields of printable characters, '*', two hex digits of the exclusive or of
-// everything between the first character and the '*', CR LF; 82 characters at most.
+// everything between the first character and the '*', CR LF. The standard allows 82 characters,
+// but receivers send longer ones (proprietary position sentences, high-precision modes): up to 256
+// are taken.
 
 #include "corekit/core/hex_text.h"
 #include "corekit/gnss/frame_checksums.h"
@@ -9,7 +11,7 @@
 namespace corekit::internal {
 namespace {
 
-constexpr std::size_t MaxSentence = 82;
+constexpr std::size_t MaxSentence = 256;
 constexpr std::size_t MinAddress = 3;  // a talker and a letter, or P and two
 
 bool IsAddressChar(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }

@@ -1,5 +1,7 @@
 #include "corekit/util/com_port_stream.h"
 
+#include <utility>
+
 #include "corekit/platform/serial_line.h"
 #include "corekit/platform/types.h"
 #include "corekit/streams/system_error.h"
@@ -63,8 +65,12 @@ LONG TComPortStream::Open(const KString& name, const TComPortSettings& settings)
   const bool keepLine = settings.Baud == 0;
   if (!keepLine && !Valid(settings)) return E_COMPORT_BADSETTING;
   DWORD error = 0;
-  m_line = platform::SerialLine::Open(name, error);
-  if (!m_line) return StreamErrorFromSystem(error);
+  platform::SerialLine* const opened = platform::SerialLine::Open(name, error);
+  if (!opened) return StreamErrorFromSystem(error);
+  {
+    const std::lock_guard<std::mutex> lock(m_cancelLock);
+    m_line = opened;
+  }
   TComPortSettings wanted = settings;
   if (keepLine) {
     // The line's own settings applied again, so that it reads and writes raw bytes as they are.
@@ -82,8 +88,13 @@ LONG TComPortStream::Open(const KString& name, const TComPortSettings& settings)
 }
 
 void TComPortStream::Close() {
-  delete m_line;
-  m_line = nullptr;
+  // Taken out under the lock, so that a Cancel on another thread is done with it or never sees it.
+  platform::SerialLine* line = nullptr;
+  {
+    const std::lock_guard<std::mutex> lock(m_cancelLock);
+    std::swap(line, m_line);
+  }
+  delete line;
   m_gone = false;
   m_lastWritten = 0;
 }
@@ -182,5 +193,6 @@ LONG TComPortStream::BytesWaiting(DWORD& count) {
 }
 
 void TComPortStream::Cancel() {
+  const std::lock_guard<std::mutex> lock(m_cancelLock);
   if (m_line) m_line->Cancel();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <mutex>
+
 #include "corekit/core/kstring.h"
 #include "corekit/export.h"
 #include "corekit/streams/abstract_stream.h"
@@ -86,7 +88,7 @@ public:
 
   // Writes count bytes: 0 when all went; E_STREAM_SHORTWRITE when WriteTotalMs ended it first;
   // E_COMPORT_GONE, E_COMPORT_CANCELLED or the system's error otherwise. LastWritten says how many
-  // went in every case. flush waits until they have left the port, as Drain does.
+  // went in every case. flush waits until they have left the port, as Drain does (and as long).
   LONG Write(const unsigned char* data, LONG count, bool flush) override;
   // Reads up to count bytes as the read timeouts say, their number in done: 0 with all of them,
   // S_COMPORT_TIMEOUT with fewer, E_COMPORT_GONE (the bytes that came before are in done),
@@ -99,7 +101,8 @@ public:
   // The number of bytes that the last Write sent, however it ended.
   DWORD LastWritten() const { return m_lastWritten; }
 
-  // Waits until every written byte has left the port.
+  // Waits until every written byte has left the port. Flow control that holds the output back
+  // makes it wait on; Cancel does not end this wait.
   LONG Drain();
   // Throws away the bytes received and not yet read, or written and not yet sent, or both.
   LONG Purge(TComPurge which);
@@ -123,6 +126,7 @@ private:
   LONG Fail(LONG result);
 
   corekit::platform::SerialLine* m_line = nullptr;
+  std::mutex m_cancelLock;  // held by Cancel, and by Open and Close where they change m_line
   TComPortSettings m_settings;
   DWORD m_lastWritten = 0;
   bool m_gone = false;

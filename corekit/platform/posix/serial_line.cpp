@@ -161,6 +161,7 @@ SerialLine* SerialLine::Open(const char* name, DWORD& error) {
   // lock too, privileged or not, and by this process's other opens.
   termios2 line{};
   int code = 0;
+  bool exclusive = false;
   if (ioctl(fd, TCGETS2, &line) < 0) {
     code = errno;
   } else if (flock(fd, LOCK_EX | LOCK_NB) < 0) {
@@ -168,6 +169,7 @@ SerialLine* SerialLine::Open(const char* name, DWORD& error) {
   } else if (ioctl(fd, TIOCEXCL) < 0) {
     code = errno;
   } else {
+    exclusive = true;
     SetRaw(line);
     if (ioctl(fd, TCSETS2, &line) < 0) code = errno;
   }
@@ -176,6 +178,8 @@ SerialLine* SerialLine::Open(const char* name, DWORD& error) {
   const int writing = reading >= 0 ? WaitSet(fd, EPOLLOUT, wake) : -1;
   if (code == 0 && writing < 0) code = errno;
   if (code != 0) {
+    // The terminal outlives this descriptor: its exclusive mode would keep every later open out.
+    if (exclusive) ioctl(fd, TIOCNXCL);
     for (int made : {reading, wake, fd}) {
       if (made >= 0) close(made);
     }
@@ -240,6 +244,8 @@ bool SerialLine::Read(void* data, DWORD count, const SerialReadLimits& limits, D
         done += static_cast<DWORD>(got);
         if (limits.gapMs != 0) gapEnd = NowMs() + limits.gapMs;
         drained = static_cast<DWORD>(got) < asked;
+        // Bytes that keep coming do not stretch the read past its total time.
+        if (end >= 0 && NowMs() >= end) break;
         continue;
       }
       // In raw mode with VMIN 1 a terminal answers 0 only once it has hung up.

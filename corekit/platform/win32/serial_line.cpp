@@ -119,8 +119,12 @@ bool SerialLine::Apply(const SerialLineSettings& settings, DWORD& error) {
   dcb.XoffLim = 512;
   dcb.fErrorChar = dcb.fNull = dcb.fAbortOnError = FALSE;
   if (!SetCommState(m_system->handle, &dcb)) {
-    const DWORD code = GetLastError();
+    DWORD code = GetLastError();
     if (known) SetCommState(m_system->handle, &old);
+    // Some drivers refuse a rate with a general failure: a device that still answers is there.
+    DWORD errors = 0;
+    if (GoneCode(code) && ClearCommError(m_system->handle, &errors, nullptr))
+      code = ERROR_INVALID_PARAMETER;
     return Fail(error, code);
   }
   // Wine's ports report the line as the system keeps it, which need not be what was asked.
