@@ -38,7 +38,10 @@ function(corekit_add_test_suite name)
                      ${COREKIT_HOST_RECEIVER} --link ${prefix}/dosdevices/com12 --port COM12
                      -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>
              WORKING_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "COREKIT_WINE_EXPECT=[  PASSED  ]")
+    # One receiver program at a time: each points the prefix's COM12 at its own terminal, and
+    # Wine's one server sees a port open in one program as busy for the other.
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "COREKIT_WINE_EXPECT=[  PASSED  ]"
+                                            RESOURCE_LOCK wine_com12)
   elseif(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
     # A program that never ran its tests must not pass: its summary must be in the output.
