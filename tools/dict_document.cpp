@@ -310,7 +310,16 @@ std::string UnescapeCommentText(const std::string& text) {
 
 DictWriter::~DictWriter() { m_out << m_text; }
 
+// The reader takes one byte order mark away from the start of a file: a document whose first line
+// starts with one is written after a mark of its own, so that the line reads back as it was.
+void DictWriter::Begin(std::string_view first) {
+  if (m_begun) return;
+  m_begun = true;
+  if (first.starts_with("\xEF\xBB\xBF")) m_text += "\xEF\xBB\xBF";
+}
+
 void DictWriter::Add(std::string_view part) {
+  Begin(part);
   m_text += part;
   if (m_text.size() >= 1 << 16) {
     m_out << m_text;
@@ -319,6 +328,7 @@ void DictWriter::Add(std::string_view part) {
 }
 
 void DictWriter::Line(std::string_view first, std::string_view second) {
+  Begin(first);
   m_text += first;
   m_text += second;
   Add("\n");

@@ -126,12 +126,14 @@ public:
   void Obsolete(const DictEntry& entry) override;
 
 private:
+  void Begin(std::string_view first);
   void Add(std::string_view part);
   void Line(std::string_view first, std::string_view second = {});
 
   std::ostream& m_out;
   std::string m_text;       // not written yet
   bool m_obsolete = false;  // the obsolete section's heading is written
+  bool m_begun = false;     // the first bytes are written
 };
 
 // Hands the document's parts to sink.
